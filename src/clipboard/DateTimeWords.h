@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Desktop.h"
+
+namespace mirvo {
+
+// The caption clock: weekday, day with its suffix, month, two-digit year, three blanks and a
+// 12-hour time, as in "Sunday  5th Mar 06   3:07".
+std::string DateTimeWords(const platform::LocalTime& t);
+
+}  // namespace mirvo

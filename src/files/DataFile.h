@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "files/ByteOrder.h"
+#include "platform/FileSystem.h"
+
+namespace mirvo::files {
+
+// The program's one fatal file message (style: exclamation icon).
+extern const char* const kFatalFileMessage;
+inline constexpr int kFatalFileMessageStyle = 48;
+
+// A data file that cannot be opened because another program holds it or the file system
+// refuses access. The program shows kFatalFileMessage and ends.
+class FatalFileError : public std::runtime_error {
+public:
+    explicit FatalFileError(const std::string& path)
+        : std::runtime_error("data file cannot be opened: " + path), m_path(path) {}
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// An open data file; it closes when it goes out of scope or on Close().
+class DataFile {
+public:
+    DataFile(std::unique_ptr<platform::File> file, std::string path)
+        : m_file(std::move(file)), m_path(std::move(path)) {}
+
+    const std::string& Path() const { return m_path; }
+    std::uint64_t Size() { return m_file->Size(); }
+    // count bytes from offset, fewer at the end of the file.
+    Bytes Read(std::uint64_t offset, size_t count);
+    // The whole file, but never more than limit bytes.
+    Bytes ReadAll(size_t limit = 64u * 1024u * 1024u);
+    void Write(std::uint64_t offset, const Bytes& data);
+    void Write(std::uint64_t offset, const std::string& text);
+    void Close() { m_file.reset(); }
+    platform::File& Raw() { return *m_file; }
+
+private:
+    std::unique_ptr<platform::File> m_file;
+    std::string m_path;
+};
+
+// Opens a data file for shared read and write, creating it empty when missing, after clearing
+// its read-only, hidden and system attributes. An access failure throws FatalFileError; any
+// other failure throws platform::FileError.
+DataFile OpenDataFile(platform::FileSystem& fs, const std::string& path);
+
+// Deletes a data file; a missing file is no error.
+void DeleteDataFile(platform::FileSystem& fs, const std::string& path);
+
+// Replaces a whole file atomically: the bytes go to a temporary file in the same folder, which
+// is flushed and renamed over the old file. A crash or full disk leaves the old file or the new
+// one, never a mix.
+void ReplaceDataFile(platform::FileSystem& fs, const std::string& path, const Bytes& data);
+
+}  // namespace mirvo::files

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "forms/Types.h"
+
+namespace mirvo::forms {
+
+class Control;
+class Form;
+class FolderBrowser;
+
+// Raised by SetFocus on a control that is hidden, disabled, on a hidden form, or cannot focus.
+class InvalidFocus : public std::runtime_error {
+public:
+    InvalidFocus() : std::runtime_error("Invalid procedure call: the control cannot take the focus") {}
+};
+
+// Shows forms and runs their events: the Win32 host on Windows, the headless host in tests.
+class FormsHost {
+public:
+    virtual ~FormsHost() = default;
+
+    // Creates the form's window (hidden) and raises Load, once.
+    virtual void Load(Form& form) = 0;
+    // Loads when needed and shows; a modal show returns when the form has unloaded.
+    virtual void Show(Form& form, ShowMode mode) = 0;
+    virtual void Hide(Form& form) = 0;
+    // Asks QueryUnload and Unload; returns false when the form refused.
+    virtual bool Unload(Form& form, UnloadMode mode) = 0;
+    // The form object is being destroyed: drop its window without raising events.
+    virtual void Release(Form& form) = 0;
+
+    virtual void SetFocus(Control& control) = 0;
+    virtual Control* FocusedControl() const = 0;
+    virtual void BeginDrag(Control& source) = 0;
+    // Repaints at once. Hosts raise Resize when a form's size or window state changes.
+    virtual void Refresh(Form& form) = 0;
+    virtual MsgResult MsgBox(const std::string& text, int style, const std::string& title) = 0;
+    // Serves pending window messages.
+    virtual void DoEvents() = 0;
+    virtual ScreenMetrics Screen() const = 0;
+    virtual std::vector<Form*> LoadedForms() const = 0;
+    // The native window of a loaded form, 0 otherwise.
+    virtual WindowHandle Handle(const Form& form) const = 0;
+    // Twips that the title bar and borders add to the client area, for the form's style.
+    virtual int NonClientWidth(const Form& form) const = 0;
+    virtual int NonClientHeight(const Form& form) const = 0;
+    virtual FolderBrowser& Browser() = 0;
+    // Ends the program at once; no more events run.
+    virtual void End(int exitCode) = 0;
+
+    // Runs one event handler. An exception ends the handler only: it goes to the error
+    // handler, which the program uses for its fatal file message.
+    void RunGuarded(const std::function<void()>& handler) noexcept;
+    void SetErrorHandler(std::function<void(std::exception_ptr)> handler) {
+        m_errorHandler = std::move(handler);
+    }
+
+private:
+    std::function<void(std::exception_ptr)> m_errorHandler;
+};
+
+}  // namespace mirvo::forms

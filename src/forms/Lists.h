@@ -1,0 +1,83 @@
+#pragma once
+
+// The drive, folder and file lists of a file browser.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/Control.h"
+
+namespace mirvo::forms {
+
+class ListControl : public Control {
+public:
+    ListControl(Form& owner, ControlKind kind, std::string name, int index, Control* container);
+
+    const std::vector<std::string>& Items() const { return m_items; }
+    int ListCount() const { return static_cast<int>(m_items.size()); }
+    const std::string& List(int i) const;
+    // -1 when nothing is selected.
+    int ListIndex() const { return m_listIndex; }
+    void SetListIndex(int i);
+
+protected:
+    void SetItems(std::vector<std::string> items);
+
+private:
+    std::vector<std::string> m_items;
+    int m_listIndex = -1;
+};
+
+// The drives of the machine; Drive is like "c:" and its change raises Change.
+class DriveList : public ListControl {
+public:
+    DriveList(Form& owner, std::string name, int index, Control* container);
+
+    const std::string& Drive() const { return m_drive; }
+    // Throws DeviceUnavailable when the drive cannot be read.
+    void SetDrive(const std::string& drive);
+    void RefreshDrives();
+
+private:
+    std::string m_drive;
+};
+
+// The sub-folders of Path; setting Path raises Change.
+class DirList : public ListControl {
+public:
+    DirList(Form& owner, std::string name, int index, Control* container);
+
+    const std::string& Path() const { return m_path; }
+    // Throws DeviceUnavailable when the folder cannot be read.
+    void SetPath(const std::string& path);
+    // The full path of sub-folder i.
+    std::string FolderPath(int i) const;
+
+private:
+    std::string m_path;
+};
+
+// The files of Path that match Pattern ("*.EXE;*.COM" style); raises PathChange / PatternChange.
+class FileList : public ListControl {
+public:
+    FileList(Form& owner, std::string name, int index, Control* container);
+
+    const std::string& Path() const { return m_path; }
+    void SetPath(const std::string& path);
+    const std::string& Pattern() const { return m_pattern; }
+    void SetPattern(const std::string& pattern);
+    // The selected file's name, or "".
+    std::string FileName() const;
+
+    std::function<void()> OnPathChange;
+    std::function<void()> OnPatternChange;
+
+private:
+    void Reload();
+
+    std::string m_path;
+    std::string m_pattern = "*.*";
+};
+
+}  // namespace mirvo::forms

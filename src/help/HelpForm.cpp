@@ -1,0 +1,82 @@
+#include "help/HelpForm.h"
+
+#include "app/App.h"
+#include "forms/FormsHost.h"
+#include "help/QuickHelp.h"
+#include "platform/Desktop.h"
+
+namespace mirvo {
+
+namespace {
+constexpr int kCtrlC = 3;
+}
+
+HelpForm::HelpForm(App& app)
+    : forms::Form(app.os.forms, "HelpForm"),
+      Text1(Add<forms::TextBox>("Text1")),
+      OKBtn(Add<forms::CommandButton>("OKBtn")),
+      m_app(app) {
+    SetCaption(" Mirvo Quick Help");
+    SetBorder(forms::BorderStyle::FixedDialog);
+    SetMinButton(false);
+    SetMaxButton(false);
+    SetShowInTaskbar(false);
+    Move(0, 0, 6000, 3960);
+
+    Text1.Move(120, 120, 5640, 2700);
+    Text1.SetMultiLine(true);
+    Text1.SetScrollBars(forms::ScrollBars::Vertical);
+    Text1.SetLocked(true);
+    Text1.OnKeyDown = [this](int& keyCode, int shift) { Text1_KeyDown(keyCode, shift); };
+    Text1.OnKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
+
+    OKBtn.SetCaption("OK");
+    OKBtn.Move(2340, 2940, 1200, 420);
+    OKBtn.OnClick = [this] { Unload(); };
+}
+
+void HelpForm::Form_Load() {
+    SetBold(m_app.settings.BoldFont == 1);
+    const forms::ScreenMetrics screen = Host().Screen();
+    Move((screen.widthTwips - Width()) / 2, (screen.heightTwips - Height()) / 2, Width(),
+         Height());
+    MakeTopmost();
+}
+
+void HelpForm::Form_Activate() {
+    MakeTopmost();
+    Text1.SetText(QuickHelpText(m_app, m_app.HelpTopic));
+}
+
+void HelpForm::Text1_KeyDown(int& keyCode, int shift) {
+    using forms::Key::C;
+    switch (keyCode) {
+        case forms::Key::Escape:
+            keyCode = 0;
+            // The key-up of Escape must not act again on the window below.
+            m_app.SwallowKeyUp = 1;
+            Unload();
+            return;
+        case forms::Key::ShiftKey:
+        case forms::Key::Control:
+        case forms::Key::Left:
+        case forms::Key::Up:
+        case forms::Key::Right:
+        case forms::Key::Down:
+        case C:
+            return;
+        default:
+            (void)shift;
+            keyCode = 0;
+    }
+}
+
+void HelpForm::Text1_KeyPress(int& keyAscii) {
+    if (keyAscii != kCtrlC) {
+        keyAscii = 0;
+    }
+}
+
+void HelpForm::MakeTopmost() { m_app.os.desktop.SetTopmost(hWnd(), true); }
+
+}  // namespace mirvo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "forms/Controls.h"
+#include "forms/Form.h"
+#include "forms/Timer.h"
+
+namespace mirvo {
+
+class App;
+
+// The main window: the program's one permanent window.
+class Edit : public forms::Form {
+public:
+    explicit Edit(App& app);
+
+    // Sizes the full window for the small or large layout.
+    void PrepareLayout();
+
+    forms::Timer& Timer1;
+    forms::Timer& TimerEdge;
+    forms::PictureBox& holdfocus;
+    forms::CheckBox& NoMinimizeBtn;
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, forms::UnloadMode mode) override;
+    void Form_Unload(int& cancel) override;
+
+private:
+    void Timer1_Timer();
+    void UpdateCaptionClock();
+
+    App& m_app;
+    int m_clockTicks = 0;
+    std::string m_shownClock;
+};
+
+}  // namespace mirvo

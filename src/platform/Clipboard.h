@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Desktop.h"
+
+namespace mirvo::platform {
+
+// Format ids as on Windows.
+namespace Format {
+inline constexpr std::uint32_t Text = 1;
+inline constexpr std::uint32_t Bitmap = 2;
+inline constexpr std::uint32_t MetafilePicture = 3;
+inline constexpr std::uint32_t OemText = 7;
+inline constexpr std::uint32_t Dib = 8;
+inline constexpr std::uint32_t Locale = 16;
+}  // namespace Format
+
+// The system clipboard, one call per Win32 call the program makes.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+
+    virtual bool Open(WindowHandle owner) = 0;
+    virtual void Close() = 0;
+    virtual bool Empty() = 0;
+    // The format after previous (0 starts), 0 at the end.
+    virtual std::uint32_t EnumFormats(std::uint32_t previous) = 0;
+    // The registered name of a format, "" for the predefined ones.
+    virtual std::string FormatName(std::uint32_t format) = 0;
+    // The id of a format name, registering it when new; 0 on failure. Needs no open clipboard.
+    virtual std::uint32_t RegisterFormat(const std::string& name) = 0;
+    virtual bool IsFormatAvailable(std::uint32_t format) = 0;
+    // The bytes of a format held in global memory (its whole block), or nothing.
+    virtual std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format) = 0;
+    // Puts bytes in a new movable global block on the clipboard; false on failure.
+    virtual bool SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) = 0;
+};
+
+}  // namespace mirvo::platform

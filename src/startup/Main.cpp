@@ -1,0 +1,108 @@
+#include "startup/Main.h"
+
+#include "app/App.h"
+#include "clipboard/Markers.h"
+#include "files/DataFile.h"
+#include "files/Paths.h"
+#include "forms/Form.h"
+#include "forms/FormsHost.h"
+#include "mainwindow/Edit.h"
+#include "paste/Launcher.h"
+#include "platform/Desktop.h"
+#include "platform/FileSystem.h"
+#include "startup/Folders.h"
+#include "startup/Instance.h"
+#include "startup/Settings.h"
+#include "store/DataFolder.h"
+
+namespace mirvo {
+
+namespace {
+
+// The height of a window reduced to its title bar and borders.
+int MeasureCaptionHeight(App& app) {
+    forms::Form captionForm(app.os.forms, "CaptionForm");
+    captionForm.Load();
+    captionForm.SetHeight(0);
+    const int height = captionForm.Height();
+    captionForm.Unload();
+    return height;
+}
+
+void ShowMainWindow(App& app) {
+    Edit& edit = app.MainWindow();
+    edit.TimerEdge.SetEnabled(true);
+    edit.SetWindowState(forms::WindowState::Minimized);
+    edit.NoMinimizeBtn.SetValue(app.settings.NoMinimize);
+    edit.Show();
+    edit.Timer1.SetEnabled(true);
+    if (app.settings.FirstRunDone == 0) {
+        edit.SetWindowState(forms::WindowState::Normal);
+        edit.Refresh();
+        OpenTutorialPage(app, "Firstoptions.htm");
+        app.settings.FirstRunDone = 1;
+    }
+}
+
+}  // namespace
+
+int ProbeWindowsFolder(App& app) {
+    platform::FileSystem& fs = app.os.files;
+    const std::string stem =
+        app.WindowsFolder + "Mirvo-probe-" + std::to_string(app.os.desktop.TickCount());
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const std::string path = stem + "-" + std::to_string(attempt) + ".tmp";
+        if (fs.Exists(path)) {
+            continue;
+        }
+        try {
+            {
+                std::unique_ptr<platform::File> file = fs.Open(path, platform::OpenMode::CreateNew);
+                const char mark = 'M';
+                file->WriteAt(0, &mark, 1);
+                char back = 0;
+                file->ReadAt(0, &back, 1);
+            }
+            return fs.Remove(path) ? 0 : 1;
+        } catch (const platform::FileError&) {
+            return 1;
+        }
+    }
+    return 1;
+}
+
+bool Main(App& app) {
+    try {
+        if (!BuildTitleAndCheckInstance(app)) {
+            return false;
+        }
+        app.WindowsFolder = files::WithSeparator(app.os.desktop.WindowsFolder());
+        app.CaptionHeight = MeasureCaptionHeight(app);
+        app.ProgramFolder = files::WithSeparator(app.os.desktop.ProgramFolder());
+        app.UserName = app.os.desktop.UserName();
+        app.PrivateDataFolder = ResolvePrivateDataFolder(app);
+        LoadSettings(app);
+
+        app.LimitedUser = ProbeWindowsFolder(app);
+        if (app.LimitedUser == 1) {
+            app.settings.DataOption = 0;
+            SaveSettings(app);
+        }
+
+        LoadDataFolder(app);
+        RegisterMarkerFormats(app);
+        if (OpenClipboardRetrying(app)) {
+            MarkClipboard(app, 0);
+        }
+        ShowMainWindow(app);
+        return true;
+    } catch (const std::exception&) {
+        // Start-up cannot go on without its files (a fatal file error, or a data folder that
+        // cannot be made): the one fatal message, and the end.
+        app.os.forms.MsgBox(files::kFatalFileMessage, files::kFatalFileMessageStyle, "Mirvo");
+        app.os.forms.End(1);
+        return false;
+    }
+}
+
+}  // namespace mirvo

@@ -1,0 +1,20 @@
+#include "store/DataFolder.h"
+
+#include "app/App.h"
+#include "files/Paths.h"
+
+namespace mirvo {
+
+void LoadDataFolder(App& app) {
+    if (app.settings.DataOption == 1) {
+        app.DataFolder = app.ProgramFolder;
+        app.CurrentLibrary = app.settings.CommonLibrary;
+    } else {
+        app.DataFolder = app.PrivateDataFolder;
+        app.CurrentLibrary = app.settings.PrivateLibrary;
+    }
+    app.LibraryFolder =
+        app.DataFolder + "Lib" + std::to_string(app.CurrentLibrary) + files::kPathSeparator;
+}
+
+}  // namespace mirvo

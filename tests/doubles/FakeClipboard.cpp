@@ -1,0 +1,103 @@
+#include "doubles/FakeClipboard.h"
+
+#include <algorithm>
+
+namespace mirvo::test {
+
+bool FakeClipboard::Open(platform::WindowHandle window) {
+    ++openAttempts;
+    if (heldByOtherForOpens > 0) {
+        --heldByOtherForOpens;
+        return false;
+    }
+    if (isOpen) {
+        return false;
+    }
+    isOpen = true;
+    owner = window;
+    return true;
+}
+
+void FakeClipboard::Close() {
+    ++closeCalls;
+    isOpen = false;
+}
+
+bool FakeClipboard::Empty() {
+    if (!isOpen) {
+        return false;
+    }
+    formats.clear();
+    return true;
+}
+
+std::uint32_t FakeClipboard::EnumFormats(std::uint32_t previous) {
+    if (!isOpen) {
+        return 0;
+    }
+    if (previous == 0) {
+        return formats.empty() ? 0 : formats.front().first;
+    }
+    for (size_t i = 0; i + 1 < formats.size(); ++i) {
+        if (formats[i].first == previous) {
+            return formats[i + 1].first;
+        }
+    }
+    return 0;
+}
+
+std::string FakeClipboard::FormatName(std::uint32_t format) {
+    for (const auto& [name, id] : m_registered) {
+        if (id == format) {
+            return name;
+        }
+    }
+    return {};
+}
+
+std::uint32_t FakeClipboard::RegisterFormat(const std::string& name) {
+    auto it = m_registered.find(name);
+    if (it != m_registered.end()) {
+        return it->second;
+    }
+    m_registered[name] = m_nextId;
+    return m_nextId++;
+}
+
+bool FakeClipboard::IsFormatAvailable(std::uint32_t format) {
+    return std::any_of(formats.begin(), formats.end(),
+                       [&](const auto& f) { return f.first == format; });
+}
+
+std::optional<std::vector<std::uint8_t>> FakeClipboard::GetData(std::uint32_t format) {
+    if (!isOpen) {
+        return std::nullopt;
+    }
+    for (const auto& f : formats) {
+        if (f.first == format) {
+            return f.second;
+        }
+    }
+    return std::nullopt;
+}
+
+bool FakeClipboard::SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) {
+    if (!isOpen) {
+        return false;
+    }
+    for (auto& f : formats) {
+        if (f.first == format) {
+            f.second = data;
+            return true;
+        }
+    }
+    formats.emplace_back(format, data);
+    return true;
+}
+
+void FakeClipboard::PutFromOtherProgram(
+    std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> content) {
+    formats = std::move(content);
+}
+
+}  // namespace mirvo::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Clipboard.h"
+
+namespace mirvo::test {
+
+// An in-memory clipboard with Windows' rules: data goes on only while it is open, registered
+// names get ids from 0xC000 up, and another program may hold it.
+class FakeClipboard : public platform::Clipboard {
+public:
+    bool Open(platform::WindowHandle owner) override;
+    void Close() override;
+    bool Empty() override;
+    std::uint32_t EnumFormats(std::uint32_t previous) override;
+    std::string FormatName(std::uint32_t format) override;
+    std::uint32_t RegisterFormat(const std::string& name) override;
+    bool IsFormatAvailable(std::uint32_t format) override;
+    std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format) override;
+    bool SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) override;
+
+    // Another program puts content on the clipboard (it empties it first).
+    void PutFromOtherProgram(std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>);
+
+    bool isOpen = false;
+    int heldByOtherForOpens = 0;  // the next opens fail while above 0
+    int openAttempts = 0;
+    int closeCalls = 0;
+    platform::WindowHandle owner = 0;
+    std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> formats;
+
+private:
+    std::map<std::string, std::uint32_t> m_registered;
+    std::uint32_t m_nextId = 0xC000;
+};
+
+}  // namespace mirvo::test

@@ -1,0 +1,26 @@
+#include "doubles/TestApp.h"
+
+#include "files/Paths.h"
+#include "platform/Desktop.h"
+
+namespace mirvo::test {
+
+TestApp::TestApp() {
+    desktop.programFolder = temp.Sub("program");
+    desktop.windowsFolder = files::WithoutSeparator(temp.Sub("windows"));
+    desktop.specialFolders[platform::Csidl::AppData] = files::WithoutSeparator(temp.Sub("appdata"));
+}
+
+std::string TestApp::PrivateFolder() const {
+    constexpr char sep = files::kPathSeparator;
+    return temp.Path() + "appdata" + sep + "Talbrook Software" + sep + "Mirvo_Data" + sep;
+}
+
+App& TestApp::Start() {
+    if (!m_app) {
+        m_app = std::make_unique<App>(Platform{desktop, fs, clipboard, shell, host});
+    }
+    return *m_app;
+}
+
+}  // namespace mirvo::test
