@@ -90,7 +90,9 @@ private:
             Fail();
         }
     }
-    [[noreturn]] void Fail() { throw FileError(KindOf(errno), "file error on " + m_path); }
+    [[noreturn]] void Fail() {
+        throw FileError(KindOf(errno), "file error on " + m_path);
+    }
 
     std::FILE* m_file;
     std::string m_path;
@@ -110,7 +112,7 @@ std::unique_ptr<platform::File> StdFileSystem::Open(const std::string& path,
             }
             break;
         case platform::OpenMode::CreateNew:
-            f = std::fopen(path.c_str(), "wxb");
+            f = std::fopen(path.c_str(), "w+bx");
             break;
         case platform::OpenMode::ReadOnly:
             f = std::fopen(path.c_str(), "rb");

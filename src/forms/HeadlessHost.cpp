@@ -25,6 +25,11 @@ public:
         : m_host(host), m_form(form), m_width(form.Width()), m_height(form.Height()) {}
 
     void FormChanged(FormProperty p) override {
+        // Like a real window, a form never gets lower than its title bar and borders.
+        const int minimum = m_host.NonClientHeight(m_form);
+        if (p == FormProperty::Bounds && m_form.Height() < minimum) {
+            m_form.SyncBounds(m_form.Left(), m_form.Top(), m_form.Width(), minimum);
+        }
         if (p == FormProperty::Bounds &&
             (m_form.Width() != m_width || m_form.Height() != m_height)) {
             m_width = m_form.Width();
@@ -160,18 +165,26 @@ void HeadlessHost::SetFocus(Control& control) {
     }
 }
 
-void HeadlessHost::BeginDrag(Control& source) { m_dragSource = &source; }
+void HeadlessHost::BeginDrag(Control& source) {
+    m_dragSource = &source;
+}
 
-void HeadlessHost::Refresh(Form&) { ++refreshCalls; }
+void HeadlessHost::Refresh(Form&) {
+    ++refreshCalls;
+}
 
 MsgResult HeadlessHost::MsgBox(const std::string& text, int style, const std::string& title) {
     messages.push_back({text, style, title});
     return nextAnswer;
 }
 
-void HeadlessHost::DoEvents() { ++doEventsCalls; }
+void HeadlessHost::DoEvents() {
+    ++doEventsCalls;
+}
 
-std::vector<Form*> HeadlessHost::LoadedForms() const { return m_loaded; }
+std::vector<Form*> HeadlessHost::LoadedForms() const {
+    return m_loaded;
+}
 
 WindowHandle HeadlessHost::Handle(const Form& form) const {
     auto it = m_handles.find(&form);
@@ -186,7 +199,9 @@ int HeadlessHost::NonClientHeight(const Form& form) const {
     return form.Border() == BorderStyle::None ? 0 : 2 * borderTwips + captionTwips;
 }
 
-FolderBrowser& HeadlessHost::Browser() { return browser ? *browser : *m_emptyBrowser; }
+FolderBrowser& HeadlessHost::Browser() {
+    return browser ? *browser : *m_emptyBrowser;
+}
 
 void HeadlessHost::End(int code) {
     ended = true;
@@ -209,8 +224,9 @@ void HeadlessHost::DropTimersOf(const Form& form) {
 }
 
 bool HeadlessHost::Fire(long long limit) {
-    auto next = std::min_element(m_timers.begin(), m_timers.end(),
-                                 [](const TimerSlot& a, const TimerSlot& b) { return a.due < b.due; });
+    auto next =
+        std::min_element(m_timers.begin(), m_timers.end(),
+                         [](const TimerSlot& a, const TimerSlot& b) { return a.due < b.due; });
     if (next == m_timers.end() || next->due > limit) {
         return false;
     }
@@ -271,7 +287,9 @@ void HeadlessHost::Drop(Form& target, int x, int y) {
     }
 }
 
-bool HeadlessHost::CloseByUser(Form& form) { return Unload(form, UnloadMode::FormControlMenu); }
+bool HeadlessHost::CloseByUser(Form& form) {
+    return Unload(form, UnloadMode::FormControlMenu);
+}
 
 void HeadlessHost::Activate(Form& form) {
     if (m_active == &form) {

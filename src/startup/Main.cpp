@@ -56,14 +56,19 @@ int ProbeWindowsFolder(App& app) {
             continue;
         }
         try {
-            {
-                std::unique_ptr<platform::File> file = fs.Open(path, platform::OpenMode::CreateNew);
+            std::unique_ptr<platform::File> file = fs.Open(path, platform::OpenMode::CreateNew);
+            bool written = false;
+            try {
                 const char mark = 'M';
                 file->WriteAt(0, &mark, 1);
                 char back = 0;
-                file->ReadAt(0, &back, 1);
+                written = file->ReadAt(0, &back, 1) == 1 && back == mark;
+            } catch (const platform::FileError&) {
             }
-            return fs.Remove(path) ? 0 : 1;
+            file.reset();
+            // The file is ours: it is removed whatever the outcome.
+            const bool removed = fs.Remove(path);
+            return written && removed ? 0 : 1;
         } catch (const platform::FileError&) {
             return 1;
         }

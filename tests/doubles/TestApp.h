@@ -7,8 +7,8 @@
 #include "doubles/FakeClipboard.h"
 #include "doubles/FakeDesktop.h"
 #include "doubles/FakeShell.h"
+#include "doubles/FaultyFileSystem.h"
 #include "doubles/TempFolder.h"
-#include "files/StdFileSystem.h"
 #include "forms/HeadlessHost.h"
 
 namespace mirvo::test {
@@ -30,7 +30,7 @@ public:
     FakeDesktop desktop;
     FakeClipboard clipboard;
     FakeShell shell;
-    files::StdFileSystem fs;
+    FaultyFileSystem fs;
     forms::HeadlessHost host;
 
 private:

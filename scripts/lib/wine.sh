@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Wine for the Windows tests: a fresh prefix per run, crash dialog off, a persistent wineserver,
+# and a virtual X display when there is none (or when asked for one). Source it, then call
+# mirvo_wine_start; mirvo_wine_stop (also run on exit) ends what it started.
+#
+# Hosts whose kernel cannot run 32-bit programs cannot run 32-bit Wine; there the 64-bit build
+# of the same code runs under wine64 with a 64-bit prefix. MIRVO_WINE_ARCH tells which.
+
+mirvo_wine_detect() {
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        MIRVO_WINE_ARCH=win32
+        MIRVO_WINE=/usr/lib/wine/wine
+    elif [ -x /usr/lib/wine/wine64 ]; then
+        MIRVO_WINE_ARCH=win64
+        MIRVO_WINE=/usr/lib/wine/wine64
+    else
+        echo "No usable Wine found" >&2
+        return 1
+    fi
+    export MIRVO_WINE_ARCH MIRVO_WINE
+    export WINELOADER="$MIRVO_WINE"
+}
+
+# Polls a command until it succeeds or the seconds run out.
+mirvo_wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+mirvo_start_display() {
+    # $1 = "virtual" forces a virtual display even when one is set.
+    if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != virtual ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    MIRVO_XVFB_PID=$!
+    export DISPLAY=":$n"
+    mirvo_wait_for 20 xdpyinfo || { echo "Xvfb did not start" >&2; return 1; }
+}
+
+mirvo_wine_start() {
+    mirvo_wine_detect || return 1
+    mirvo_start_display "${1:-}" || return 1
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX="${MIRVO_WINEPREFIX:-$(mktemp -d /tmp/mirvo-wineprefix.XXXXXX)}"
+    if [ "$MIRVO_WINE_ARCH" = win32 ]; then
+        export WINEARCH=win32
+    else
+        export WINEARCH=win64
+    fi
+    trap mirvo_wine_stop EXIT
+    "$MIRVO_WINE" wineboot -i >/dev/null 2>&1
+    # A crash must fail the run, not wait for a click on Wine's crash dialog.
+    "$MIRVO_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    /usr/lib/wine/wineserver -p
+    mirvo_wait_for 30 test -f "$WINEPREFIX/system.reg" || { echo "Wine prefix not ready" >&2; return 1; }
+}
+
+mirvo_wine_stop() {
+    [ -n "${WINEPREFIX:-}" ] && /usr/lib/wine/wineserver -k >/dev/null 2>&1
+    if [ -n "${MIRVO_XVFB_PID:-}" ]; then
+        kill "$MIRVO_XVFB_PID" 2>/dev/null
+        MIRVO_XVFB_PID=""
+    fi
+    if [ -n "${WINEPREFIX:-}" ] && [ -z "${MIRVO_WINEPREFIX:-}" ] && [[ "$WINEPREFIX" == /tmp/mirvo-wineprefix.* ]]; then
+        rm -rf "$WINEPREFIX"
+    fi
+}
+
+# Runs a Windows program and returns its exit code.
+mirvo_wine_run() {
+    "$MIRVO_WINE" "$@"
+}

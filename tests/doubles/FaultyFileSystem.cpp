@@ -1,0 +1,49 @@
+#include "doubles/FaultyFileSystem.h"
+
+namespace mirvo::test {
+
+namespace {
+class FullDiskFile : public platform::File {
+public:
+    explicit FullDiskFile(std::unique_ptr<platform::File> inner) : m_inner(std::move(inner)) {}
+    std::uint64_t Size() override { return m_inner->Size(); }
+    std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) override {
+        return m_inner->ReadAt(offset, buffer, count);
+    }
+    void WriteAt(std::uint64_t offset, const void* data, std::size_t count) override {
+        // Half the bytes reach the disk, then it is full.
+        m_inner->WriteAt(offset, data, count / 2);
+        throw platform::FileError(platform::FileErrorKind::DiskFull, "disk full");
+    }
+    void Truncate(std::uint64_t size) override { m_inner->Truncate(size); }
+    void Flush() override { m_inner->Flush(); }
+
+private:
+    std::unique_ptr<platform::File> m_inner;
+};
+}  // namespace
+
+std::unique_ptr<platform::File> FaultyFileSystem::Open(const std::string& path,
+                                                       platform::OpenMode mode) {
+    if (lockedPaths.count(path)) {
+        throw platform::FileError(platform::FileErrorKind::AccessDenied, "sharing violation");
+    }
+    auto file = files::StdFileSystem::Open(path, mode);
+    if (!diskFullFor.empty() && path.find(diskFullFor) != std::string::npos) {
+        return std::make_unique<FullDiskFile>(std::move(file));
+    }
+    return file;
+}
+
+bool FaultyFileSystem::Remove(const std::string& path) {
+    return !lockedPaths.count(path) && files::StdFileSystem::Remove(path);
+}
+
+bool FaultyFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    if (lockedPaths.count(from) || lockedPaths.count(to)) {
+        return false;
+    }
+    return files::StdFileSystem::Rename(from, to, replace);
+}
+
+}  // namespace mirvo::test

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "files/StdFileSystem.h"
+
+namespace mirvo::test {
+
+// Real files, with the failures of a real system on demand: files another program holds
+// (every open is refused), and a full disk (writes to matching paths fail).
+class FaultyFileSystem : public files::StdFileSystem {
+public:
+    std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
+    bool Remove(const std::string& path) override;
+    bool Rename(const std::string& from, const std::string& to, bool replace) override;
+
+    std::set<std::string> lockedPaths;
+    // Writes to paths containing this text fail with DiskFull ("" = none).
+    std::string diskFullFor;
+};
+
+}  // namespace mirvo::test
