@@ -206,8 +206,8 @@ void RepairSettings(AppSettings& s, const ScreenTwips& screen) {
     repairPair(s.VerticalOnlyTop, s.VerticalOnlyLeft);
     // A NaN position from a damaged file compares false everywhere: treat it as off screen.
     const bool compactOk = s.CompactLeft < static_cast<float>(screen.width) &&
-                           s.CompactTop < static_cast<float>(screen.height) &&
-                           s.CompactTop >= 0 && s.CompactLeft >= 0;
+                           s.CompactTop < static_cast<float>(screen.height) && s.CompactTop >= 0 &&
+                           s.CompactLeft >= 0;
     if (!compactOk) {
         s.CompactTop = 0;
         s.CompactLeft = 0;

@@ -1,5 +1,6 @@
 #include "startup/Instance.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/App.h"
@@ -21,29 +22,22 @@ std::string TitleOneMinuteEarlier(const std::string& title) {
     if (title.size() < 5) {
         return title;
     }
-    std::string earlier = title;
-    const size_t minutesAt = title.size() - 2;
-    const std::string minutes = title.substr(minutesAt);
+    const std::string head = title.substr(0, title.size() - 5);  // up to the hour
+    const std::string hour = title.substr(title.size() - 5, 2);
+    const std::string colon = title.substr(title.size() - 3, 1);
+    const std::string minutes = title.substr(title.size() - 2);
+    // Two characters of a number below 100, with the given fill before a single digit.
+    auto twoChars = [](int n, char fill) {
+        n = std::clamp(n, 0, 99);
+        return std::string{n < 10 ? fill : static_cast<char>('0' + n / 10),
+                           static_cast<char>('0' + n % 10)};
+    };
     if (minutes != "00") {
-        const int m = std::atoi(minutes.c_str()) - 1;
-        earlier.replace(minutesAt, 2, (m < 10 ? "0" : "") + std::to_string(m < 0 ? 0 : m));
-        return earlier;
+        return head + hour + colon + twoChars(std::atoi(minutes.c_str()) - 1, '0');
     }
-    earlier.replace(minutesAt, 2, "59");
-    const int hour = std::atoi(title.substr(title.size() - 5).c_str());
-    std::string h;
-    if (hour == 0) {
-        h = "11";
-    } else if (hour == 1) {
-        h = "12";
-    } else {
-        h = std::to_string(hour - 1);
-        if (h.size() == 1) {
-            h = " " + h;
-        }
-    }
-    earlier.replace(title.size() - 5, 2, h);
-    return earlier;
+    const int h = std::atoi(title.substr(title.size() - 5).c_str());
+    const std::string earlierHour = h == 0 ? "11" : h == 1 ? "12" : twoChars(h - 1, ' ');
+    return head + earlierHour + colon + "59";
 }
 
 bool BuildTitleAndCheckInstance(App& app) {

@@ -234,4 +234,22 @@ private:
     HMENU m_h = nullptr;
 };
 
+// A file search closed by FindClose.
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE h) : m_h(h) {}
+    ~FindHandle() {
+        if (m_h != INVALID_HANDLE_VALUE) {
+            FindClose(m_h);
+        }
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE Get() const { return m_h; }
+    explicit operator bool() const { return m_h != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_h;
+};
+
 }  // namespace mirvo::win32

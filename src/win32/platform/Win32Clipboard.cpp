@@ -1,0 +1,80 @@
+#include "win32/platform/Win32Clipboard.h"
+
+#include <cstring>
+
+namespace mirvo::win32 {
+
+bool Win32Clipboard::Open(platform::WindowHandle owner) {
+    if (m_open) {
+        return false;  // already open: Windows refuses a second open as well
+    }
+    m_open.emplace(reinterpret_cast<HWND>(owner));
+    if (!*m_open) {
+        m_open.reset();
+        return false;
+    }
+    return true;
+}
+
+void Win32Clipboard::Close() {
+    m_open.reset();
+}
+
+bool Win32Clipboard::Empty() {
+    return EmptyClipboard() != FALSE;
+}
+
+std::uint32_t Win32Clipboard::EnumFormats(std::uint32_t previous) {
+    return EnumClipboardFormats(previous);
+}
+
+std::string Win32Clipboard::FormatName(std::uint32_t format) {
+    char name[255] = {};
+    const int length = GetClipboardFormatNameA(format, name, 254);
+    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+std::uint32_t Win32Clipboard::RegisterFormat(const std::string& name) {
+    return RegisterClipboardFormatA(name.c_str());
+}
+
+bool Win32Clipboard::IsFormatAvailable(std::uint32_t format) {
+    return IsClipboardFormatAvailable(format) != FALSE;
+}
+
+std::optional<std::vector<std::uint8_t>> Win32Clipboard::GetData(std::uint32_t format) {
+    HANDLE handle = GetClipboardData(format);
+    if (!handle) {
+        return std::nullopt;
+    }
+    // Handles that are not global memory (bitmaps, palettes) do not lock.
+    GlobalLockGuard lock(static_cast<HGLOBAL>(handle));
+    if (!lock) {
+        return std::nullopt;
+    }
+    const auto* bytes = static_cast<const std::uint8_t*>(lock.Data());
+    return std::vector<std::uint8_t>(bytes, bytes + lock.Size());
+}
+
+bool Win32Clipboard::SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) {
+    GlobalBlock block(GMEM_MOVEABLE, data.size());
+    if (!block) {
+        return false;
+    }
+    {
+        GlobalLockGuard lock(block.Get());
+        if (!lock) {
+            return false;
+        }
+        if (!data.empty()) {
+            std::memcpy(lock.Data(), data.data(), data.size());
+        }
+    }
+    if (!SetClipboardData(format, block.Get())) {
+        return false;
+    }
+    block.Release();  // the clipboard owns it now
+    return true;
+}
+
+}  // namespace mirvo::win32

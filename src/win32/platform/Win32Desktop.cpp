@@ -1,0 +1,175 @@
+#include "win32/platform/Win32Desktop.h"
+
+#include <shlobj.h>
+
+#include <vector>
+
+namespace mirvo::win32 {
+
+namespace {
+HWND ToHwnd(platform::WindowHandle h) {
+    return reinterpret_cast<HWND>(h);
+}
+platform::WindowHandle FromHwnd(HWND h) {
+    return reinterpret_cast<platform::WindowHandle>(h);
+}
+
+struct PrefixSearch {
+    std::string prefix;
+    DWORD ownProcess;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchPrefix(HWND window, LPARAM param) noexcept {
+    auto* search = reinterpret_cast<PrefixSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == search->ownProcess || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    char title[256] = {};
+    const int length = GetWindowTextA(window, title, sizeof title);
+    if (length >= static_cast<int>(search->prefix.size()) &&
+        search->prefix.compare(0, search->prefix.size(), title, search->prefix.size()) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+platform::WindowHandle Win32Desktop::ForegroundWindow() {
+    return FromHwnd(GetForegroundWindow());
+}
+
+bool Win32Desktop::SetForegroundWindow(platform::WindowHandle window) {
+    return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
+}
+
+platform::WindowHandle Win32Desktop::FindWindowByTitle(const std::string& title) {
+    return FromHwnd(FindWindowA(nullptr, title.c_str()));
+}
+
+platform::WindowHandle Win32Desktop::FindOtherWindowByTitlePrefix(const std::string& prefix) {
+    PrefixSearch search{prefix, GetCurrentProcessId()};
+    EnumWindows(MatchPrefix, reinterpret_cast<LPARAM>(&search));
+    return FromHwnd(search.found);
+}
+
+void Win32Desktop::ShowWindow(platform::WindowHandle window, platform::ShowCommand command) {
+    ::ShowWindow(ToHwnd(window), static_cast<int>(command));
+}
+
+bool Win32Desktop::IsMinimized(platform::WindowHandle window) {
+    return IsIconic(ToHwnd(window)) != FALSE;
+}
+
+std::string Win32Desktop::WindowTitle(platform::WindowHandle window) {
+    const int length = GetWindowTextLengthA(ToHwnd(window));
+    if (length <= 0) {
+        return {};
+    }
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    const int got = GetWindowTextA(ToHwnd(window), buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+}
+
+void Win32Desktop::SetTopmost(platform::WindowHandle window, bool topmost) {
+    RECT r{};
+    if (!GetWindowRect(ToHwnd(window), &r)) {
+        return;
+    }
+    SetWindowPos(ToHwnd(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, r.left, r.top,
+                 r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+}
+
+platform::Point Win32Desktop::CursorPosition() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+platform::Point Win32Desktop::ScreenSizePixels() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+std::optional<std::string> Win32Desktop::SpecialFolder(int csidl) {
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK || !list) {
+        return std::nullopt;
+    }
+    char path[MAX_PATH + 1] = {};
+    const BOOL ok = SHGetPathFromIDListA(list, path);
+    CoTaskMemFree(list);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return std::string(path);
+}
+
+std::string Win32Desktop::WindowsFolder() {
+    char path[256] = {};
+    const UINT length = GetWindowsDirectoryA(path, 255);
+    return std::string(path, length < 256 ? length : 0);
+}
+
+std::string Win32Desktop::ProgramFolder() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            std::string file(path.data(), length);
+            return file.substr(0, file.find_last_of('\\') + 1);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string Win32Desktop::UserName() {
+    char name[256] = {};
+    DWORD size = 255;
+    if (!GetUserNameA(name, &size)) {
+        return {};
+    }
+    return std::string(name);  // cut at the first NUL
+}
+
+std::uint32_t Win32Desktop::TickCount() {
+    return GetTickCount();
+}
+
+platform::LocalTime Win32Desktop::Now() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wDayOfWeek, t.wHour, t.wMinute, t.wSecond};
+}
+
+void Win32Desktop::Beep(int frequency, int durationMs) {
+    ::Beep(static_cast<DWORD>(frequency), static_cast<DWORD>(durationMs));
+}
+
+bool Win32Desktop::ClaimSingleInstance(const std::string& name) {
+    SetLastError(ERROR_SUCCESS);
+    KernelHandle lock(CreateMutexA(nullptr, FALSE, name.c_str()));
+    if (!lock || GetLastError() == ERROR_ALREADY_EXISTS) {
+        return false;
+    }
+    m_instanceLock = std::move(lock);
+    return true;
+}
+
+std::array<bool, 256> Win32Desktop::AnsiLeadBytes() {
+    std::array<bool, 256> lead{};
+    CPINFO info{};
+    if (GetCPInfo(CP_ACP, &info)) {
+        for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
+            for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) {
+                lead[static_cast<size_t>(b)] = true;
+            }
+        }
+    }
+    return lead;
+}
+
+}  // namespace mirvo::win32

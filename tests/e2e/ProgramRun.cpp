@@ -1,0 +1,242 @@
+#include "e2e/ProgramRun.h"
+
+#include <shlobj.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace mirvo::e2e {
+
+std::string EnvOr(const char* name, const std::string& fallback) {
+    char value[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : fallback;
+}
+
+std::string TestProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string file = path;
+    return file.substr(0, file.find_last_of('\\') + 1);
+}
+
+std::string BuiltProgram() {
+    return EnvOr("MIRVO_EXE", TestProgramFolder() + "..\\..\\src\\win32\\mirvo.exe");
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in),
+                                     std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = data.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+namespace {
+std::string AppDataFolder() {
+    char path[MAX_PATH] = {};
+    if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, path) != S_OK) {
+        throw std::runtime_error("no application data folder");
+    }
+    return path;
+}
+
+void CopyOrThrow(const std::string& from, const std::string& to) {
+    if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy " + from);
+    }
+}
+}  // namespace
+
+ProgramSetup::ProgramSetup() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    static int counter = 0;
+    m_programFolder = std::string(temp) + "mirvo-e2e-" + std::to_string(GetCurrentProcessId()) +
+                      "-" + std::to_string(counter++) + "\\";
+    RemoveTree(m_programFolder.substr(0, m_programFolder.size() - 1));
+    CreateDirectoryA(m_programFolder.c_str(), nullptr);
+    const std::string built = BuiltProgram();
+    const std::string builtFolder = built.substr(0, built.find_last_of('\\') + 1);
+    CopyOrThrow(built, Executable());
+    CopyOrThrow(builtFolder + "mirvo.qhp", m_programFolder + "mirvo.qhp");
+
+    const std::string vendor = AppDataFolder() + "\\Talbrook Software";
+    RemoveTree(vendor);
+    m_privateFolder = vendor + "\\Mirvo_Data\\";
+}
+
+ProgramSetup::~ProgramSetup() {
+    RemoveTree(m_programFolder.substr(0, m_programFolder.size() - 1));
+    RemoveTree(m_privateFolder.substr(0, m_privateFolder.size() - 1));
+}
+
+ProgramProcess::ProgramProcess(const std::string& executable) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + executable + "\"";
+    const std::string folder = executable.substr(0, executable.find_last_of('\\'));
+    if (!CreateProcessA(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &m_info)) {
+        throw std::runtime_error("cannot start " + executable);
+    }
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (Running()) {
+        TerminateProcess(m_info.hProcess, 99);
+        WaitForSingleObject(m_info.hProcess, 5000);
+    }
+    CloseHandle(m_info.hThread);
+    CloseHandle(m_info.hProcess);
+}
+
+namespace {
+struct WindowSearch {
+    DWORD process;
+    const char* className;  // nullptr: the main window by its title
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) noexcept {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    if (search->className) {
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (std::string(name) == search->className) {
+            search->found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    if (WindowText(window).rfind(" Mirvo v4", 0) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND ProgramProcess::WaitForMainWindow(DWORD timeoutMs) {
+    WindowSearch search{Id(), nullptr};
+    WaitFor(
+        [&] {
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr || !Running();
+        },
+        timeoutMs);
+    return search.found;
+}
+
+HWND ProgramProcess::FindWindowOfClass(const char* className) const {
+    WindowSearch search{Id(), className};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int ProgramProcess::WaitForExit(DWORD timeoutMs) {
+    if (!WaitFor([&] { return !Running(); }, timeoutMs)) {
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(m_info.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+bool ProgramProcess::Running() const {
+    return WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = {};
+    const int length = GetWindowTextA(window, text, sizeof text);
+    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+bool SaveWindowScreenshot(HWND window, const std::string& path) {
+    RECT r{};
+    if (!GetWindowRect(window, &r)) {
+        return false;
+    }
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
+    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageSize;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), imageSize);
+    const bool ok = static_cast<bool>(out);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+std::string ScreenshotFolder() {
+    std::string folder = EnvOr("MIRVO_SCREENSHOT_DIR", ".");
+    if (folder.back() != '\\' && folder.back() != '/') {
+        folder += '\\';
+    }
+    return folder;
+}
+
+}  // namespace mirvo::e2e

@@ -1,0 +1,91 @@
+#pragma once
+
+// Runs mirvo.exe as a separate process over a fresh program folder and a fresh private data
+// folder, and finds its windows, the way a user meets the program.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace mirvo::e2e {
+
+std::string EnvOr(const char* name, const std::string& fallback);
+// The folder of the running test program, ending in a backslash.
+std::string TestProgramFolder();
+// The program under test as built: $MIRVO_EXE, or beside the test in the build tree.
+std::string BuiltProgram();
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+bool Exists(const std::string& path);
+void RemoveTree(const std::string& path);
+
+// Polls until the condition holds or the milliseconds run out, serving messages meanwhile.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+        Sleep(20);
+    }
+}
+
+// A program folder with the program and its quick-help file, and the user's private data
+// folder, both empty of data; removed at the end.
+class ProgramSetup {
+public:
+    ProgramSetup();
+    ~ProgramSetup();
+    ProgramSetup(const ProgramSetup&) = delete;
+    ProgramSetup& operator=(const ProgramSetup&) = delete;
+
+    const std::string& ProgramFolder() const { return m_programFolder; }
+    const std::string& PrivateFolder() const { return m_privateFolder; }
+    std::string Executable() const { return m_programFolder + "mirvo.exe"; }
+    std::string SettingsFile() const { return m_privateFolder + "mirvo.ini"; }
+
+private:
+    std::string m_programFolder;
+    std::string m_privateFolder;
+};
+
+// One started process of the program.
+class ProgramProcess {
+public:
+    explicit ProgramProcess(const std::string& executable);
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    DWORD Id() const { return m_info.dwProcessId; }
+    HANDLE Handle() const { return m_info.hProcess; }
+    // The visible main window (title " Mirvo v4..."), waiting for it; nullptr on timeout.
+    HWND WaitForMainWindow(DWORD timeoutMs = 30000);
+    // A visible top-level window of this process with the given class, or nullptr.
+    HWND FindWindowOfClass(const char* className) const;
+    // Waits for the end of the process; returns its exit code, or -1 on timeout.
+    int WaitForExit(DWORD timeoutMs = 30000);
+    bool Running() const;
+
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+std::string WindowText(HWND window);
+// Saves the screen rectangle of a window as a 24-bit .bmp file.
+bool SaveWindowScreenshot(HWND window, const std::string& path);
+// The folder for screenshots: $MIRVO_SCREENSHOT_DIR or the current folder.
+std::string ScreenshotFolder();
+
+}  // namespace mirvo::e2e
