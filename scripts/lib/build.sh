@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Configures and builds one build tree: native, win32 (the 32-bit program) or win64.
+
+mirvo_build() {
+    local kind=$1 root=$2
+    shift 2
+    local dir="$root/build/$kind" toolchain=()
+    case "$kind" in
+        win32) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake") ;;
+        win64) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-mingw.cmake") ;;
+    esac
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "${toolchain[@]}" "$@" >/dev/null &&
+        cmake --build "$dir" -- -k 0
+}
+
+# The Windows build that Wine can run here: win32 where 32-bit programs run, else win64.
+mirvo_runnable_windows_build() {
+    if [ "$MIRVO_WINE_ARCH" = win32 ]; then echo win32; else echo win64; fi
+}

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the native tests, then the
+# Windows tests under Wine on a virtual display. Ends with one summary line.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+# shellcheck source=lib/deps.sh
+source scripts/lib/deps.sh
+# shellcheck source=lib/build.sh
+source scripts/lib/build.sh
+# shellcheck source=lib/wine.sh
+source scripts/lib/wine.sh
+
+started=$SECONDS
+mirvo_install_deps || { echo "Could not install the build and test tools" >&2; exit 2; }
+mirvo_wine_detect || exit 2
+windows_build=$(mirvo_runnable_windows_build)
+
+results="$root/build/test-results"
+shots="$root/build/screenshots"
+rm -rf "$results" "$shots"
+mkdir -p "$results" "$shots"
+build_failed=0
+
+echo "== Building: native, win32 (the program), and $windows_build for Wine"
+t0=$SECONDS
+mirvo_build native "$root" || build_failed=1
+mirvo_build win32 "$root" || build_failed=1
+if [ "$windows_build" = win64 ]; then
+    # This host cannot run 32-bit programs: the same code is tested as a 64-bit build.
+    mirvo_build win64 "$root" || build_failed=1
+fi
+echo "   build time: $((SECONDS - t0)) s"
+
+passed=0
+failed=0
+# Adds the counts of a GoogleTest XML report (a missing report counts as one failure).
+count_report() {
+    local report=$1 name=$2
+    if [ ! -s "$report" ]; then
+        echo "   $name: no report (crashed or did not run)"
+        failed=$((failed + 1))
+        return
+    fi
+    local tests failures errors
+    tests=$(grep -m1 -o 'tests="[0-9]*"' "$report" | grep -o '[0-9]*')
+    failures=$(grep -m1 -o 'failures="[0-9]*"' "$report" | grep -o '[0-9]*')
+    errors=$(grep -m1 -o 'errors="[0-9]*"' "$report" | grep -o '[0-9]*')
+    local bad=$((failures + errors))
+    passed=$((passed + tests - bad))
+    failed=$((failed + bad))
+    echo "   $name: $((tests - bad)) passed, $bad failed"
+}
+
+echo "== Native tests"
+t0=$SECONDS
+if [ -x build/native/tests/mirvo_tests ]; then
+    build/native/tests/mirvo_tests --gtest_brief=1 --gtest_output="xml:$results/native.xml" | tail -5
+fi
+count_report "$results/native.xml" "native"
+echo "   native test time: $((SECONDS - t0)) s"
+
+echo "== Windows tests under Wine ($MIRVO_WINE_ARCH, virtual display)"
+t0=$SECONDS
+mirvo_wine_start virtual || { echo "Wine did not start" >&2; failed=$((failed + 1)); }
+for exe in tests/win32/mirvo_wintests.exe tests/win32/mirvo_e2etests.exe; do
+    name=$(basename "$exe" .exe)
+    if [ -f "build/$windows_build/$exe" ]; then
+        (cd "build/$windows_build/tests/win32" &&
+            MIRVO_SCREENSHOT_DIR="Z:${shots//\//\\}" timeout 1200 "$MIRVO_WINE" "$name.exe" \
+                --gtest_brief=1 --gtest_output="xml:$results/$name.xml" 2>&1 | tail -20)
+    fi
+    count_report "$results/$name.xml" "$name"
+done
+mirvo_wine_stop
+echo "   Windows test time: $((SECONDS - t0)) s"
+
+for bmp in "$shots"/*.bmp; do
+    [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
+ls "$shots"/*.png >/dev/null 2>&1 && echo "   screenshots: $shots"
+
+[ $build_failed -eq 0 ] || { echo "   the build failed"; failed=$((failed + 1)); }
+echo "SUMMARY: $passed passed, $failed failed (total time $((SECONDS - started)) s)"
+[ $failed -eq 0 ]

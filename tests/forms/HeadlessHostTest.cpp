@@ -1,0 +1,245 @@
+#include "forms/HeadlessHost.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "forms/Controls.h"
+#include "forms/FolderBrowser.h"
+#include "forms/TextBox.h"
+#include "forms/Timer.h"
+
+namespace mirvo::forms {
+namespace {
+
+// A form that records its events.
+class Probe : public Form {
+public:
+    explicit Probe(FormsHost& host) : Form(host, "Probe") {}
+    std::vector<std::string> events;
+    int refuseClose = 0;
+
+protected:
+    void Form_Load() override { events.push_back("Load"); }
+    void Form_Activate() override { events.push_back("Activate"); }
+    void Form_Resize() override { events.push_back("Resize"); }
+    void Form_QueryUnload(int& cancel, UnloadMode mode) override {
+        events.push_back("QueryUnload" + std::to_string(static_cast<int>(mode)));
+        cancel = refuseClose;
+    }
+    void Form_Unload(int&) override { events.push_back("Unload"); }
+    void Form_KeyDown(int& keyCode, int) override {
+        events.push_back("FormKeyDown" + std::to_string(keyCode));
+        if (keyCode == Key::Escape) {
+            keyCode = 0;
+        }
+    }
+};
+
+TEST(HeadlessHost, OptionButtonsOfOneContainerExcludeEachOtherAndRaiseClick) {
+    HeadlessHost host;
+    Probe form(host);
+    Frame& frame = form.Add<Frame>("Frame1");
+    OptionButton& a = form.Add<OptionButton>("Opt", 0, &frame);
+    OptionButton& b = form.Add<OptionButton>("Opt", 1, &frame);
+    OptionButton& outside = form.Add<OptionButton>("Other");
+    int clicks = 0;
+    b.OnClick = [&] { ++clicks; };
+    outside.SetValue(true);
+    a.SetValue(true);
+    b.SetValue(true);
+    EXPECT_FALSE(a.Value());
+    EXPECT_TRUE(b.Value());
+    EXPECT_TRUE(outside.Value()) << "another container keeps its choice";
+    EXPECT_EQ(clicks, 1);
+    b.SetValue(true);
+    EXPECT_EQ(clicks, 1) << "no change, no Click";
+}
+
+TEST(HeadlessHost, TheFormSeesKeysFirstAndCanSwallowThem) {
+    HeadlessHost host;
+    Probe form(host);
+    form.SetKeyPreview(true);
+    TextBox& box = form.Add<TextBox>("Text1");
+    std::vector<std::string> boxKeys;
+    box.OnKeyDown = [&](int& key, int) { boxKeys.push_back("down" + std::to_string(key)); };
+    box.OnKeyPress = [&](int& ascii) { boxKeys.push_back("press" + std::to_string(ascii)); };
+    box.OnKeyUp = [&](int& key, int) { boxKeys.push_back("up" + std::to_string(key)); };
+    form.Show();
+    box.SetFocus();
+    host.PressKey(Key::A, 0, 'a');
+    host.PressKey(Key::Escape, 0, 27);
+    EXPECT_EQ(boxKeys, (std::vector<std::string>{"down65", "press97", "up65", "up27"}));
+    EXPECT_EQ(form.events.back(), "FormKeyDown27");
+}
+
+TEST(HeadlessHost, TimersFireInTimeOrderAndRestartWhenReEnabled) {
+    HeadlessHost host;
+    Probe form(host);
+    Timer& slow = form.Add<Timer>("Slow");
+    Timer& fast = form.Add<Timer>("Fast");
+    std::vector<std::pair<std::string, long long>> fired;
+    slow.SetInterval(1000);
+    fast.SetInterval(150);
+    slow.OnTimer = [&] { fired.emplace_back("slow", host.Now()); };
+    fast.OnTimer = [&] {
+        fired.emplace_back("fast", host.Now());
+        fast.SetEnabled(false);  // a one-shot timer, as the program's paste timer is
+    };
+    slow.SetEnabled(true);
+    fast.SetEnabled(true);
+    host.AdvanceTime(500);
+    EXPECT_TRUE(fired.empty()) << "timers run only on loaded forms";
+
+    form.Load();
+    host.AdvanceTime(2100);
+    const std::vector<std::pair<std::string, long long>> expected = {
+        {"fast", 650}, {"slow", 1500}, {"slow", 2500}};
+    EXPECT_EQ(fired, expected);
+
+    fired.clear();
+    host.AdvanceTime(200);  // now 2800: slow is due at 3500
+    slow.SetEnabled(false);
+    slow.SetEnabled(true);  // restarts the period from now
+    host.AdvanceTime(900);
+    EXPECT_TRUE(fired.empty());
+    host.AdvanceTime(100);
+    ASSERT_EQ(fired.size(), 1u);
+    EXPECT_EQ(fired[0].second, 3800);
+}
+
+TEST(HeadlessHost, AModalShowReturnsWhenTheFormHasUnloaded) {
+    HeadlessHost host;
+    Probe dialog(host);
+    CommandButton& ok = dialog.Add<CommandButton>("OKBtn");
+    ok.OnClick = [&] { dialog.Unload(); };
+    bool answered = false;
+    host.onModal = [&](Form& shown) {
+        EXPECT_EQ(&shown, &dialog);
+        EXPECT_TRUE(shown.Visible());
+        EXPECT_TRUE(shown.Modal());
+        host.Click(ok);
+        answered = true;
+    };
+    dialog.Show(ShowMode::Modal);
+    EXPECT_TRUE(answered);
+    EXPECT_FALSE(dialog.Loaded());
+    EXPECT_EQ(dialog.events,
+              (std::vector<std::string>{"Load", "Resize", "Activate", "QueryUnload1", "Unload"}));
+}
+
+TEST(HeadlessHost, AFormCanRefuseToCloseFromItsTitleBar) {
+    HeadlessHost host;
+    Probe form(host);
+    form.Show();
+    form.refuseClose = 1;
+    EXPECT_FALSE(host.CloseByUser(form));
+    EXPECT_TRUE(form.Loaded());
+    EXPECT_EQ(form.events.back(), "QueryUnload0");
+    form.refuseClose = 0;
+    EXPECT_TRUE(host.CloseByUser(form));
+    EXPECT_FALSE(form.Loaded());
+}
+
+TEST(HeadlessHost, FocusNeedsAVisibleEnabledControlOnAShownForm) {
+    HeadlessHost host;
+    Probe form(host);
+    PictureBox& holder = form.Add<PictureBox>("holdfocus");
+    Label& label = form.Add<Label>("Label1");
+    CommandButton& button = form.Add<CommandButton>("Btn");
+    std::vector<std::string> focus;
+    holder.OnGotFocus = [&] { focus.push_back("holder+"); };
+    holder.OnLostFocus = [&] { focus.push_back("holder-"); };
+    button.OnGotFocus = [&] { focus.push_back("button+"); };
+
+    EXPECT_THROW(holder.SetFocus(), InvalidFocus) << "the form is hidden";
+    form.Show();
+    EXPECT_THROW(label.SetFocus(), InvalidFocus) << "labels take no focus";
+    button.SetEnabled(false);
+    EXPECT_THROW(button.SetFocus(), InvalidFocus);
+    button.SetEnabled(true);
+    holder.SetFocus();
+    button.SetFocus();
+    EXPECT_EQ(focus, (std::vector<std::string>{"holder+", "holder-", "button+"}));
+    EXPECT_EQ(form.ActiveControl(), &button);
+}
+
+TEST(HeadlessHost, AFailingHandlerEndsOnlyItselfAndReachesTheErrorHandler) {
+    HeadlessHost host;
+    std::vector<std::string> errors;
+    host.SetErrorHandler([&](std::exception_ptr e) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const std::exception& x) {
+            errors.push_back(x.what());
+        }
+    });
+    Probe form(host);
+    Label& label = form.Add<Label>("Label1");
+    int after = 0;
+    label.OnClick = [] { throw std::runtime_error("disk error"); };
+    label.OnMouseUp = [&](MouseButton, int, int, int) { ++after; };
+    host.Click(label);
+    host.Click(label);
+    EXPECT_EQ(after, 2);
+    EXPECT_EQ(errors, (std::vector<std::string>{"disk error", "disk error"}));
+}
+
+TEST(HeadlessHost, DragAndDropCarriesTheSourceControl) {
+    HeadlessHost host;
+    Probe form(host);
+    Label& source = form.Add<Label>("item", 3);
+    Label& target = form.Add<Label>("Trans", 1);
+    Control* dropped = nullptr;
+    target.OnDragDrop = [&](Control& from, int, int) { dropped = &from; };
+    source.Drag();
+    EXPECT_EQ(host.DragSource(), &source);
+    host.Drop(target);
+    EXPECT_EQ(dropped, &source);
+    EXPECT_EQ(host.DragSource(), nullptr);
+}
+
+TEST(HeadlessHost, FormsNeverGetLowerThanTheirTitleBar) {
+    HeadlessHost host;
+    Probe form(host);
+    form.Load();
+    form.SetHeight(0);
+    EXPECT_EQ(form.Height(), host.captionTwips + 2 * host.borderTwips);
+    form.SetHeight(3000);
+    EXPECT_EQ(form.ScaleHeight(), 3000 - host.captionTwips - 2 * host.borderTwips);
+}
+
+TEST(TextBox, SelectionAndMaxLength) {
+    HeadlessHost host;
+    Probe form(host);
+    TextBox& box = form.Add<TextBox>("title");
+    box.SetMaxLength(10);
+    int changes = 0;
+    box.OnChange = [&] { ++changes; };
+    box.SetText("A title that is too long");
+    EXPECT_EQ(box.Text(), "A title th");
+    box.SetSelStart(2);
+    box.SetSelLength(5);
+    EXPECT_EQ(box.SelText(), "title");
+    box.SetSelText("name");
+    EXPECT_EQ(box.Text(), "A name th");
+    EXPECT_EQ(box.SelStart(), 6);
+    EXPECT_EQ(changes, 2);
+    box.SetSelLength(100);
+    EXPECT_EQ(box.SelLength(), 3);
+}
+
+TEST(Wildcards, MatchLikeTheFileListDoes) {
+    EXPECT_TRUE(MatchesWildcard("setup.EXE", "*.exe"));
+    EXPECT_TRUE(MatchesWildcard("README", "*.*"));
+    EXPECT_TRUE(MatchesWildcard("a.txt", "?.txt"));
+    EXPECT_FALSE(MatchesWildcard("ab.txt", "?.txt"));
+    EXPECT_TRUE(MatchesWildcard("report.final.doc", "*.doc"));
+    EXPECT_FALSE(MatchesWildcard("notes.docx", "*.doc"));
+    EXPECT_TRUE(MatchesAnyPattern("run.BAT", "*.EXE;*.COM;*.BAT"));
+    EXPECT_FALSE(MatchesAnyPattern("run.bak", "*.EXE;*.COM;*.BAT"));
+    EXPECT_TRUE(MatchesAnyPattern("x.txt", "*.doc; *.txt"));
+}
+
+}  // namespace
+}  // namespace mirvo::forms
