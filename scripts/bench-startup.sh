@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Start-up time and memory of mirvo.exe under Wine next to a minimal Win32 program, measured
+# the same way in the same run (median of N runs, default 5).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+source scripts/lib/deps.sh
+source scripts/lib/build.sh
+source scripts/lib/wine.sh
+runs=${1:-5}
+
+mirvo_install_deps
+mirvo_wine_detect
+build=$(mirvo_runnable_windows_build)
+mirvo_build "$build" "$root" >/dev/null
+mirvo_wine_start virtual
+
+# A program folder of its own, so the measured runs use their own data.
+program=$(mktemp -d /tmp/mirvo-bench.XXXXXX)
+cp "build/$build/src/win32/mirvo.exe" "build/$build/src/win32/mirvo.qhp" "$program/"
+tool="build/$build/bench/startup_time.exe"
+
+echo "Start-up under Wine ($MIRVO_WINE_ARCH), $runs runs each:"
+"$MIRVO_WINE" "$tool" "build/$build/bench/minimal_window.exe" "$runs" | tee /tmp/mirvo-bench-minimal.txt
+# The first start of the program shows its first-run page; measure the usual later starts.
+"$MIRVO_WINE" "$tool" "$program/mirvo.exe" 1 >/dev/null
+"$MIRVO_WINE" "$tool" "$program/mirvo.exe" "$runs" | tee /tmp/mirvo-bench-mirvo.txt
+mirvo_wine_stop
+rm -rf "$program"
+
+minimal=$(grep -o 'median [0-9.]* ms' /tmp/mirvo-bench-minimal.txt | grep -o '[0-9.]*')
+mirvo=$(grep -o 'median [0-9.]* ms' /tmp/mirvo-bench-mirvo.txt | grep -o '[0-9.]*')
+awk -v a="$mirvo" -v b="$minimal" 'BEGIN { printf "ratio mirvo / minimal window: %.2f\n", a / b }'
