@@ -252,4 +252,51 @@ private:
     HANDLE m_h;
 };
 
+// A window the program created and destroys with DestroyWindow (for windows no C++ object
+// stands behind, such as a hidden owner window).
+class OwnedWindow {
+public:
+    OwnedWindow() = default;
+    explicit OwnedWindow(HWND h) : m_h(h) {}
+    ~OwnedWindow() { Reset(); }
+    OwnedWindow(OwnedWindow&& o) noexcept : m_h(TakeHandle(o.m_h, HWND{})) {}
+    OwnedWindow& operator=(OwnedWindow&& o) noexcept {
+        if (this != &o) {
+            Reset();
+            m_h = TakeHandle(o.m_h, HWND{});
+        }
+        return *this;
+    }
+    OwnedWindow(const OwnedWindow&) = delete;
+    OwnedWindow& operator=(const OwnedWindow&) = delete;
+    HWND Get() const { return m_h; }
+    void Reset() {
+        if (m_h) {
+            DestroyWindow(m_h);
+            m_h = nullptr;
+        }
+    }
+
+private:
+    HWND m_h = nullptr;
+};
+
+// A library loaded with LoadLibrary, freed with FreeLibrary.
+class LibraryHandle {
+public:
+    LibraryHandle() = default;
+    explicit LibraryHandle(HMODULE h) : m_h(h) {}
+    ~LibraryHandle() {
+        if (m_h) {
+            FreeLibrary(m_h);
+        }
+    }
+    LibraryHandle(const LibraryHandle&) = delete;
+    LibraryHandle& operator=(const LibraryHandle&) = delete;
+    HMODULE Get() const { return m_h; }
+
+private:
+    HMODULE m_h = nullptr;
+};
+
 }  // namespace mirvo::win32
