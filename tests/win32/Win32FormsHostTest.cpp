@@ -350,6 +350,12 @@ TEST_F(FormsHostTest, MouseClicksRaiseMouseEventsAndClick) {
     EXPECT_EQ(log.Last("lblInfo", "MouseUp")->button, static_cast<int>(MouseButton::Right));
     EXPECT_EQ(log.Last("lblInfo", "MouseUp")->x, TwX(30));
     EXPECT_EQ(log.Count("lblInfo", "Click"), 1);
+    PumpFor(host, GetDoubleClickTime() + 50);  // the next click starts afresh
+
+    // A quick second click is a double click.
+    ClickAt({label.left + 20, label.top + 10});
+    ClickAt({label.left + 20, label.top + 10});
+    ASSERT_TRUE(WaitFor("lblInfo", "DblClick")) << log.Dump();
 
     ClickAt(CenterOf(Win(f.cmdGo)));
     ASSERT_TRUE(WaitFor("cmdGo", "MouseUp"));
@@ -760,7 +766,13 @@ TEST_F(FormsHostTest, WindowStateGoesBothWays) {
     DialogForm dialog(host, log);
     dialog.SetWindowState(forms::WindowState::Maximized);
     dialog.Show();
-    EXPECT_TRUE(IsZoomed(reinterpret_cast<HWND>(dialog.hWnd())));
+    const HWND box = reinterpret_cast<HWND>(dialog.hWnd());
+    EXPECT_TRUE(IsZoomed(box));
+    // Out of the taskbar: owned by a hidden window; a fixed dialog frame.
+    EXPECT_NE(GetWindow(box, GW_OWNER), nullptr);
+    EXPECT_EQ(GetWindow(Hwnd(), GW_OWNER), nullptr);
+    EXPECT_TRUE(GetWindowLongPtrA(box, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+    EXPECT_FALSE(GetWindowLongPtrA(box, GWL_STYLE) & WS_THICKFRAME);
     dialog.Unload();
 }
 
