@@ -48,6 +48,8 @@ public:
     void FinishShow();
     void BringToFront();
 
+    // The control window that gets the focus when the form is activated next.
+    void RememberFocus(HWND control) { m_savedFocus = control; }
     ControlWindow* WindowOf(const forms::Control& control) const;
     HWND ControlHandle(const forms::Control& control) const;
     UINT NextChildId() { return m_nextChildId++; }

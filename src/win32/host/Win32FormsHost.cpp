@@ -1,6 +1,7 @@
 #include "win32/host/Win32FormsHost.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "forms/Form.h"
 #include "win32/host/FormStyle.h"
@@ -119,6 +120,7 @@ void Win32FormsHost::SetFocus(forms::Control& control) {
     if (GetFocus() != target) {
         // The window cannot have it now (its form is disabled under a modal one): the model's
         // focus moves all the same, and the window gets it when its form is active again.
+        m_impl->Find(form)->RememberFocus(target);
         m_impl->NativeFocus(control);
     }
 }
