@@ -62,6 +62,13 @@ mirvo_wine_start() {
     "$MIRVO_WINE" wineboot -i >/dev/null 2>&1
     # A crash must fail the run, not wait for a click on Wine's crash dialog.
     "$MIRVO_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # On our own virtual display there is no window manager: Wine then manages the windows
+    # itself (title bars drawn, no two-second wait for a manager on every hide).
+    if [ -n "${MIRVO_XVFB_PID:-}" ]; then
+        "$MIRVO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    else
+        "$MIRVO_WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+    fi
     /usr/lib/wine/wineserver -p
     mirvo_wait_for 30 test -f "$WINEPREFIX/system.reg" || { echo "Wine prefix not ready" >&2; return 1; }
 }

@@ -200,6 +200,13 @@ bool SaveWindowScreenshot(HWND window, const std::string& path) {
         return false;
     }
     HDC screen = GetDC(nullptr);
+    // Another process paints its window in its own time: wait until the middle of the client
+    // area is drawn (it is never black in this program's windows).
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT middle{client.right / 2, client.bottom / 2};
+    ClientToScreen(window, &middle);
+    WaitFor([&] { return GetPixel(screen, middle.x, middle.y) != RGB(0, 0, 0); }, 3000);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;

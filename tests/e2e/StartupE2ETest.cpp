@@ -42,7 +42,9 @@ TEST(ProgramStart, FirstStartWritesTheSettingsAndShowsTheWindowRestored) {
     ProgramProcess program(setup.Executable());
     HWND window = program.WaitForMainWindow();
     ASSERT_NE(window, nullptr) << "the main window never showed";
-    EXPECT_FALSE(IsIconic(window)) << "the first start shows the window restored";
+    // It shows minimized, then the first run restores it.
+    EXPECT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000))
+        << "the first start shows the window restored";
 
     const std::string title = WindowText(window);
     EXPECT_EQ(title.substr(0, 19), " Mirvo v4          ");
@@ -59,6 +61,19 @@ TEST(ProgramStart, FirstStartWritesTheSettingsAndShowsTheWindowRestored) {
     EXPECT_EQ(Int32At(settings, 33), 0xC0E0FF);
     EXPECT_EQ(Int32At(settings, 37), 0xC0FFC0);
     EXPECT_EQ(Int16At(settings, 119), 5) << "DisplayMode";
+
+    // The full window's client area is the layout's height: the caption height measured at
+    // start is added to it (large window on this screen: 12288 x 8426 twips).
+    RECT client{};
+    GetClientRect(window, &client);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int expectedClient = MulDiv(8426, dpi, 1440);
+    EXPECT_NEAR(client.bottom, expectedClient, 2) << "client height in pixels";
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    EXPECT_NEAR(outer.right - outer.left, MulDiv(12288, dpi, 1440), 1) << "window width";
 
     SaveWindowScreenshot(window, ScreenshotFolder() + "main-window.bmp");
 
@@ -125,7 +140,8 @@ TEST(ProgramStart, DamagedAndOlderSettingsAreRepairedAndUpgraded) {
         EXPECT_EQ(std::string(upgraded.begin(), upgraded.begin() + 7), "VERFOUR");
         EXPECT_EQ(Int16At(upgraded, 7), 12);
         EXPECT_EQ(Int16At(upgraded, 141), 1);
-        EXPECT_FALSE(IsIconic(window)) << "an upgraded file is a first run again";
+        EXPECT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000))
+            << "an upgraded file is a first run again";
         CloseAndWait(program, window);
     }
 }

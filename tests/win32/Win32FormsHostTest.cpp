@@ -917,6 +917,23 @@ TEST(Win32FormsHostMetrics, ScreenAndFrameSizesComeFromTheSystem) {
               MulDiv(GetSystemMetrics(SM_CYCAPTION), 1440, ScreenDpi(LOGPIXELSY)));
 }
 
+TEST(Win32FormsHostMetrics, AFormReducedToNoHeightKeepsItsTitleBarAndBorders) {
+    // The program measures its caption height this way at start.
+    win32::Win32FolderBrowser browser;
+    Win32FormsHost host(GetModuleHandleA(nullptr), browser);
+    EventLog log;
+    DialogForm form(host, log);
+    form.SetBorder(forms::BorderStyle::Sizable);
+    form.Load();
+    form.SetHeight(0);
+    EXPECT_GT(form.Height(), 0);
+    RECT r{};
+    GetWindowRect(reinterpret_cast<HWND>(form.hWnd()), &r);
+    EXPECT_EQ(form.Height(), MulDiv(r.bottom - r.top, 1440, ScreenDpi(LOGPIXELSY)));
+    EXPECT_GE(r.bottom - r.top, GetSystemMetrics(SM_CYCAPTION));
+    form.Unload();
+}
+
 TEST(Win32FormsHostDeathTest, EndEndsTheProcessWithItsCode) {
     EXPECT_EXIT(
         {

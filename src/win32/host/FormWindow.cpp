@@ -319,6 +319,9 @@ void FormWindow::ApplyBounds() {
     SetWindowPos(Hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     m_applyingBounds = false;
+    // The system keeps a window at least as large as its title bar and borders: the model
+    // reads back what the window became.
+    SyncBoundsFromWindow();
 }
 
 void FormWindow::ApplyStyle() {
