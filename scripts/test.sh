@@ -68,7 +68,7 @@ for exe in tests/win32/mirvo_wintests.exe tests/win32/mirvo_e2etests.exe; do
     if [ -f "build/$windows_build/$exe" ]; then
         (cd "build/$windows_build/tests/win32" &&
             MIRVO_SCREENSHOT_DIR="Z:${shots//\//\\}" timeout 1200 "$MIRVO_WINE" "$name.exe" \
-                --gtest_brief=1 --gtest_output="xml:$results/$name.xml" 2>&1 | tail -20)
+                --gtest_brief=1 --gtest_output="xml:Z:${results//\//\\}\\$name.xml" 2>&1 | tail -20)
     fi
     count_report "$results/$name.xml" "$name"
 done
