@@ -59,6 +59,8 @@ mirvo_wine_start() {
         export WINEARCH=win64
     fi
     trap mirvo_wine_stop EXIT
+    # One persistent server for the whole run (it holds the clipboard between programs).
+    /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
     "$MIRVO_WINE" wineboot -i >/dev/null 2>&1
     # A crash must fail the run, not wait for a click on Wine's crash dialog.
     "$MIRVO_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
@@ -69,7 +71,6 @@ mirvo_wine_start() {
     else
         "$MIRVO_WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
     fi
-    /usr/lib/wine/wineserver -p
     mirvo_wait_for 30 test -f "$WINEPREFIX/system.reg" || { echo "Wine prefix not ready" >&2; return 1; }
 }
 
