@@ -6,6 +6,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "win32/WinTestSupport.h"
+
 namespace mirvo::e2e {
 
 std::string EnvOr(const char* name, const std::string& fallback) {
@@ -189,61 +191,15 @@ std::string WindowText(HWND window) {
     return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-bool SaveWindowScreenshot(HWND window, const std::string& path) {
-    RECT r{};
-    if (!GetWindowRect(window, &r)) {
-        return false;
-    }
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) {
-        return false;
-    }
-    HDC screen = GetDC(nullptr);
-    // Another process paints its window in its own time: wait until the middle of the client
-    // area is drawn (it is never black in this program's windows).
+bool ScreenshotOfProgramWindow(HWND window, const std::string& fileName) {
     RECT client{};
     GetClientRect(window, &client);
     POINT middle{client.right / 2, client.bottom / 2};
     ClientToScreen(window, &middle);
+    HDC screen = GetDC(nullptr);
     WaitFor([&] { return GetPixel(screen, middle.x, middle.y) != RGB(0, 0, 0); }, 3000);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), imageSize);
-    const bool ok = static_cast<bool>(out);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return ok;
-}
-
-std::string ScreenshotFolder() {
-    std::string folder = EnvOr("MIRVO_SCREENSHOT_DIR", ".");
-    if (folder.back() != '\\' && folder.back() != '/') {
-        folder += '\\';
-    }
-    return folder;
+    return wintest::SaveScreenshot(window, wintest::ScreenshotFolder() + "\\" + fileName);
 }
 
 }  // namespace mirvo::e2e

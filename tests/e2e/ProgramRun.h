@@ -83,9 +83,8 @@ private:
 };
 
 std::string WindowText(HWND window);
-// Saves the screen rectangle of a window as a 24-bit .bmp file.
-bool SaveWindowScreenshot(HWND window, const std::string& path);
-// The folder for screenshots: $MIRVO_SCREENSHOT_DIR or the current folder.
-std::string ScreenshotFolder();
+// Waits until another process has painted its window (the middle of the client area is never
+// black in this program's windows), then saves a screenshot into the screenshot folder.
+bool ScreenshotOfProgramWindow(HWND window, const std::string& fileName);
 
 }  // namespace mirvo::e2e

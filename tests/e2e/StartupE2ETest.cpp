@@ -75,7 +75,7 @@ TEST(ProgramStart, FirstStartWritesTheSettingsAndShowsTheWindowRestored) {
     GetWindowRect(window, &outer);
     EXPECT_NEAR(outer.right - outer.left, MulDiv(12288, dpi, 1440), 1) << "window width";
 
-    SaveWindowScreenshot(window, ScreenshotFolder() + "main-window.bmp");
+    ScreenshotOfProgramWindow(window, "main-window.bmp");
 
     CloseAndWait(program, window);
     EXPECT_EQ(Int16At(ReadBytes(setup.SettingsFile()), 93), 1) << "FirstRunDone saved on close";

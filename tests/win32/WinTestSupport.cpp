@@ -131,9 +131,10 @@ POINT CenterOf(HWND window) {
 }
 
 std::string TextOf(HWND window) {
-    char buffer[512] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 COLORREF PixelAt(HWND window, int clientX, int clientY) {

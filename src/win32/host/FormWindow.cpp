@@ -86,12 +86,12 @@ void FormWindow::Create() {
     }
     m_menu.Build(Hwnd());
 
-    m_tooltip =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr, m_host.instance, nullptr);
-    if (m_tooltip) {
-        SendMessageA(m_tooltip, TTM_SETMAXTIPWIDTH, 0, kToolTipWidth);
+    m_tooltip = OwnedWindow(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                            m_host.owner.Get(), nullptr, m_host.instance, nullptr));
+    if (m_tooltip.Get()) {
+        SendMessageA(m_tooltip.Get(), TTM_SETMAXTIPWIDTH, 0, kToolTipWidth);
     }
     for (const auto& control : m_form.Controls()) {
         AddControlWindow(*control);
@@ -198,7 +198,7 @@ void FormWindow::OnTimer(WPARAM id) {
 }
 
 void FormWindow::SetToolTip(HWND control, const std::string& text) {
-    if (!m_tooltip || !control) {
+    if (!m_tooltip.Get() || !control) {
         return;
     }
     std::string copy = text;
@@ -211,12 +211,12 @@ void FormWindow::SetToolTip(HWND control, const std::string& text) {
     const bool known = m_tools.count(control) != 0;
     if (text.empty()) {
         if (known) {
-            SendMessageA(m_tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+            SendMessageA(m_tooltip.Get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
             m_tools.erase(control);
         }
     } else if (known) {
-        SendMessageA(m_tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
-    } else if (SendMessageA(m_tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info))) {
+        SendMessageA(m_tooltip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    } else if (SendMessageA(m_tooltip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info))) {
         m_tools.insert(control);
     }
 }
@@ -329,7 +329,10 @@ void FormWindow::ApplyStyle() {
     const auto current = static_cast<DWORD>(GetWindowLongPtrA(Hwnd(), GWL_STYLE));
     const DWORD kept = current & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_DISABLED);
     SetWindowLongPtrA(Hwnd(), GWL_STYLE, static_cast<LONG_PTR>(kept | styles.style));
-    SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE, static_cast<LONG_PTR>(styles.exStyle));
+    // Topmost is the window's place in the z-order, set apart from the style: keep it.
+    const auto currentEx = static_cast<DWORD>(GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE));
+    SetWindowLongPtrA(Hwnd(), GWL_EXSTYLE,
+                      static_cast<LONG_PTR>(styles.exStyle | (currentEx & WS_EX_TOPMOST)));
     HWND owner = m_form.ShowInTaskbar() ? nullptr : m_host.owner.Get();
     SetWindowLongPtrA(Hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     // The outer rectangle stays what the model says; the client area follows the new frame.

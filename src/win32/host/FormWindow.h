@@ -11,6 +11,7 @@
 #include "forms/Form.h"
 #include "forms/Menu.h"
 #include "forms/Timer.h"
+#include "win32/Handles.h"
 #include "win32/host/KeyRouter.h"
 #include "win32/host/MenuBar.h"
 #include "win32/host/Win32FormsHost.h"
@@ -105,7 +106,9 @@ private:
     std::unordered_map<const forms::Control*, ControlWindow*> m_byControl;
     MenuBar m_menu;
     KeyRouter m_keys;
-    HWND m_tooltip = nullptr;  // owned by the form window, destroyed with it
+    // Owned by the host's hidden window, not by the form: a topmost popup owned by the form would
+    // keep the form itself from becoming topmost under Wine.
+    win32::OwnedWindow m_tooltip;
     std::set<HWND> m_tools;
     UINT m_nextChildId = 100;
 
