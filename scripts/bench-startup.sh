@@ -12,7 +12,7 @@ runs=${1:-5}
 mirvo_install_deps
 mirvo_wine_detect
 build=$(mirvo_runnable_windows_build)
-mirvo_build "$build" "$root" >/dev/null
+mirvo_build "$build" "$root" -DBUILD_TESTING=ON >/dev/null
 mirvo_wine_start virtual
 
 # A program folder of its own, so the measured runs use their own data.

@@ -12,13 +12,13 @@ mirvo_install_deps
 mirvo_wine_detect
 build=$(mirvo_runnable_windows_build)
 echo "Building Mirvo ($build)..."
-mirvo_build "$build" "$root" -DBUILD_TESTING=OFF >/dev/null
+mirvo_build "$build" "$root" "$root/build/app-$build" -DBUILD_TESTING=OFF >/dev/null
 
 # The program folder: Mirvo keeps its common data beside itself, so it lives outside the build.
 data_home=${XDG_DATA_HOME:-$HOME/.local/share}/mirvo
 program="$data_home/program-$build"
 mkdir -p "$program"
-cp "build/$build/src/win32/mirvo.exe" "build/$build/src/win32/mirvo.qhp" "$program/"
+cp "build/app-$build/src/win32/mirvo.exe" "build/app-$build/src/win32/mirvo.qhp" "$program/"
 
 virtual=""
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
@@ -32,7 +32,8 @@ mirvo_wine_start ${virtual:+virtual}
 "$MIRVO_WINE" "$program/mirvo.exe" &
 mirvo_pid=$!
 find_window() { xwininfo -root -tree 2>/dev/null | grep '" Mirvo v4' | head -1 | awk '{print $1}'; }
-if ! mirvo_wait_for 60 test -n "$(find_window)"; then
+window_shown() { [ -n "$(find_window)" ]; }
+if ! mirvo_wait_for 60 window_shown; then
     echo "Mirvo's window did not appear" >&2
     exit 1
 fi

@@ -24,11 +24,11 @@ build_failed=0
 
 echo "== Building: native, win32 (the program), and $windows_build for Wine"
 t0=$SECONDS
-mirvo_build native "$root" || build_failed=1
-mirvo_build win32 "$root" || build_failed=1
+mirvo_build native "$root" -DBUILD_TESTING=ON || build_failed=1
+mirvo_build win32 "$root" -DBUILD_TESTING=ON || build_failed=1
 if [ "$windows_build" = win64 ]; then
     # This host cannot run 32-bit programs: the same code is tested as a 64-bit build.
-    mirvo_build win64 "$root" || build_failed=1
+    mirvo_build win64 "$root" -DBUILD_TESTING=ON || build_failed=1
 fi
 echo "   build time: $((SECONDS - t0)) s"
 

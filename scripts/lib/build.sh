@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Configures and builds one build tree: native, win32 (the 32-bit program) or win64.
+# mirvo_build <kind> <source root> [build folder] [cmake options...]
 
 mirvo_build() {
-    local kind=$1 root=$2
+    local kind=$1 root=$2 dir="$root/build/$1"
     shift 2
-    local dir="$root/build/$kind" toolchain=()
+    if [ $# -gt 0 ] && [[ "$1" != -* ]]; then
+        dir=$1
+        shift
+    fi
+    local toolchain=()
     case "$kind" in
         win32) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-mingw.cmake") ;;
         win64) toolchain=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-mingw.cmake") ;;
