@@ -3,7 +3,8 @@
 # mirvo_build <kind> <source root> [build folder] [cmake options...]
 
 mirvo_build() {
-    local kind=$1 root=$2 dir="$root/build/$1"
+    local kind=$1 root=$2
+    local dir="$root/build/$kind"
     shift 2
     if [ $# -gt 0 ] && [[ "$1" != -* ]]; then
         dir=$1
