@@ -152,6 +152,7 @@ TEST_F(FormsHostTest, ShowsEveryControlKindWhereTheTwipsSayWithItsTextAndColours
     };
     EXPECT_EQ(style(f.lblInfo) & (SS_TYPEMASK | WS_BORDER), DWORD{SS_CENTER | WS_BORDER});
     EXPECT_EQ(style(f.lblRight) & SS_TYPEMASK, DWORD{SS_RIGHT});
+    EXPECT_TRUE(style(f.lblRight) & SS_NOPREFIX) << "an & in a clip title shows as typed";
     EXPECT_EQ(style(f.cmdGo) & BS_TYPEMASK, DWORD{BS_OWNERDRAW});
     EXPECT_EQ(style(f.optA) & BS_TYPEMASK, DWORD{BS_RADIOBUTTON});
     EXPECT_EQ(style(f.chkG) & BS_TYPEMASK, DWORD{BS_OWNERDRAW});

@@ -18,7 +18,10 @@ DWORD AlignmentStyle(forms::Alignment a) {
 
 ControlWindow::Look LabelWindow::Describe() const {
     const DWORD border = m_label.Border() == forms::BorderStyle::None ? 0u : WS_BORDER;
-    return {"STATIC", SS_NOTIFY | AlignmentStyle(m_label.Alignment()) | border, 0, true};
+    // Labels show clip titles, text the user copied: an "&" is shown, not turned into an
+    // underline.
+    return {"STATIC", SS_NOTIFY | SS_NOPREFIX | AlignmentStyle(m_label.Alignment()) | border, 0,
+            true};
 }
 
 void LabelWindow::ApplyKindProperty(forms::Property p) {
