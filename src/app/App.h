@@ -5,8 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "app/EditContext.h"
+#include "clipboard/ClipboardState.h"
 #include "files/AnsiText.h"
 #include "startup/AppSettings.h"
+#include "store/StoreState.h"
 
 namespace mirvo {
 
@@ -67,6 +70,11 @@ public:
 
     // Clipboard marker formats "Oldfolio", "QuilletData", "PictavoData".
     std::array<std::uint32_t, 3> MarkerFormats{};
+
+    // Subsystem state.
+    ClipboardState clip;
+    StoreState store;
+    EditContext editing;
 
     // The next key-up on the main window is ignored (the key that closed a dialog).
     int SwallowKeyUp = 0;

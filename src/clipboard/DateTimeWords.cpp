@@ -1,6 +1,5 @@
 #include "clipboard/DateTimeWords.h"
 
-
 namespace mirvo {
 
 std::string DateTimeWords(const platform::LocalTime& t) {

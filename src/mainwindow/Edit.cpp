@@ -23,6 +23,8 @@ Edit::Edit(App& app)
       TimerEdge(Add<forms::Timer>("TimerEdge")),
       holdfocus(Add<forms::PictureBox>("holdfocus")),
       NoMinimizeBtn(Add<forms::CheckBox>("NoMinimizeBtn")),
+      clipboardPanel(*this),
+      controlPanel(*this),
       m_app(app) {
     SetBorder(forms::BorderStyle::FixedSingle);
     SetMaxButton(false);
@@ -50,7 +52,9 @@ void Edit::PrepareLayout() {
     SetHeight((large ? kLargeClientHeight : kSmallClientHeight) + m_app.CaptionHeight);
 }
 
-void Edit::Form_Load() { SetCaption(m_app.MainTitle); }
+void Edit::Form_Load() {
+    SetCaption(m_app.MainTitle);
+}
 
 void Edit::Form_QueryUnload(int& /*cancel*/, forms::UnloadMode mode) {
     SaveSettings(m_app);
@@ -59,7 +63,9 @@ void Edit::Form_QueryUnload(int& /*cancel*/, forms::UnloadMode mode) {
     }
 }
 
-void Edit::Form_Unload(int& /*cancel*/) { SaveSettings(m_app); }
+void Edit::Form_Unload(int& /*cancel*/) {
+    SaveSettings(m_app);
+}
 
 void Edit::Timer1_Timer() {
     Timer1.SetEnabled(false);

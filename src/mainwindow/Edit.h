@@ -5,6 +5,8 @@
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/Timer.h"
+#include "mainwindow/ClipboardPanel.h"
+#include "mainwindow/ControlPanel.h"
 
 namespace mirvo {
 
@@ -22,6 +24,8 @@ public:
     forms::Timer& TimerEdge;
     forms::PictureBox& holdfocus;
     forms::CheckBox& NoMinimizeBtn;
+    ClipboardPanel clipboardPanel;
+    ControlPanel controlPanel;
 
 protected:
     void Form_Load() override;

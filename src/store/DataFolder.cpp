@@ -1,6 +1,7 @@
 #include "store/DataFolder.h"
 
 #include "app/App.h"
+#include "clipboard/History.h"
 #include "files/Paths.h"
 
 namespace mirvo {
@@ -15,6 +16,9 @@ void LoadDataFolder(App& app) {
     }
     app.LibraryFolder =
         app.DataFolder + "Lib" + std::to_string(app.CurrentLibrary) + files::kPathSeparator;
+
+    // The clipboard history (kept, or started empty in the "Batch" clearance mode).
+    LoadClipboardHistory(app);
 }
 
 }  // namespace mirvo

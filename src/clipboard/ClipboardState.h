@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Desktop.h"
+
+namespace mirvo {
+
+// The clipboard history and capture state shared by the monitor, the restore and the editors.
+struct ClipboardState {
+    int ClipboardClipCount = 0;  // clips in the history, 0..9
+    std::string ClipText;        // text of the clip captured, restored or edited
+    int ClipHasText = 0;
+    int ClearOnNextCapture = 0;  // clear the history before the next new content
+    int TitlePending = 0;        // the next capture takes PendingTitle
+    std::string PendingTitle;    // 50 characters
+    std::string PendingText;     // the text put on the clipboard with the pending title
+    platform::WindowHandle LastForeignWindow = 0;
+    int TextOnly = 0;  // restores keep only plain and OEM text
+};
+
+}  // namespace mirvo

@@ -1,0 +1,73 @@
+#include "clipboard/History.h"
+
+#include <algorithm>
+
+#include "app/App.h"
+#include "files/DataFile.h"
+#include "mainwindow/Edit.h"
+
+namespace mirvo {
+
+namespace {
+constexpr size_t kTitleWidth = 50;
+
+std::string HistoryPath(const App& app) {
+    return app.DataFolder + kHistoryFileName;
+}
+}  // namespace
+
+HistoryFile DecodeHistory(const files::Bytes& bytes) {
+    HistoryFile h;
+    h.count = std::clamp<int>(files::ReadInt16(bytes, 0), 0, 9);
+    for (size_t i = 0; i < 9; ++i) {
+        h.titles[i] = files::TrimRight(files::ReadText(bytes, 2 + i * kTitleWidth, kTitleWidth));
+        // A file shorter than its titles reads NUL beyond its end: blank, not text.
+        h.titles[i].erase(std::find(h.titles[i].begin(), h.titles[i].end(), '\0'),
+                          h.titles[i].end());
+        h.titles[i] = files::TrimRight(h.titles[i]);
+    }
+    return h;
+}
+
+files::Bytes EncodeHistory(const App& app, int count, const std::string (&titles)[9]) {
+    files::Bytes b;
+    files::WriteInt16(b, 0, static_cast<std::int16_t>(count));
+    for (size_t i = 0; i < 9; ++i) {
+        files::WriteText(b, 2 + i * kTitleWidth, app.ansi.Fixed(titles[i], kTitleWidth));
+    }
+    return b;
+}
+
+void LoadClipboardHistory(App& app) {
+    ClipboardPanel& panel = app.MainWindow().clipboardPanel;
+    for (forms::Label* clip : panel.ClipboardClip) {
+        clip->SetCaption("");
+    }
+    files::Bytes stored;
+    {
+        files::DataFile file = files::OpenDataFile(app.os.files, HistoryPath(app));
+        stored = file.Read(0, kHistoryFileSize);
+    }
+    if (!stored.empty() && app.settings.KeepClipboardClips == 1) {
+        const HistoryFile h = DecodeHistory(stored);
+        app.clip.ClipboardClipCount = h.count;
+        for (size_t i = 0; i < 9; ++i) {
+            panel.ClipboardClip[i]->SetCaption(h.titles[i]);
+        }
+        return;
+    }
+    app.clip.ClipboardClipCount = 0;
+    SaveClipboardHistory(app);
+}
+
+void SaveClipboardHistory(App& app) {
+    ClipboardPanel& panel = app.MainWindow().clipboardPanel;
+    std::string titles[9];
+    for (size_t i = 0; i < 9; ++i) {
+        titles[i] = panel.ClipboardClip[i]->Caption();
+    }
+    files::ReplaceDataFile(app.os.files, HistoryPath(app),
+                           EncodeHistory(app, app.clip.ClipboardClipCount, titles));
+}
+
+}  // namespace mirvo

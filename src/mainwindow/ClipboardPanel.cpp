@@ -1,0 +1,49 @@
+#include "mainwindow/ClipboardPanel.h"
+
+#include <string>
+
+#include "startup/AppSettings.h"
+
+namespace mirvo {
+
+namespace {
+constexpr int kRowPitch = 240;
+constexpr int kFirstRowTop = 240;
+}  // namespace
+
+ClipboardPanel::ClipboardPanel(forms::Form& edit)
+    : CtrlFrame0(edit.Add<forms::Frame>("CtrlFrame", 0)),
+      ClearBtn(edit.Add<forms::CommandButton>("ClearBtn", -1, &CtrlFrame0)),
+      SizerFrame(edit.Add<forms::Frame>("SizerFrame", -1, &CtrlFrame0)) {
+    CtrlFrame0.SetCaption("Clipboard Clips");
+    CtrlFrame0.Move(36, 0, 2676, 2856);
+    for (int i = 0; i < 9; ++i) {
+        const int top = kFirstRowTop + kRowPitch * i;
+        forms::Label& number = edit.Add<forms::Label>("Label1", i, &CtrlFrame0);
+        number.SetCaption(std::to_string(i + 1));
+        number.Move(120, i == 0 ? 252 : top, 255, 270);
+        number.SetAlignment(forms::Alignment::Center);
+        Label1[static_cast<size_t>(i)] = &number;
+
+        forms::Label& clip = edit.Add<forms::Label>("ClipboardClip", i, &CtrlFrame0);
+        clip.Move(396, top, 2200, 276);
+        clip.SetBorder(forms::BorderStyle::FixedSingle);
+        clip.SetTag("temp");
+        ClipboardClip[static_cast<size_t>(i)] = &clip;
+    }
+    ClearBtn.SetCaption("Clear");
+    ClearBtn.Move(108, 2484, 1380, 300);
+    SizerFrame.SetCaption("");
+    SizerFrame.Move(1656, 2448, 912, 372);
+}
+
+void ClipboardPanel::ApplyColors(const AppSettings& settings) {
+    const auto color = static_cast<forms::Color>(settings.ClipboardClipColor);
+    for (size_t i = 0; i < 9; ++i) {
+        ClipboardClip[i]->SetBackColor(color);
+        ClipboardClip[i]->SetForeColor(forms::QBColor(0));
+        Label1[i]->SetBackColor(color);
+    }
+}
+
+}  // namespace mirvo
