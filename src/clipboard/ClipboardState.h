@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "platform/Desktop.h"
@@ -17,6 +19,9 @@ struct ClipboardState {
     std::string PendingText;     // the text put on the clipboard with the pending title
     platform::WindowHandle LastForeignWindow = 0;
     int TextOnly = 0;  // restores keep only plain and OEM text
+    // "ExcludeClipboardContentFromMonitorProcessing", "Clipboard Viewer Ignore" and
+    // "CanIncludeInClipboardHistory": content that asks not to be recorded.
+    std::array<std::uint32_t, 3> PrivacyFormats{};
 };
 
 }  // namespace mirvo

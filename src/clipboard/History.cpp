@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "clipboard/Monitor.h"
 #include "files/DataFile.h"
 #include "mainwindow/Edit.h"
 
@@ -20,11 +21,10 @@ HistoryFile DecodeHistory(const files::Bytes& bytes) {
     HistoryFile h;
     h.count = std::clamp<int>(files::ReadInt16(bytes, 0), 0, 9);
     for (size_t i = 0; i < 9; ++i) {
-        h.titles[i] = files::TrimRight(files::ReadText(bytes, 2 + i * kTitleWidth, kTitleWidth));
+        std::string title = files::ReadText(bytes, 2 + i * kTitleWidth, kTitleWidth);
         // A file shorter than its titles reads NUL beyond its end: blank, not text.
-        h.titles[i].erase(std::find(h.titles[i].begin(), h.titles[i].end(), '\0'),
-                          h.titles[i].end());
-        h.titles[i] = files::TrimRight(h.titles[i]);
+        title.erase(std::find(title.begin(), title.end(), '\0'), title.end());
+        h.titles[i] = files::TrimRight(title);
     }
     return h;
 }
@@ -54,10 +54,12 @@ void LoadClipboardHistory(App& app) {
         for (size_t i = 0; i < 9; ++i) {
             panel.ClipboardClip[i]->SetCaption(h.titles[i]);
         }
-        return;
+    } else {
+        app.clip.ClipboardClipCount = 0;
+        SaveClipboardHistory(app);
     }
-    app.clip.ClipboardClipCount = 0;
-    SaveClipboardHistory(app);
+    panel.ApplyColors(app.settings);
+    RefreshCaptureButtons(app);
 }
 
 void SaveClipboardHistory(App& app) {

@@ -10,6 +10,9 @@ namespace mirvo {
 
 namespace {
 constexpr const char* kMarkerNames[3] = {"Oldfolio", "QuilletData", "PictavoData"};
+constexpr const char* kPrivacyNames[3] = {"ExcludeClipboardContentFromMonitorProcessing",
+                                          "Clipboard Viewer Ignore",
+                                          "CanIncludeInClipboardHistory"};
 constexpr int kOpenAttempts = 20;
 constexpr std::uint32_t kOpenRetryMs = 25;
 constexpr int kRegisterAttempts = 5;
@@ -21,20 +24,26 @@ void ServeMessagesFor(App& app, std::uint32_t ms) {
         app.os.forms.DoEvents();
     } while (app.os.desktop.TickCount() - start < ms);
 }
+
+// The id of a format name, trying a few times while serving messages; 0 when it never came.
+std::uint32_t Register(App& app, const char* name) {
+    std::uint32_t id = 0;
+    for (int attempt = 0; attempt < kRegisterAttempts && id == 0; ++attempt) {
+        id = app.os.clipboard.RegisterFormat(name);
+        if (id == 0) {
+            app.os.forms.DoEvents();
+        }
+    }
+    return id;
+}
 }  // namespace
 
 void RegisterMarkerFormats(App& app) {
     Edit& edit = app.MainWindow();
     edit.Timer1.SetEnabled(false);
-    for (int i = 0; i < 3; ++i) {
-        std::uint32_t id = 0;
-        for (int attempt = 0; attempt < kRegisterAttempts && id == 0; ++attempt) {
-            id = app.os.clipboard.RegisterFormat(kMarkerNames[i]);
-            if (id == 0) {
-                app.os.forms.DoEvents();
-            }
-        }
-        app.MarkerFormats[static_cast<size_t>(i)] = id;
+    for (size_t i = 0; i < 3; ++i) {
+        app.MarkerFormats[i] = Register(app, kMarkerNames[i]);
+        app.clip.PrivacyFormats[i] = Register(app, kPrivacyNames[i]);
     }
     edit.Timer1.SetEnabled(true);
 }

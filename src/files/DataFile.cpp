@@ -1,6 +1,7 @@
 #include "files/DataFile.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace mirvo::files {
 
@@ -60,6 +61,55 @@ void DeleteDataFile(platform::FileSystem& fs, const std::string& path) {
     }
 }
 
+namespace {
+constexpr size_t kCopyChunk = 1u << 20;
+
+// Renames the finished temporary file over the target, or explains why it could not.
+void CommitTemporary(platform::FileSystem& fs, const std::string& temp, const std::string& path) {
+    fs.ClearAttributes(path);
+    if (!fs.Rename(temp, path, true)) {
+        fs.Remove(temp);
+        // A target that another program holds gives the fatal message here.
+        OpenDataFile(fs, path);
+        throw platform::FileError(platform::FileErrorKind::Other, "cannot replace " + path);
+    }
+}
+}  // namespace
+
+void CopyDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to) {
+    const std::string temp = to + ".new~";
+    try {
+        DataFile source = OpenDataFile(fs, from);
+        DataFile out = OpenDataFile(fs, temp);
+        out.Raw().Truncate(0);
+        std::vector<std::uint8_t> chunk(kCopyChunk);
+        const std::uint64_t size = source.Size();
+        for (std::uint64_t at = 0; at < size;) {
+            const size_t want = static_cast<size_t>(std::min<std::uint64_t>(kCopyChunk, size - at));
+            const size_t got = source.Raw().ReadAt(at, chunk.data(), want);
+            if (got == 0) {
+                break;
+            }
+            out.Raw().WriteAt(at, chunk.data(), got);
+            at += got;
+        }
+        out.Raw().Flush();
+    } catch (const platform::FileError&) {
+        fs.Remove(temp);
+        throw;
+    }
+    CommitTemporary(fs, temp, to);
+}
+
+void MoveDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to) {
+    OpenDataFile(fs, from);  // a missing source moves as an empty file
+    fs.ClearAttributes(to);
+    if (!fs.Rename(from, to, true)) {
+        OpenDataFile(fs, to);
+        throw platform::FileError(platform::FileErrorKind::Other, "cannot move " + from);
+    }
+}
+
 void ReplaceDataFile(platform::FileSystem& fs, const std::string& path, const Bytes& data) {
     const std::string temp = path + ".new~";
     try {
@@ -71,13 +121,7 @@ void ReplaceDataFile(platform::FileSystem& fs, const std::string& path, const By
         fs.Remove(temp);
         throw;
     }
-    fs.ClearAttributes(path);
-    if (!fs.Rename(temp, path, true)) {
-        fs.Remove(temp);
-        // A target that another program holds gives the fatal message here.
-        OpenDataFile(fs, path);
-        throw platform::FileError(platform::FileErrorKind::Other, "cannot replace " + path);
-    }
+    CommitTemporary(fs, temp, path);
 }
 
 }  // namespace mirvo::files

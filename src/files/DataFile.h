@@ -56,6 +56,13 @@ DataFile OpenDataFile(platform::FileSystem& fs, const std::string& path);
 // Deletes a data file; a missing file is no error.
 void DeleteDataFile(platform::FileSystem& fs, const std::string& path);
 
+// Copies a data file over another (a missing source copies as an empty file), atomically for
+// the target and in pieces, so that a large clip never sits in memory whole.
+void CopyDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to);
+
+// Moves a data file to another name, replacing it (a missing source moves as an empty file).
+void MoveDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to);
+
 // Replaces a whole file atomically: the bytes go to a temporary file in the same folder, which
 // is flushed and renamed over the old file. A crash or full disk leaves the old file or the new
 // one, never a mix.

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "clipboard/DateTimeWords.h"
+#include "clipboard/Monitor.h"
 #include "forms/FormsHost.h"
 #include "platform/Desktop.h"
 #include "startup/Instance.h"
@@ -32,7 +33,6 @@ Edit::Edit(App& app)
 
     Timer1.SetInterval(1000);
     Timer1.SetEnabled(false);
-    Timer1.OnTimer = [this] { Timer1_Timer(); };
     TimerEdge.SetInterval(200);
     TimerEdge.SetEnabled(false);
 
@@ -41,6 +41,8 @@ Edit::Edit(App& app)
     holdfocus.SetBorder(forms::BorderStyle::None);
     NoMinimizeBtn.SetCaption("Main window does not minimize after pasting");
     NoMinimizeBtn.SetVisible(false);
+
+    WireClipboardControls(app, *this);
 }
 
 void Edit::PrepareLayout() {
@@ -65,12 +67,6 @@ void Edit::Form_QueryUnload(int& /*cancel*/, forms::UnloadMode mode) {
 
 void Edit::Form_Unload(int& /*cancel*/) {
     SaveSettings(m_app);
-}
-
-void Edit::Timer1_Timer() {
-    Timer1.SetEnabled(false);
-    UpdateCaptionClock();
-    Timer1.SetEnabled(true);
 }
 
 void Edit::UpdateCaptionClock() {

@@ -19,6 +19,8 @@ public:
 
     // Sizes the full window for the small or large layout.
     void PrepareLayout();
+    // The caption clock: every sixth tick the title is rebuilt and set when it changed.
+    void UpdateCaptionClock();
 
     forms::Timer& Timer1;
     forms::Timer& TimerEdge;
@@ -33,9 +35,6 @@ protected:
     void Form_Unload(int& cancel) override;
 
 private:
-    void Timer1_Timer();
-    void UpdateCaptionClock();
-
     App& m_app;
     int m_clockTicks = 0;
     std::string m_shownClock;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,10 +36,19 @@ public:
     // The id of a format name, registering it when new; 0 on failure. Needs no open clipboard.
     virtual std::uint32_t RegisterFormat(const std::string& name) = 0;
     virtual bool IsFormatAvailable(std::uint32_t format) = 0;
-    // The bytes of a format held in global memory (its whole block), or nothing.
-    virtual std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format) = 0;
-    // Puts bytes in a new movable global block on the clipboard; false on failure.
-    virtual bool SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) = 0;
+    // Hands the bytes of a format held in global memory (its whole block, as GlobalSize gives
+    // it) to read while the block is locked; false when the format has no such data.
+    virtual bool ReadData(std::uint32_t format,
+                          const std::function<void(const std::uint8_t*, std::size_t)>& read) = 0;
+    // Allocates a movable global block of size bytes, lets fill write it, and puts it on the
+    // clipboard, which then owns it; false when allocating, filling or handing it over failed.
+    virtual bool WriteData(std::uint32_t format, std::size_t size,
+                           const std::function<bool(std::uint8_t*)>& fill) = 0;
+
+    // The bytes of a format held in global memory, or nothing.
+    std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format);
+    // Puts bytes on the clipboard in a new movable global block; false on failure.
+    bool SetData(std::uint32_t format, const std::vector<std::uint8_t>& data);
 };
 
 }  // namespace mirvo::platform

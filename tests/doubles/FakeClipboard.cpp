@@ -69,29 +69,38 @@ bool FakeClipboard::IsFormatAvailable(std::uint32_t format) {
                        [&](const auto& f) { return f.first == format; });
 }
 
-std::optional<std::vector<std::uint8_t>> FakeClipboard::GetData(std::uint32_t format) {
-    if (!isOpen) {
-        return std::nullopt;
+bool FakeClipboard::ReadData(std::uint32_t format,
+                             const std::function<void(const std::uint8_t*, std::size_t)>& read) {
+    ++readCalls;
+    if (!isOpen ||
+        std::find(handleFormats.begin(), handleFormats.end(), format) != handleFormats.end()) {
+        return false;
     }
     for (const auto& f : formats) {
         if (f.first == format) {
-            return f.second;
+            read(f.second.data(), f.second.size());
+            return true;
         }
     }
-    return std::nullopt;
+    return false;
 }
 
-bool FakeClipboard::SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) {
-    if (!isOpen) {
+bool FakeClipboard::WriteData(std::uint32_t format, std::size_t size,
+                              const std::function<bool(std::uint8_t*)>& fill) {
+    if (!isOpen || size > allocationLimit) {
+        return false;
+    }
+    std::vector<std::uint8_t> block(size);
+    if (!fill(block.data())) {
         return false;
     }
     for (auto& f : formats) {
         if (f.first == format) {
-            f.second = data;
+            f.second = std::move(block);
             return true;
         }
     }
-    formats.emplace_back(format, data);
+    formats.emplace_back(format, std::move(block));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <map>
 #include <string>
 #include <utility>
@@ -21,14 +22,19 @@ public:
     std::string FormatName(std::uint32_t format) override;
     std::uint32_t RegisterFormat(const std::string& name) override;
     bool IsFormatAvailable(std::uint32_t format) override;
-    std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format) override;
-    bool SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) override;
+    bool ReadData(std::uint32_t format,
+                  const std::function<void(const std::uint8_t*, std::size_t)>& read) override;
+    bool WriteData(std::uint32_t format, std::size_t size,
+                   const std::function<bool(std::uint8_t*)>& fill) override;
 
     // Another program puts content on the clipboard (it empties it first).
     void PutFromOtherProgram(std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>);
 
     bool isOpen = false;
     int heldByOtherForOpens = 0;  // the next opens fail while above 0
+    std::size_t allocationLimit = SIZE_MAX;  // blocks larger than this cannot be allocated
+    std::vector<std::uint32_t> handleFormats;  // formats whose data is a handle, not memory
+    int readCalls = 0;
     int openAttempts = 0;
     int closeCalls = 0;
     platform::WindowHandle owner = 0;

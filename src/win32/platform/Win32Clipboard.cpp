@@ -1,6 +1,5 @@
 #include "win32/platform/Win32Clipboard.h"
 
-#include <cstring>
 
 namespace mirvo::win32 {
 
@@ -42,32 +41,31 @@ bool Win32Clipboard::IsFormatAvailable(std::uint32_t format) {
     return IsClipboardFormatAvailable(format) != FALSE;
 }
 
-std::optional<std::vector<std::uint8_t>> Win32Clipboard::GetData(std::uint32_t format) {
+bool Win32Clipboard::ReadData(std::uint32_t format,
+                              const std::function<void(const std::uint8_t*, std::size_t)>& read) {
     HANDLE handle = GetClipboardData(format);
     if (!handle) {
-        return std::nullopt;
+        return false;
     }
     // Handles that are not global memory (bitmaps, palettes) do not lock.
     GlobalLockGuard lock(static_cast<HGLOBAL>(handle));
     if (!lock) {
-        return std::nullopt;
+        return false;
     }
-    const auto* bytes = static_cast<const std::uint8_t*>(lock.Data());
-    return std::vector<std::uint8_t>(bytes, bytes + lock.Size());
+    read(static_cast<const std::uint8_t*>(lock.Data()), lock.Size());
+    return true;
 }
 
-bool Win32Clipboard::SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) {
-    GlobalBlock block(GMEM_MOVEABLE, data.size());
+bool Win32Clipboard::WriteData(std::uint32_t format, std::size_t size,
+                               const std::function<bool(std::uint8_t*)>& fill) {
+    GlobalBlock block(GMEM_MOVEABLE, size);
     if (!block) {
         return false;
     }
     {
         GlobalLockGuard lock(block.Get());
-        if (!lock) {
+        if (!lock || !fill(static_cast<std::uint8_t*>(lock.Data()))) {
             return false;
-        }
-        if (!data.empty()) {
-            std::memcpy(lock.Data(), data.data(), data.size());
         }
     }
     if (!SetClipboardData(format, block.Get())) {

@@ -16,8 +16,10 @@ public:
     std::string FormatName(std::uint32_t format) override;
     std::uint32_t RegisterFormat(const std::string& name) override;
     bool IsFormatAvailable(std::uint32_t format) override;
-    std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format) override;
-    bool SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) override;
+    bool ReadData(std::uint32_t format,
+                  const std::function<void(const std::uint8_t*, std::size_t)>& read) override;
+    bool WriteData(std::uint32_t format, std::size_t size,
+                   const std::function<bool(std::uint8_t*)>& fill) override;
 
 private:
     std::optional<OpenClipboardGuard> m_open;

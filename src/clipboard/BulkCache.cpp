@@ -1,0 +1,70 @@
+#include "clipboard/BulkCache.h"
+
+#include "app/App.h"
+#include "clipboard/BulkFullForm.h"
+#include "files/DataFile.h"
+#include "mainwindow/Edit.h"
+#include "startup/Settings.h"
+
+namespace mirvo {
+
+namespace {
+constexpr size_t kTitleWidth = 50;
+
+std::string BulkItemPath(const App& app, int n) {
+    return app.DataFolder + "bulk." + std::to_string(n);
+}
+std::string BulkTitlesPath(const App& app) {
+    return app.DataFolder + "bulk.dat";
+}
+
+void AppendItem(App& app, const std::string& clipFile, const std::string& title) {
+    const int n = app.settings.BulkCount;
+    files::CopyDataFile(app.os.files, clipFile, BulkItemPath(app, n));
+    files::DataFile titles = files::OpenDataFile(app.os.files, BulkTitlesPath(app));
+    titles.Write(static_cast<std::uint64_t>(n) * kTitleWidth, app.ansi.Fixed(title, kTitleWidth));
+    titles.Close();
+    app.settings.BulkCount = static_cast<std::int16_t>(n + 1);
+    SaveSettings(app);
+}
+}  // namespace
+
+void AddToBulkCache(App& app, const std::string& clipFile, const std::string& title) {
+    if (app.settings.BulkCount >= kBulkCacheSize) {
+        return;
+    }
+    AppendItem(app, clipFile, title);
+    RefreshBulkDisplay(app);
+    if (app.settings.BulkCount == kBulkCacheSize) {
+        BulkFullForm form(app);
+        form.Show(forms::ShowMode::Modal);
+    }
+}
+
+void SeedBulkCacheFromHistory(App& app) {
+    const ClipboardPanel& panel = app.MainWindow().clipboardPanel;
+    for (int w = 0; w < app.clip.ClipboardClipCount && app.settings.BulkCount < kBulkCacheSize;
+         ++w) {
+        AppendItem(app, app.DataFolder + "clip." + std::to_string(w),
+                   panel.ClipboardClip[static_cast<size_t>(w)]->Caption());
+    }
+}
+
+void ClearBulkCache(App& app) {
+    if (app.settings.BulkCount >= 1) {
+        for (int n = 0; n < app.settings.BulkCount; ++n) {
+            files::DeleteDataFile(app.os.files, BulkItemPath(app, n));
+        }
+        files::DeleteDataFile(app.os.files, BulkTitlesPath(app));
+        app.settings.BulkCount = 0;
+        SaveSettings(app);
+    }
+}
+
+void RefreshBulkDisplay(App& app) {
+    forms::OptionButton& bulk = *app.MainWindow().controlPanel.CaptureMode[2];
+    const int count = app.settings.BulkCount;
+    bulk.SetCaption(count > 0 || app.settings.CaptureMode == 2 ? std::to_string(count) : "Bulk");
+}
+
+}  // namespace mirvo

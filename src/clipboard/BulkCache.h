@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace mirvo {
+
+class App;
+
+inline constexpr int kBulkCacheSize = 96;
+
+// Appends a clip data file and its title to the bulk cache ("bulk." n and record n of
+// "bulk.dat"); announces a full cache when it reaches 96 items. Nothing when it is full.
+void AddToBulkCache(App& app, const std::string& clipFile, const std::string& title);
+// Starts an empty cache with the whole clipboard history, oldest first.
+void SeedBulkCacheFromHistory(App& app);
+// Deletes the cache's files and empties it.
+void ClearBulkCache(App& app);
+// The "Bulk" button shows the number of items while the cache holds any or bulk mode is on.
+void RefreshBulkDisplay(App& app);
+
+}  // namespace mirvo

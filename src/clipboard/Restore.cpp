@@ -1,0 +1,100 @@
+#include "clipboard/Restore.h"
+
+#include "app/App.h"
+#include "clipboard/ClipDataFile.h"
+#include "clipboard/Markers.h"
+#include "files/DataFile.h"
+#include "platform/Clipboard.h"
+
+namespace mirvo {
+
+namespace {
+
+bool Restorable(const App& app, ClipLayout layout, const StoredFormat& stored) {
+    if (IsHandleFormat(stored.format) || IsSkippedFormatName(stored.name)) {
+        return false;
+    }
+    // An older file's registered ids carry no name and belonged to another run.
+    if (layout == ClipLayout::Older && stored.format >= 0xC000) {
+        return false;
+    }
+    if (app.clip.TextOnly == 1 && stored.format != platform::Format::Text &&
+        stored.format != platform::Format::OemText) {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ClipDataPath(const App& app, ClipKind kind, int n) {
+    const std::string number = std::to_string(n);
+    switch (kind) {
+        case ClipKind::Clip:
+            return app.DataFolder + "clip." + number;
+        case ClipKind::Trans:
+            return app.DataFolder + "trans." + number;
+        case ClipKind::Bulk:
+            return app.DataFolder + "bulk." + number;
+        case ClipKind::Hot:
+            return app.store.GroupDataPrefix + number;
+        case ClipKind::HotKey:
+            return app.DataFolder + "group22." + number;
+    }
+    return {};
+}
+
+bool Loadclipboard(App& app, ClipKind kind, int n) {
+    files::DataFile file = files::OpenDataFile(app.os.files, ClipDataPath(app, kind, n));
+    platform::File& raw = file.Raw();
+    const ClipFileScan peek = ScanClipFile(raw, [](const StoredFormat&) { return false; });
+    if (peek.layout == ClipLayout::Shortcut) {
+        return false;  // a launch-pad shortcut is never clipboard content
+    }
+    if (!OpenClipboardRetrying(app)) {
+        return false;
+    }
+    platform::Clipboard& clipboard = app.os.clipboard;
+    clipboard.Empty();
+    bool whole = true;
+    ScanClipFile(raw, [&](const StoredFormat& stored) {
+        if (!Restorable(app, peek.layout, stored)) {
+            return true;
+        }
+        std::uint32_t format = stored.format;
+        if (!stored.name.empty()) {
+            // Registered ids differ between runs: the name gives this run's id.
+            format = clipboard.RegisterFormat(stored.name);
+            if (format == 0) {
+                return true;
+            }
+        }
+        // Text without its terminating NUL (the text layout) gets one on the clipboard.
+        const bool terminate = peek.layout == ClipLayout::Text;
+        if (terminate) {
+            app.clip.ClipHasText = 1;
+            app.clip.ClipText.resize(stored.size);
+        }
+        whole = clipboard.WriteData(
+            format, stored.size + (terminate ? 1 : 0), [&](std::uint8_t* block) {
+                if (raw.ReadAt(stored.offset, block, stored.size) != stored.size) {
+                    return false;
+                }
+                if (terminate) {
+                    block[stored.size] = 0;
+                    app.clip.ClipText.assign(reinterpret_cast<const char*>(block), stored.size);
+                }
+                return true;
+            });
+        return whole;
+    });
+    if (!whole) {
+        // What was restored stays; without the markers the content counts as new.
+        clipboard.Close();
+        return false;
+    }
+    MarkClipboard(app, 2);
+    return true;
+}
+
+}  // namespace mirvo
