@@ -71,7 +71,7 @@ bool FakeClipboard::IsFormatAvailable(std::uint32_t format) {
 
 bool FakeClipboard::ReadData(std::uint32_t format,
                              const std::function<void(const std::uint8_t*, std::size_t)>& read) {
-    ++readCalls;
+    readFormats.push_back(format);
     if (!isOpen ||
         std::find(handleFormats.begin(), handleFormats.end(), format) != handleFormats.end()) {
         return false;

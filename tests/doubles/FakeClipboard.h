@@ -34,7 +34,7 @@ public:
     int heldByOtherForOpens = 0;  // the next opens fail while above 0
     std::size_t allocationLimit = SIZE_MAX;  // blocks larger than this cannot be allocated
     std::vector<std::uint32_t> handleFormats;  // formats whose data is a handle, not memory
-    int readCalls = 0;
+    std::vector<std::uint32_t> readFormats;  // every format whose data was asked for
     int openAttempts = 0;
     int closeCalls = 0;
     platform::WindowHandle owner = 0;
