@@ -132,7 +132,7 @@ ClipFileScan ScanClipFile(platform::File& file,
 
 ClipFileWriter::ClipFileWriter(platform::File& file) : m_file(file) {
     m_file.Truncate(0);
-    files::Bytes header;
+    files::Bytes header(8);
     files::WriteInt32(header, 0, -1);
     files::WriteInt32(header, 4, 0);
     m_file.WriteAt(0, header.data(), header.size());
@@ -140,7 +140,7 @@ ClipFileWriter::ClipFileWriter(platform::File& file) : m_file(file) {
 
 void ClipFileWriter::Add(std::uint32_t format, const std::string& name, const std::uint8_t* data,
                          std::size_t size) {
-    files::Bytes head;
+    files::Bytes head(12 + name.size());
     files::WriteInt32(head, 0, static_cast<std::int32_t>(format));
     files::WriteInt32(head, 4, static_cast<std::int32_t>(name.size()));
     files::WriteText(head, 8, name);
@@ -155,13 +155,13 @@ void ClipFileWriter::Add(std::uint32_t format, const std::string& name, const st
 }
 
 void ClipFileWriter::Finish() {
-    files::Bytes count;
+    files::Bytes count(4);
     files::WriteInt32(count, 0, m_count);
     m_file.WriteAt(4, count.data(), count.size());
 }
 
 files::Bytes TextClipBytes(const std::string& text) {
-    files::Bytes b;
+    files::Bytes b(12 + text.size());
     files::WriteInt32(b, 0, -1);
     files::WriteInt32(b, 4, -1);
     files::WriteInt32(b, 8, static_cast<std::int32_t>(text.size()));

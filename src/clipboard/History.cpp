@@ -30,7 +30,7 @@ HistoryFile DecodeHistory(const files::Bytes& bytes) {
 }
 
 files::Bytes EncodeHistory(const App& app, int count, const std::string (&titles)[9]) {
-    files::Bytes b;
+    files::Bytes b(kHistoryFileSize);
     files::WriteInt16(b, 0, static_cast<std::int16_t>(count));
     for (size_t i = 0; i < 9; ++i) {
         files::WriteText(b, 2 + i * kTitleWidth, app.ansi.Fixed(titles[i], kTitleWidth));
