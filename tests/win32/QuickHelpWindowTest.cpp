@@ -3,38 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "app/App.h"
 #include "files/DataFile.h"
 #include "help/QuickHelp.h"
 #include "win32/WinTestSupport.h"
-#include "win32/host/Win32FormsHost.h"
-#include "win32/platform/Win32Clipboard.h"
-#include "win32/platform/Win32Desktop.h"
-#include "win32/platform/Win32FileSystem.h"
-#include "win32/platform/Win32FolderBrowser.h"
-#include "win32/platform/Win32Shell.h"
+#include "win32/WindowsApp.h"
 
 namespace mirvo {
 namespace {
 
 using wintest::PumpUntil;
-
-std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string file = path;
-    return file.substr(0, file.find_last_of('\\') + 1);
-}
-
-struct WindowsApp {
-    win32::Win32Desktop desktop;
-    win32::Win32FileSystem files;
-    win32::Win32Clipboard clipboard;
-    win32::Win32Shell shell;
-    win32::Win32FolderBrowser browser;
-    win32::Win32FormsHost host{GetModuleHandleA(nullptr), browser};
-    App app{Platform{desktop, files, clipboard, shell, host}};
-};
 
 // Runs checks while a modal window is up: a timer of this thread fires inside its loop.
 class WhileModal {
@@ -75,8 +52,8 @@ HWND FindHelpWindow() {
 }
 
 TEST(QuickHelpWindowOnWindows, ShowsTheShippedTopicOnTopAndEscapeCloses) {
-    WindowsApp w;
-    w.app.ProgramFolder = TestFolder();
+    wintest::WindowsApp w;
+    w.app.ProgramFolder = wintest::TestProgramFolder();
     const files::Bytes shipped =
         files::OpenDataFile(w.files, w.app.ProgramFolder + "mirvo.qhp").ReadAll();
     const std::optional<std::string> topic =
