@@ -1,0 +1,93 @@
+// Capture and restore of large clips through the clipboard test double, next to a plain copy
+// of a file of the same size, and the cost of a clipboard poll that finds nothing new.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "clipboard/Capture.h"
+#include "clipboard/Monitor.h"
+#include "clipboard/Restore.h"
+#include "doubles/TestApp.h"
+#include "files/DataFile.h"
+#include "mainwindow/Edit.h"
+#include "startup/Main.h"
+
+namespace mirvo {
+namespace {
+
+constexpr std::size_t kMegabyte = 1024 * 1024;
+
+// The program started over a temporary folder, its clipboard holding one block of size bytes.
+struct BenchApp {
+    explicit BenchApp(std::size_t size) {
+        Main(app);
+        std::vector<std::uint8_t> block(size);
+        for (std::size_t i = 0; i < size; ++i) {
+            block[i] = static_cast<std::uint8_t>(i * 31);
+        }
+        t.clipboard.PutFromOtherProgram({{8, std::move(block)}});
+    }
+    test::TestApp t;
+    App& app = t.Start();
+};
+
+void BM_CaptureClip(benchmark::State& state) {
+    const auto size = static_cast<std::size_t>(state.range(0)) * kMegabyte;
+    BenchApp b(size);
+    for (auto _ : state) {
+        b.t.clipboard.Open(0);
+        CaptureClipboard(b.app);
+        b.t.clipboard.Close();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
+void BM_RestoreClip(benchmark::State& state) {
+    const auto size = static_cast<std::size_t>(state.range(0)) * kMegabyte;
+    BenchApp b(size);
+    b.t.clipboard.Open(0);
+    CaptureClipboard(b.app);
+    b.t.clipboard.Close();
+    files::MoveDataFile(b.t.fs, b.app.DataFolder + "clip.tmp", b.app.DataFolder + "clip.0");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Loadclipboard(b.app, ClipKind::Clip, 0));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
+void BM_PlainFileCopy(benchmark::State& state) {
+    const auto size = static_cast<std::size_t>(state.range(0)) * kMegabyte;
+    test::TempFolder temp;
+    const std::string from = temp.Path() + "from";
+    test::WriteFileBytes(from, std::vector<std::uint8_t>(size, 7));
+    for (auto _ : state) {
+        std::filesystem::copy_file(from, temp.Path() + "to",
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
+// One tick of the clipboard timer when the clipboard holds content already seen.
+void BM_IdlePoll(benchmark::State& state) {
+    BenchApp b(16);
+    PollClipboard(b.app);  // captures and marks the content once
+    const int opensBefore = b.t.clipboard.openAttempts;
+    for (auto _ : state) {
+        PollClipboard(b.app);
+    }
+    state.counters["opens_per_poll"] =
+        static_cast<double>(b.t.clipboard.openAttempts - opensBefore) /
+        static_cast<double>(state.iterations());
+    state.counters["clips"] = b.app.clip.ClipboardClipCount;
+}
+
+BENCHMARK(BM_CaptureClip)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreClip)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainFileCopy)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdlePoll)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace mirvo
+
+BENCHMARK_MAIN();
