@@ -13,7 +13,7 @@ ControlPanel::ControlPanel(forms::Form& edit)
     LaunchBtn.SetCaption("Launch Pad");
     LaunchBtn.Move(108, 180, 1236, 330);
     LaunchBtn.SetBackColor(0xC0C0FF);
-    LibLabelFrame.SetCaption("Library");
+    LibLabelFrame.SetCaption("");
     LibLabelFrame.Move(1368, 90, 1236, 450);
     LibLabel.Move(60, 180, 1116, 225);
     LibLabel.SetAlignment(forms::Alignment::Center);
