@@ -26,6 +26,7 @@ Edit::Edit(App& app)
       NoMinimizeBtn(Add<forms::CheckBox>("NoMinimizeBtn")),
       clipboardPanel(*this),
       controlPanel(*this),
+      groupPanels(*this),
       m_app(app) {
     SetBorder(forms::BorderStyle::FixedSingle);
     SetMaxButton(false);

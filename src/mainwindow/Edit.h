@@ -7,6 +7,7 @@
 #include "forms/Timer.h"
 #include "mainwindow/ClipboardPanel.h"
 #include "mainwindow/ControlPanel.h"
+#include "mainwindow/GroupPanels.h"
 
 namespace mirvo {
 
@@ -28,6 +29,7 @@ public:
     forms::CheckBox& NoMinimizeBtn;
     ClipboardPanel clipboardPanel;
     ControlPanel controlPanel;
+    GroupPanels groupPanels;
 
 protected:
     void Form_Load() override;

@@ -2,7 +2,14 @@
 
 #include "app/App.h"
 #include "clipboard/History.h"
-#include "files/Paths.h"
+#include "mainwindow/Edit.h"
+#include "store/FirstLibrary.h"
+#include "store/Groups.h"
+#include "store/Libraries.h"
+#include "store/LibraryFiles.h"
+#include "store/StoreColors.h"
+#include "store/StoreLayout.h"
+#include "store/TransferSlots.h"
 
 namespace mirvo {
 
@@ -14,11 +21,26 @@ void LoadDataFolder(App& app) {
         app.DataFolder = app.PrivateDataFolder;
         app.CurrentLibrary = app.settings.PrivateLibrary;
     }
-    app.LibraryFolder =
-        app.DataFolder + "Lib" + std::to_string(app.CurrentLibrary) + files::kPathSeparator;
+    if (app.CurrentLibrary < 1 || app.CurrentLibrary > store::kLibraryCount) {
+        app.CurrentLibrary = 1;
+    }
+    app.LibraryFolder = LibraryFolderOf(app, app.CurrentLibrary);
+
+    MoveToFirstLibrary(app);
+    LabelClipKeys(app);
+    LoadGroupNames(app);
+    SetGroupDataPrefix(app);
+
+    CreateLibraryList(app);
+    ShowLibraryName(app);
 
     // The clipboard history (kept, or started empty in the "Batch" clearance mode).
     LoadClipboardHistory(app);
+
+    LoadTransferSlots(app);
+    LoadGroup(app);
+    app.MainWindow().clipboardPanel.ApplyColors(app.settings);
+    ApplyStoreColors(app);
 }
 
 }  // namespace mirvo

@@ -1,0 +1,201 @@
+#include "store/Groups.h"
+
+#include "app/App.h"
+#include "files/DataFile.h"
+#include "files/Paths.h"
+#include "mainwindow/Edit.h"
+#include "store/Libraries.h"
+#include "store/PanelColor.h"
+#include "store/RecordCodec.h"
+
+namespace mirvo {
+
+using namespace store;
+
+namespace {
+constexpr size_t kTitlesSize = kSlotCount * kTitleWidth;
+constexpr size_t kColorsSize = kSlotCount * 4;
+constexpr size_t kNamesSize = kGroupCount * kTitleWidth;
+constexpr size_t kNameColorsSize = kGroupCount * 4;
+
+// A record file's bytes, at most size of them; a missing file is created empty.
+files::Bytes ReadRecords(App& app, const std::string& path, size_t size) {
+    files::DataFile file = files::OpenDataFile(app.os.files, path);
+    return file.Read(0, size);
+}
+
+std::string LetterKey(int i, const char* after) {
+    return std::string(1, static_cast<char>('A' + i)) + after;
+}
+}  // namespace
+
+std::string GroupFolder(const App& app, int group) {
+    return group == kHotKeyGroup ? app.DataFolder : app.LibraryFolder;
+}
+
+std::string GroupTitlesPath(const App& app, int group) {
+    return GroupFolder(app, group) + "group" + std::to_string(group) + ".dat";
+}
+
+std::string GroupModesPath(const App& app, int group) {
+    return GroupFolder(app, group) + "group" + std::to_string(group) + ".mod";
+}
+
+std::string GroupColorsPath(const App& app, int group) {
+    return GroupFolder(app, group) + "Colr" + std::to_string(group) + ".dat";
+}
+
+void SetGroupDataPrefix(App& app) {
+    const int group = app.settings.CurrentGroup;
+    app.store.GroupDataPrefix = GroupFolder(app, group) + "group" + std::to_string(group) + ".";
+}
+
+void LoadGroup(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    const int group = app.settings.CurrentGroup;
+
+    files::Bytes stored = ReadRecords(app, GroupTitlesPath(app, group), kTitlesSize);
+    if (stored.empty()) {
+        const std::vector<std::string> blank(kSlotCount);
+        files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
+                               EncodeTitles(app.ansi, blank));
+    }
+    const std::vector<std::string> titles = DecodeTitles(stored, kSlotCount);
+
+    stored = ReadRecords(app, GroupColorsPath(app, group), kColorsSize);
+    if (stored.empty()) {
+        files::ReplaceDataFile(app.os.files, GroupColorsPath(app, group),
+                               files::Bytes(kColorsSize, 0));
+    }
+    const std::vector<std::int32_t> colors = DecodeLongs(stored, kSlotCount);
+
+    stored = ReadRecords(app, GroupModesPath(app, group), kSlotCount);
+    if (stored.empty()) {
+        files::ReplaceDataFile(app.os.files, GroupModesPath(app, group),
+                               files::Bytes(kSlotCount, kPasteModeNotSet));
+    }
+    const std::vector<std::uint8_t> modes = DecodePasteModes(stored, kSlotCount);
+
+    const auto defaultColor = static_cast<forms::Color>(app.settings.GroupClipColor);
+    for (size_t n = 0; n < kSlotCount; ++n) {
+        forms::Label& label = *panels.item[n];
+        label.SetCaption(titles[n]);
+        // An empty slot always shows the default colour, whatever its colour record says.
+        const bool useDefault = titles[n].empty() || colors[n] == 0;
+        ShowTrueColor(app, kFirstGroupClipPos + static_cast<int>(n), label,
+                      useDefault ? defaultColor : static_cast<forms::Color>(colors[n]));
+        app.store.ClipPasteMode[n] = modes[n];
+    }
+
+    if (group == kHotKeyGroup) {
+        LabelHotKeyGroup(app);
+        return;
+    }
+    for (size_t n = kKeySlotCount; n < kSlotCount; ++n) {
+        panels.item[n]->SetVisible(true);
+    }
+    for (size_t i = kKeySlotCount; i < kKeyLabelCount; ++i) {
+        panels.hotkey[i]->SetVisible(true);
+    }
+    const bool diary = app.CurrentLibrary == kDiaryLibrary;
+    for (int i = 0; i < kKeySlotCount; ++i) {
+        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
+        key.SetCaption(diary ? std::to_string(i + 1) : LetterKey(i, "."));
+        key.SetToolTip(diary ? " Day of Month " : "Type this letter to paste ");
+    }
+}
+
+void LabelHotKeyGroup(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    for (size_t n = kKeySlotCount; n < kSlotCount; ++n) {
+        panels.item[n]->SetVisible(false);
+    }
+    for (size_t i = kKeySlotCount; i < kKeyLabelCount; ++i) {
+        panels.hotkey[i]->SetVisible(false);
+    }
+    for (int i = 0; i < kKeySlotCount; ++i) {
+        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
+        key.SetCaption("Alt+" + LetterKey(i, ""));
+        key.SetToolTip("These Hotkeys paste this clip ");
+    }
+}
+
+void SaveGroup(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    const int group = app.settings.CurrentGroup;
+    std::vector<std::string> titles;
+    std::vector<std::int32_t> colors;
+    for (size_t n = 0; n < kSlotCount; ++n) {
+        const forms::Label& label = *panels.item[n];
+        titles.push_back(label.Caption());
+        const forms::Color color = TrueColor(app, kFirstGroupClipPos + static_cast<int>(n), label);
+        colors.push_back(StoredColor(color, app.settings.GroupClipColor));
+    }
+    // Each file is replaced whole: a failure leaves the old records or the new ones.
+    files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
+                           EncodeTitles(app.ansi, titles));
+    files::ReplaceDataFile(app.os.files, GroupModesPath(app, group),
+                           EncodePasteModes(app.store.ClipPasteMode));
+    files::ReplaceDataFile(app.os.files, GroupColorsPath(app, group), EncodeLongs(colors));
+}
+
+void LoadGroupNames(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    // A library opened for the first time gets its folder here; a failure shows when the
+    // files cannot be opened.
+    app.os.files.CreateFolder(files::WithoutSeparator(app.LibraryFolder));
+
+    const std::string namesPath = app.LibraryFolder + kGroupNamesFile;
+    files::Bytes stored = ReadRecords(app, namesPath, kNamesSize);
+    std::vector<std::string> names;
+    if (stored.empty()) {
+        names = DefaultGroupNames(app.CurrentLibrary);
+        files::ReplaceDataFile(app.os.files, namesPath, EncodeTitles(app.ansi, names));
+    } else {
+        names = DecodeTitles(stored, kGroupCount);
+    }
+
+    const std::string colorsPath = app.LibraryFolder + kGroupColorsFile;
+    stored = ReadRecords(app, colorsPath, kNameColorsSize);
+    if (stored.empty()) {
+        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kNameColorsSize, 0));
+    }
+    const std::vector<std::int32_t> colors = DecodeLongs(stored, kGroupCount);
+
+    const auto defaultColor = static_cast<forms::Color>(app.settings.GroupNameColor);
+    for (size_t g = 0; g < kGroupCount; ++g) {
+        forms::Label& label = *panels.Group[g];
+        label.SetCaption(names[g]);
+        ShowTrueColor(app, kFirstGroupNamePos + static_cast<int>(g), label,
+                      colors[g] == 0 ? defaultColor : static_cast<forms::Color>(colors[g]));
+    }
+    // The stored colours must not hide which group is current.
+    MarkCurrentGroupName(app);
+}
+
+void MarkCurrentGroupName(App& app) {
+    const int group = app.settings.CurrentGroup;
+    if (group < 0 || group >= kGroupCount) {
+        return;
+    }
+    forms::Label& label = *app.MainWindow().groupPanels.Group[static_cast<size_t>(group)];
+    if (app.store.HighlightPos == kFirstGroupNamePos + group) {
+        // Under the keyboard highlight the mark is what the highlight gives back.
+        app.store.HighlightColor = forms::kHighlight;
+        return;
+    }
+    label.SetBackColor(forms::kHighlight);
+    label.SetForeColor(forms::kHighlightText);
+}
+
+void SaveGroupNames(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    std::vector<std::string> names;
+    for (const forms::Label* label : panels.Group) {
+        names.push_back(label->Caption());
+    }
+    files::ReplaceDataFile(app.os.files, app.LibraryFolder + kGroupNamesFile,
+                           EncodeTitles(app.ansi, names));
+}
+
+}  // namespace mirvo

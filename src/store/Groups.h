@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace mirvo {
+
+class App;
+
+// The groups of a library (record files "group" g ".dat", "group" g ".mod", "Colr" g ".dat")
+// and the group names ("Groups.dat", "groups.clr"), loaded into and saved from the main
+// window's panels. Group 22, "Hot Key Clips", keeps its files in the data folder.
+
+// The folder of group g's files.
+std::string GroupFolder(const App& app, int group);
+// "group" g ".dat", "group" g ".mod" and "Colr" g ".dat" of group g.
+std::string GroupTitlesPath(const App& app, int group);
+std::string GroupModesPath(const App& app, int group);
+std::string GroupColorsPath(const App& app, int group);
+
+// GroupDataPrefix for the current group: its folder & "group" & g & ".".
+void SetGroupDataPrefix(App& app);
+// Fills the group clip panel from the current group's files, creating missing ones.
+void LoadGroup(App& app);
+// Rewrites the current group's three record files from the panel.
+void SaveGroup(App& app);
+// Fills the group names from the current library, creating its folder and files when new.
+void LoadGroupNames(App& app);
+// Rewrites "Groups.dat" from the group names.
+void SaveGroupNames(App& app);
+
+// Labels of the "Hot Key Clips" group: only its 26 lettered slots show, beside "Alt+" keys.
+void LabelHotKeyGroup(App& app);
+// The current group's name shown marked (system highlight colours).
+void MarkCurrentGroupName(App& app);
+
+}  // namespace mirvo

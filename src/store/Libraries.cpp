@@ -1,0 +1,155 @@
+#include "store/Libraries.h"
+
+#include "app/App.h"
+#include "mainwindow/Edit.h"
+#include "startup/Settings.h"
+#include "store/Groups.h"
+#include "store/LibraryFiles.h"
+#include "store/PanelColor.h"
+#include "store/StoreLayout.h"
+
+namespace mirvo {
+
+using namespace store;
+
+namespace {
+constexpr forms::Color kLaunchReleasedColor = 0xC0C0FF;
+
+int DaysShown(int group) {
+    switch (group) {
+        case 1:
+            return 29;  // February, with its leap day
+        case 3:
+        case 5:
+        case 8:
+        case 10:
+            return 30;
+        default:
+            return 31;
+    }
+}
+// The library in use opens again at the next start, at this data location.
+void StoreCurrentLibrary(App& app) {
+    if (app.settings.DataOption == 0) {
+        app.settings.PrivateLibrary = static_cast<std::int16_t>(app.CurrentLibrary);
+    } else {
+        app.settings.CommonLibrary = static_cast<std::int16_t>(app.CurrentLibrary);
+    }
+    SaveSettings(app);
+}
+}  // namespace
+
+std::vector<std::string> DefaultGroupNames(int library) {
+    std::vector<std::string> names(kGroupCount);
+    names[kHotKeyGroup] = "Hot Key Clips";
+    if (library == kAddressBookLibrary) {
+        for (int i = 0; i < 15; ++i) {
+            names[static_cast<size_t>(i)] = std::string(1, static_cast<char>('A' + i));
+        }
+        names[15] = " P - Q";
+        names[16] = "R";
+        names[17] = "S";
+        names[18] = "T";
+        names[19] = " U - V - W";
+        names[20] = " X - Y - Z";
+    } else if (library == kDiaryLibrary) {
+        static const char* const kMonths[12] = {"January",   "February", "March",    "April",
+                                                "May",       "June",     "July",     "August",
+                                                "September", "October",  "November", "December"};
+        for (size_t m = 0; m < 12; ++m) {
+            names[m] = kMonths[m];
+        }
+    }
+    return names;
+}
+
+void LabelClipKeys(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    for (forms::Label* key : panels.hotkey) {
+        key->SetCaption("");
+        key->SetToolTip("");
+    }
+    if (app.settings.CurrentGroup == kHotKeyGroup) {
+        // Its clips answer to Alt and a letter, in every library.
+        LabelHotKeyGroup(app);
+        return;
+    }
+    if (app.CurrentLibrary == kDiaryLibrary) {
+        const int days = DaysShown(app.settings.CurrentGroup);
+        for (int i = 0; i < days; ++i) {
+            forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
+            key.SetCaption(std::to_string(i + 1));
+            key.SetToolTip(" Day of Month ");
+        }
+        return;
+    }
+    for (int i = 0; i < kKeySlotCount; ++i) {
+        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
+        key.SetCaption(std::string(1, static_cast<char>('A' + i)) + ".");
+        key.SetToolTip(" Type this letter to paste ");
+    }
+}
+
+void ShowLibraryName(App& app) {
+    const std::vector<std::string> names = ReadLibraryNames(app);
+    const std::string& stored = names[static_cast<size_t>(app.CurrentLibrary - 1)];
+    app.MainWindow().controlPanel.LibLabel.SetCaption(
+        LibraryDisplayName(app.CurrentLibrary, stored));
+}
+
+void SwitchLibrary(App& app, int newLibrary) {
+    if (newLibrary == app.CurrentLibrary || newLibrary < 1 || newLibrary > kLibraryCount) {
+        return;
+    }
+    Edit& edit = app.MainWindow();
+    forms::CommandButton& launch = edit.controlPanel.LaunchBtn;
+    if (newLibrary == kLaunchPadLibrary) {
+        WriteLastLibrary(app, app.CurrentLibrary, edit.controlPanel.LibLabel.Caption());
+        launch.SetValue(true);
+        launch.SetBackColor(forms::QBColor(12));
+    } else {
+        launch.SetValue(false);
+        launch.SetBackColor(kLaunchReleasedColor);
+    }
+
+    WriteLastGroup(app, app.LibraryFolder, app.settings.CurrentGroup);
+    const int oldGroup = app.settings.CurrentGroup;
+    if (oldGroup >= 0 && oldGroup < kGroupCount) {
+        ShowTrueColor(app, kFirstGroupNamePos + oldGroup,
+                      *edit.groupPanels.Group[static_cast<size_t>(oldGroup)],
+                      static_cast<forms::Color>(app.settings.GroupNameColor));
+    }
+
+    app.CurrentLibrary = newLibrary;
+    app.LibraryFolder = LibraryFolderOf(app, newLibrary);
+    // A group outside 0..31 is repaired before it names any file.
+    if (const std::optional<int> group = ReadLastGroup(app, app.LibraryFolder)) {
+        app.settings.CurrentGroup = static_cast<std::int16_t>(*group);
+    }
+    SetGroupDataPrefix(app);
+    MarkCurrentGroupName(app);
+
+    std::vector<std::string> names = ReadLibraryNames(app);
+    std::string& name = names[static_cast<size_t>(newLibrary - 1)];
+    name = LibraryDisplayName(newLibrary, name);
+    edit.controlPanel.LibLabel.SetCaption(name);
+    names.resize(kUserLibraryCount);
+    SaveLibraryList(app, names);
+
+    LabelClipKeys(app);
+    LoadGroupNames(app);
+    LoadGroup(app);
+    StoreCurrentLibrary(app);
+}
+
+void ReloadCurrentLibrary(App& app) {
+    app.LibraryFolder = LibraryFolderOf(app, app.CurrentLibrary);
+    SetGroupDataPrefix(app);
+    ShowLibraryName(app);
+    LabelClipKeys(app);
+    LoadGroupNames(app);
+    LoadGroup(app);
+    StoreCurrentLibrary(app);
+}
+
+}  // namespace mirvo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mirvo {
+
+class App;
+
+// Libraries: 26 of the user's own, the "Diary" (27), the "Address Book" (28) and the
+// "Launch Pad" (29), each a folder of 32 groups.
+
+// The 32 group names of a new library: "Hot Key Clips" for group 22, the months in the Diary,
+// letters in the Address Book, blank otherwise.
+std::vector<std::string> DefaultGroupNames(int library);
+// The key labels beside the group clips: the letters, or in the Diary the days of the month
+// shown; the "Hot Key Clips" group keeps its "Alt+" keys.
+void LabelClipKeys(App& app);
+// Shows the current library's name in LibLabel.
+void ShowLibraryName(App& app);
+// Changes to another library: remembers the group shown in the one left, shows the new one's
+// last group and stores the choice in the settings.
+void SwitchLibrary(App& app, int newLibrary);
+// Shows the current library again after its folder changed under it (a library moved to or
+// from its number): group names, group, key labels and name, and stores it in the settings.
+void ReloadCurrentLibrary(App& app);
+
+}  // namespace mirvo

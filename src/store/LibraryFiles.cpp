@@ -1,0 +1,113 @@
+#include "store/LibraryFiles.h"
+
+#include "app/App.h"
+#include "files/DataFile.h"
+#include "files/Paths.h"
+#include "store/RecordCodec.h"
+
+namespace mirvo {
+
+using namespace store;
+
+namespace {
+constexpr size_t kLibraryListSize = kLibraryCount * kLibraryNameWidth;
+constexpr size_t kLastLibrarySize = 2 + kLibraryNameWidth;
+
+std::string LibraryListPath(const App& app) {
+    return app.DataFolder + kLibraryListFile;
+}
+std::string LastLibraryPath(const App& app) {
+    return app.DataFolder + kLastLibraryFile;
+}
+}  // namespace
+
+std::string LibraryFolderOf(const App& app, int library) {
+    return app.DataFolder + "Lib" + std::to_string(library) + files::kPathSeparator;
+}
+
+void CreateLibraryList(App& app) {
+    {
+        files::DataFile list = files::OpenDataFile(app.os.files, LibraryListPath(app));
+        if (list.Size() > 0) {
+            return;
+        }
+    }
+    files::ReplaceDataFile(app.os.files, LibraryListPath(app), DefaultLibraryList());
+}
+
+std::vector<std::string> ReadLibraryNames(App& app) {
+    files::DataFile list = files::OpenDataFile(app.os.files, LibraryListPath(app));
+    return DecodeLibraryNames(list.Read(0, kLibraryListSize));
+}
+
+void SaveLibraryList(App& app, std::span<const std::string> userNames) {
+    files::ReplaceDataFile(app.os.files, LibraryListPath(app),
+                           EncodeLibraryList(app.ansi, userNames));
+}
+
+std::string LibraryDisplayName(int library, const std::string& storedName) {
+    if (!files::TrimRight(storedName).empty()) {
+        return storedName;
+    }
+    if (library > kUserLibraryCount) {
+        return SpecialLibraryName(library);
+    }
+    return "Library " + std::to_string(library);
+}
+
+void WriteLastLibrary(App& app, int library, const std::string& name) {
+    files::Bytes bytes;
+    files::WriteInt16(bytes, 0, static_cast<std::int16_t>(library));
+    files::WriteText(bytes, 2, app.ansi.Fixed(name, kLibraryNameWidth));
+    files::ReplaceDataFile(app.os.files, LastLibraryPath(app), bytes);
+}
+
+LastLibrary ReadLastLibrary(App& app) {
+    files::Bytes stored;
+    {
+        files::DataFile file = files::OpenDataFile(app.os.files, LastLibraryPath(app));
+        stored = file.Read(0, kLastLibrarySize);
+    }
+    LastLibrary last;
+    const int library = files::ReadInt16(stored, 0);
+    // The Launch Pad is left for a library of the user, the Diary or the Address Book.
+    if (stored.size() == kLastLibrarySize && library >= 1 && library < kLaunchPadLibrary) {
+        last.library = library;
+        last.name =
+            DecodeTitles(files::Bytes(stored.begin() + 2, stored.end()), 1, kLibraryNameWidth)
+                .front();
+    }
+    if (last.name.empty()) {
+        last.name = LibraryDisplayName(last.library, ReadLibraryNames(app)[last.library - 1]);
+    }
+    return last;
+}
+
+void WriteLastGroup(App& app, const std::string& libraryFolder, int group) {
+    files::Bytes bytes;
+    files::WriteInt16(bytes, 0, static_cast<std::int16_t>(group));
+    try {
+        files::ReplaceDataFile(app.os.files, libraryFolder + kLastGroupFile, bytes);
+    } catch (const std::exception&) {
+        // Only a convenience is lost: the library opens on its previous group next time.
+    }
+}
+
+std::optional<int> ReadLastGroup(App& app, const std::string& libraryFolder) {
+    const std::string path = libraryFolder + kLastGroupFile;
+    if (!app.os.files.IsFolder(files::WithoutSeparator(libraryFolder)) ||
+        !app.os.files.Exists(path)) {
+        return 0;
+    }
+    files::Bytes stored;
+    try {
+        files::DataFile file = files::OpenDataFile(app.os.files, path);
+        stored = file.Read(0, 2);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    const int group = stored.size() == 2 ? files::ReadInt16(stored, 0) : 0;
+    return group >= 0 && group < kGroupCount ? group : 0;
+}
+
+}  // namespace mirvo

@@ -1,0 +1,94 @@
+#include "store/TransferSlots.h"
+
+#include "app/App.h"
+#include "files/DataFile.h"
+#include "mainwindow/Edit.h"
+#include "store/PanelColor.h"
+#include "store/RecordCodec.h"
+
+namespace mirvo {
+
+using namespace store;
+
+namespace {
+constexpr size_t kColorsSize = kTransferSlotCount * 4;
+
+std::string PathOf(const App& app, const char* name) {
+    return app.DataFolder + name;
+}
+
+files::Bytes ReadRecords(App& app, const std::string& path, size_t size) {
+    files::DataFile file = files::OpenDataFile(app.os.files, path);
+    return file.Read(0, size);
+}
+}  // namespace
+
+void LoadTransferSlots(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    StoreState& store = app.store;
+
+    const std::string titlesPath = PathOf(app, kTransTitlesFile);
+    files::Bytes stored = ReadRecords(app, titlesPath, kTransTitlesSize);
+    TransferTitles slots;
+    if (stored.empty()) {
+        slots.titles.assign(kTransferSlotCount, std::string());
+        slots.sources.assign(kTransferSlotCount, -1);
+        files::ReplaceDataFile(app.os.files, titlesPath,
+                               EncodeTransferTitles(app.ansi, slots.titles, slots.sources));
+    } else {
+        slots = DecodeTransferTitles(stored);
+    }
+
+    const std::string modesPath = PathOf(app, kTransModesFile);
+    stored = ReadRecords(app, modesPath, kTransferSlotCount);
+    if (stored.empty()) {
+        files::ReplaceDataFile(app.os.files, modesPath,
+                               files::Bytes(kTransferSlotCount, kPasteModeNotSet));
+    }
+    const std::vector<std::uint8_t> modes = DecodePasteModes(stored, kTransferSlotCount);
+
+    const std::string colorsPath = PathOf(app, kTransColorsFile);
+    stored = ReadRecords(app, colorsPath, kColorsSize);
+    if (stored.empty()) {
+        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kColorsSize, 0));
+    }
+    const std::vector<std::int32_t> colors = DecodeLongs(stored, kTransferSlotCount);
+
+    const auto defaultColor = static_cast<forms::Color>(app.settings.TransferSlotColor);
+    for (size_t k = 0; k < kTransferSlotCount; ++k) {
+        std::string title = slots.titles[k];
+        store.TransPasteMode[k] = modes[k];
+        store.TransSourceFolder[k].clear();
+        store.TransSource[k] = -1;
+        if (slots.sources[k] != -1) {
+            // A reference to a group clip cannot be followed without its folder: the slot is
+            // empty, and stays an empty slot of its own.
+            title.clear();
+            store.TransPasteMode[k] = kPasteModeNotSet;
+        }
+        forms::Label& label = *panels.Trans[k];
+        label.SetCaption(title);
+        ShowTrueColor(app, kFirstTransferSlotPos + static_cast<int>(k), label,
+                      colors[k] == 0 ? defaultColor : static_cast<forms::Color>(colors[k]));
+    }
+}
+
+void SaveTransferSlots(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    std::vector<std::string> titles;
+    std::vector<std::int32_t> colors;
+    for (size_t k = 0; k < kTransferSlotCount; ++k) {
+        const forms::Label& label = *panels.Trans[k];
+        titles.push_back(label.Caption());
+        const forms::Color color =
+            TrueColor(app, kFirstTransferSlotPos + static_cast<int>(k), label);
+        colors.push_back(StoredColor(color, app.settings.TransferSlotColor));
+    }
+    files::ReplaceDataFile(app.os.files, PathOf(app, kTransTitlesFile),
+                           EncodeTransferTitles(app.ansi, titles, app.store.TransSource));
+    files::ReplaceDataFile(app.os.files, PathOf(app, kTransModesFile),
+                           EncodePasteModes(app.store.TransPasteMode));
+    files::ReplaceDataFile(app.os.files, PathOf(app, kTransColorsFile), EncodeLongs(colors));
+}
+
+}  // namespace mirvo
