@@ -1,0 +1,150 @@
+#include "store/EditedClip.h"
+
+#include "app/App.h"
+#include "clipboard/History.h"
+#include "clipboard/Markers.h"
+#include "files/DataFile.h"
+#include "mainwindow/Edit.h"
+#include "platform/Clipboard.h"
+#include "startup/Settings.h"
+#include "store/Groups.h"
+#include "store/PanelColor.h"
+#include "store/StoreLayout.h"
+#include "store/TransferSlots.h"
+
+namespace mirvo {
+
+using namespace store;
+
+namespace {
+
+// Closes the clipboard whatever happens while it is open.
+class OpenClipboard {
+public:
+    explicit OpenClipboard(App& app) : m_clipboard(app.os.clipboard) {}
+    ~OpenClipboard() { m_clipboard.Close(); }
+    OpenClipboard(const OpenClipboard&) = delete;
+    OpenClipboard& operator=(const OpenClipboard&) = delete;
+
+private:
+    platform::Clipboard& m_clipboard;
+};
+
+// The edited text goes to the clipboard; the monitor then captures it as the newest clipboard
+// clip under the edited title.
+void PutEditedTextOnClipboard(App& app) {
+    if (!OpenClipboardRetrying(app)) {
+        app.RefusalTones();
+        return;
+    }
+    bool placed = false;
+    {
+        OpenClipboard open(app);
+        std::vector<std::uint8_t> text(app.clip.ClipText.begin(), app.clip.ClipText.end());
+        text.push_back(0);
+        placed = app.os.clipboard.Empty() && app.os.clipboard.SetData(platform::Format::Text, text);
+    }
+    if (!placed) {
+        app.RefusalTones();
+        return;
+    }
+    app.clip.TitlePending = 1;
+    app.clip.PendingTitle = app.ansi.Fixed(app.clip.PendingTitle, kTitleWidth);
+    app.clip.PendingText = app.clip.ClipText;
+}
+
+void SaveClipboardClip(App& app) {
+    const int index = app.editing.EditIndex;
+    if (app.editing.EditTextChanged == 1) {
+        PutEditedTextOnClipboard(app);
+        return;
+    }
+    if (index < 0 || index >= 9) {
+        return;
+    }
+    app.MainWindow().clipboardPanel.ClipboardClip[static_cast<size_t>(index)]->SetCaption(
+        files::TrimRight(app.clip.PendingTitle));
+    // The new title outlives the run like every other title.
+    SaveClipboardHistory(app);
+}
+
+// The label takes the edited title and colour. While the highlight is on it, the colour becomes
+// the one the highlight gives back, and only then: any other highlighted label keeps its own.
+void ApplyEdit(App& app, int pos, forms::Label& label, forms::Color color) {
+    label.SetCaption(files::TrimRight(app.clip.PendingTitle));
+    ShowTrueColor(app, pos, label, color);
+}
+
+void WriteEditedText(App& app, const std::string& dataFile) {
+    if (app.editing.EditTextChanged == 1) {
+        files::ReplaceDataFile(app.os.files, dataFile, TextOnlyClip(app.clip.ClipText));
+    }
+}
+
+void SaveGroupClip(App& app) {
+    const EditContext& edit = app.editing;
+    if (edit.EditIndex < 0 || edit.EditIndex >= kSlotCount || edit.EditGroup < 0 ||
+        edit.EditGroup >= kGroupCount) {
+        return;
+    }
+    if (edit.EditGroup != app.settings.CurrentGroup) {
+        app.settings.CurrentGroup = static_cast<std::int16_t>(edit.EditGroup);
+        SetGroupDataPrefix(app);
+        SaveSettings(app);
+        LoadGroup(app);
+    }
+    const auto slot = static_cast<size_t>(edit.EditIndex);
+    const forms::Color color = edit.EditColor != 0
+                                   ? static_cast<forms::Color>(edit.EditColor)
+                                   : static_cast<forms::Color>(app.settings.GroupClipColor);
+    ApplyEdit(app, kFirstGroupClipPos + edit.EditIndex, *app.MainWindow().groupPanels.item[slot],
+              color);
+    app.store.ClipPasteMode[slot] = edit.EditPasteMode;
+    SaveGroup(app);
+    WriteEditedText(app, app.store.GroupDataPrefix + std::to_string(edit.EditIndex));
+}
+
+void SaveTransferSlot(App& app) {
+    const EditContext& edit = app.editing;
+    if (edit.EditIndex < 0 || edit.EditIndex >= kTransferSlotCount) {
+        return;
+    }
+    const auto slot = static_cast<size_t>(edit.EditIndex);
+    const forms::Color color = edit.EditColor != 0
+                                   ? static_cast<forms::Color>(edit.EditColor)
+                                   : static_cast<forms::Color>(app.settings.TransferSlotColor);
+    ApplyEdit(app, kFirstTransferSlotPos + edit.EditIndex,
+              *app.MainWindow().groupPanels.Trans[slot], color);
+    app.store.TransPasteMode[slot] = edit.EditPasteMode;
+    SaveTransferSlots(app);
+    WriteEditedText(app, app.DataFolder + "trans." + std::to_string(edit.EditIndex));
+}
+
+}  // namespace
+
+files::Bytes TextOnlyClip(const std::string& text) {
+    files::Bytes bytes;
+    files::WriteInt32(bytes, 0, -1);
+    files::WriteInt32(bytes, 4, -1);
+    files::WriteInt32(bytes, 8, static_cast<std::int32_t>(text.size()));
+    files::WriteText(bytes, 12, text);
+    return bytes;
+}
+
+void SaveEditedClip(App& app) {
+    switch (app.editing.EditSource) {
+        case 1:
+            SaveClipboardClip(app);
+            break;
+        case 2:
+            SaveGroupClip(app);
+            break;
+        case 3:
+            SaveTransferSlot(app);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace mirvo
