@@ -7,6 +7,7 @@
 #include "platform/Desktop.h"
 #include "startup/Instance.h"
 #include "startup/Settings.h"
+#include "store/LibForm.h"
 
 namespace mirvo {
 
@@ -44,6 +45,12 @@ Edit::Edit(App& app)
     NoMinimizeBtn.SetVisible(false);
 
     WireClipboardControls(app, *this);
+    controlPanel.LibLabel.OnMouseUp = [this](forms::MouseButton button, int, int, int) {
+        LibLabel_MouseUp(m_app, button, LibraryLabelPart::Label);
+    };
+    controlPanel.LibLabelFrame.OnMouseUp = [this](forms::MouseButton button, int, int, int) {
+        LibLabel_MouseUp(m_app, button, LibraryLabelPart::Frame);
+    };
 }
 
 void Edit::PrepareLayout() {
