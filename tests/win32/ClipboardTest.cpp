@@ -103,10 +103,10 @@ protected:
             put(static_cast<std::uint32_t>(r.data.size()));
             out.append(r.data.begin(), r.data.end());
         }
-        const std::string spec = temp.Path() + "\\spec.bin";
-        std::ofstream(spec, std::ios::binary)
+        const std::string request = temp.Path() + "\\formats.bin";
+        std::ofstream(request, std::ios::binary)
             .write(out.data(), static_cast<std::streamsize>(out.size()));
-        Tool("set", spec);
+        Tool("set", request);
     }
     void CopyText(const std::string& text) { Copy({{"", 1, Text(text)}}); }
 
