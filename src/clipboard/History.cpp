@@ -58,7 +58,6 @@ void LoadClipboardHistory(App& app) {
         app.clip.ClipboardClipCount = 0;
         SaveClipboardHistory(app);
     }
-    panel.ApplyColors(app.settings);
     RefreshCaptureButtons(app);
 }
 

@@ -21,8 +21,8 @@ HistoryFile DecodeHistory(const files::Bytes& bytes);
 files::Bytes EncodeHistory(const App& app, int count, const std::string (&titles)[9]);
 
 // Loads the history into the clipboard clip panel at start, or starts it empty (the "Batch"
-// clearance mode, or no file yet) and writes the empty file; then the panel shows its colours
-// and the capture-mode buttons their state.
+// clearance mode, or no file yet) and writes the empty file; then the capture-mode buttons
+// show their state.
 void LoadClipboardHistory(App& app);
 // Rewrites "clip.dat" from the panel.
 void SaveClipboardHistory(App& app);
