@@ -8,6 +8,7 @@
 #include "app/EditContext.h"
 #include "clipboard/ClipboardState.h"
 #include "files/AnsiText.h"
+#include "mainwindow/DisplayState.h"
 #include "startup/AppSettings.h"
 #include "store/StoreState.h"
 
@@ -75,6 +76,7 @@ public:
     ClipboardState clip;
     StoreState store;
     EditContext editing;
+    DisplayState display;
 
     // The next key-up on the main window is ignored (the key that closed a dialog).
     int SwallowKeyUp = 0;

@@ -110,6 +110,8 @@ public:
     int DispatchKeyPress(Control* target, int keyAscii);
     // The menu entry whose shortcut is this key, or nullptr.
     Menu* FindShortcut(int keyCode, int shift) const;
+    // Sets FontBold on every control that has a font.
+    void SetBold(bool bold);
 
     // Form events, each run inside the host's error boundary.
     void RaiseLoad();
@@ -149,9 +151,6 @@ protected:
     virtual void Form_Click() {}
     virtual void Form_DragDrop(Control& /*source*/, int /*x*/, int /*y*/) {}
     virtual void Form_DragOver(Control& /*source*/, int /*x*/, int /*y*/, DragState) {}
-
-    // Sets FontBold on every control that has a font.
-    void SetBold(bool bold);
 
 private:
     void AddControl(std::unique_ptr<Control> control);

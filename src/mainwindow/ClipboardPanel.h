@@ -22,6 +22,11 @@ struct ClipboardPanel {
     std::array<forms::Label*, 9> Label1{};
     forms::CommandButton& ClearBtn;
     forms::Frame& SizerFrame;
+    // The display options: 0 full window, 1 clipboard only (vertical), 2 clipboard only
+    // (horizontal), 3 a column display (chosen by the column buttons only).
+    std::array<forms::OptionButton*, 4> SizerBtn{};
+    // The column display button by the clipboard clips (TopBtn(0)).
+    forms::CommandButton& TopBtn0;
 };
 
 }  // namespace mirvo

@@ -4,6 +4,11 @@
 #include "clipboard/DateTimeWords.h"
 #include "clipboard/Monitor.h"
 #include "forms/FormsHost.h"
+#include "mainwindow/DisplayModes.h"
+#include "mainwindow/Highlight.h"
+#include "mainwindow/Keys.h"
+#include "mainwindow/Layout.h"
+#include "mainwindow/PanelEvents.h"
 #include "platform/Desktop.h"
 #include "startup/Instance.h"
 #include "startup/Settings.h"
@@ -12,10 +17,6 @@
 namespace mirvo {
 
 namespace {
-constexpr int kSmallWidth = 9624;
-constexpr int kSmallClientHeight = 6150;
-constexpr int kLargeWidth = 12288;
-constexpr int kLargeClientHeight = 8426;
 constexpr int kClockEveryTicks = 6;
 }  // namespace
 
@@ -24,7 +25,6 @@ Edit::Edit(App& app)
       Timer1(Add<forms::Timer>("Timer1")),
       TimerEdge(Add<forms::Timer>("TimerEdge")),
       holdfocus(Add<forms::PictureBox>("holdfocus")),
-      NoMinimizeBtn(Add<forms::CheckBox>("NoMinimizeBtn")),
       clipboardPanel(*this),
       controlPanel(*this),
       groupPanels(*this),
@@ -41,10 +41,9 @@ Edit::Edit(App& app)
     // Outside the visible area, but able to take the focus from every button.
     holdfocus.Move(12240, 3348, 255, 105);
     holdfocus.SetBorder(forms::BorderStyle::None);
-    NoMinimizeBtn.SetCaption("Main window does not minimize after pasting");
-    NoMinimizeBtn.SetVisible(false);
 
     WireClipboardControls(app, *this);
+    WirePanelEvents(app, *this);
     controlPanel.LibLabel.OnMouseUp = [this](forms::MouseButton button, int, int, int) {
         LibLabel_MouseUp(m_app, button, LibraryLabelPart::Label);
     };
@@ -54,19 +53,39 @@ Edit::Edit(App& app)
 }
 
 void Edit::PrepareLayout() {
-    const bool large = m_app.settings.LargeWindow == 1;
-    if (WindowState() == forms::WindowState::Maximized) {
-        SetWindowState(forms::WindowState::Normal);
-    }
-    SetWidth(large ? kLargeWidth : kSmallWidth);
-    SetHeight((large ? kLargeClientHeight : kSmallClientHeight) + m_app.CaptionHeight);
+    ApplyWindowSize(m_app);
+}
+
+forms::CommandButton& Edit::TopBtn(int index) {
+    return index == 0 ? clipboardPanel.TopBtn0 : *groupPanels.TopBtn[static_cast<size_t>(index)];
 }
 
 void Edit::Form_Load() {
     SetCaption(m_app.MainTitle);
 }
 
+void Edit::Form_Activate() {
+    m_app.display.Activated = 1;
+}
+
+void Edit::Form_Resize() {
+    MainWindowResized(m_app);
+}
+
+void Edit::Form_KeyDown(int& keyCode, int shift) {
+    MainWindow_KeyDown(m_app, keyCode, shift);
+}
+
+void Edit::Form_KeyUp(int& keyCode, int shift) {
+    MainWindow_KeyUp(m_app, keyCode, shift);
+}
+
+void Edit::Form_KeyPress(int& keyAscii) {
+    MainWindow_KeyPress(m_app, keyAscii);
+}
+
 void Edit::Form_QueryUnload(int& /*cancel*/, forms::UnloadMode mode) {
+    ResetHighlight(m_app);
     SaveSettings(m_app);
     if (mode != forms::UnloadMode::Code) {
         Host().End(0);

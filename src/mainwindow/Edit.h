@@ -20,19 +20,25 @@ public:
 
     // Sizes the full window for the small or large layout.
     void PrepareLayout();
+    // A column display button: TopBtn(0) by the clipboard clips, (1)..(3) above the columns.
+    forms::CommandButton& TopBtn(int index);
     // The caption clock: every sixth tick the title is rebuilt and set when it changed.
     void UpdateCaptionClock();
 
     forms::Timer& Timer1;
     forms::Timer& TimerEdge;
     forms::PictureBox& holdfocus;
-    forms::CheckBox& NoMinimizeBtn;
     ClipboardPanel clipboardPanel;
     ControlPanel controlPanel;
     GroupPanels groupPanels;
 
 protected:
     void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_KeyUp(int& keyCode, int shift) override;
+    void Form_KeyPress(int& keyAscii) override;
     void Form_QueryUnload(int& cancel, forms::UnloadMode mode) override;
     void Form_Unload(int& cancel) override;
 

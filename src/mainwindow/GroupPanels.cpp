@@ -1,5 +1,7 @@
 #include "mainwindow/GroupPanels.h"
 
+#include <string>
+
 namespace mirvo {
 
 namespace {
@@ -7,6 +9,7 @@ constexpr int kRowPitch = 252;
 constexpr int kFirstRowTop = 216;
 constexpr int kRows = 32;
 constexpr int kColumnLefts[3] = {396, 2628, 4860};
+constexpr int kTopBtnLefts[4] = {2232, 2232, 4464, 6720};
 constexpr int kLargeFrameHeight = 8376;
 constexpr int kLargeGroupNamesLeft = 10008;
 
@@ -26,6 +29,12 @@ GroupPanels::GroupPanels(forms::Form& edit)
         key.Move(108, RowTop(r), 252, 276);
         key.SetAlignment(forms::Alignment::Center);
         hotkey[static_cast<size_t>(r)] = &key;
+    }
+    for (int c = 1; c <= 3; ++c) {
+        forms::CommandButton& column = edit.Add<forms::CommandButton>("TopBtn", c, &CtrlFrame1);
+        column.SetCaption(std::to_string(c));
+        column.Move(kTopBtnLefts[c], 240, 336, 228);
+        TopBtn[static_cast<size_t>(c)] = &column;
     }
     for (int c = 0; c < 3; ++c) {
         for (int r = 0; r < kRows; ++r) {

@@ -18,6 +18,8 @@ struct GroupPanels {
     std::array<forms::Label*, 96> item{};
     // Row r's key label, shared by the three columns.
     std::array<forms::Label*, 32> hotkey{};
+    // The column display buttons above the three columns (TopBtn(1..3); index 0 is unused).
+    std::array<forms::CommandButton*, 4> TopBtn{};
     forms::Frame& Frame1;
     std::array<forms::Label*, 32> Group{};
     forms::Frame& Frame2;

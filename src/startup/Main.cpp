@@ -33,7 +33,7 @@ void ShowMainWindow(App& app) {
     Edit& edit = app.MainWindow();
     edit.TimerEdge.SetEnabled(true);
     edit.SetWindowState(forms::WindowState::Minimized);
-    edit.NoMinimizeBtn.SetValue(app.settings.NoMinimize);
+    edit.controlPanel.NoMinimizeBtn.SetValue(app.settings.NoMinimize);
     edit.Show();
     edit.Timer1.SetEnabled(true);
     if (app.settings.FirstRunDone == 0) {

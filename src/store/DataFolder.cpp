@@ -3,11 +3,11 @@
 #include "app/App.h"
 #include "clipboard/History.h"
 #include "mainwindow/Edit.h"
+#include "mainwindow/Layout.h"
 #include "store/FirstLibrary.h"
 #include "store/Groups.h"
 #include "store/Libraries.h"
 #include "store/LibraryFiles.h"
-#include "store/StoreColors.h"
 #include "store/StoreLayout.h"
 #include "store/TransferSlots.h"
 
@@ -39,8 +39,8 @@ void LoadDataFolder(App& app) {
 
     LoadTransferSlots(app);
     LoadGroup(app);
-    app.MainWindow().clipboardPanel.ApplyColors(app.settings);
-    ApplyStoreColors(app);
+    // Options, colours and the display the settings ask for.
+    ApplyStartupDisplay(app);
 }
 
 }  // namespace mirvo

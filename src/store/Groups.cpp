@@ -4,6 +4,7 @@
 #include "files/DataFile.h"
 #include "files/Paths.h"
 #include "mainwindow/Edit.h"
+#include "mainwindow/Layout.h"
 #include "store/Libraries.h"
 #include "store/PanelColor.h"
 #include "store/RecordCodec.h"
@@ -89,30 +90,20 @@ void LoadGroup(App& app) {
 
     if (group == kHotKeyGroup) {
         LabelHotKeyGroup(app);
-        return;
+    } else {
+        const bool diary = app.CurrentLibrary == kDiaryLibrary;
+        for (int i = 0; i < kKeySlotCount; ++i) {
+            forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
+            key.SetCaption(diary ? std::to_string(i + 1) : LetterKey(i, "."));
+            key.SetToolTip(diary ? " Day of Month " : "Type this letter to paste ");
+        }
     }
-    for (size_t n = kKeySlotCount; n < kSlotCount; ++n) {
-        panels.item[n]->SetVisible(true);
-    }
-    for (size_t i = kKeySlotCount; i < kKeyLabelCount; ++i) {
-        panels.hotkey[i]->SetVisible(true);
-    }
-    const bool diary = app.CurrentLibrary == kDiaryLibrary;
-    for (int i = 0; i < kKeySlotCount; ++i) {
-        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
-        key.SetCaption(diary ? std::to_string(i + 1) : LetterKey(i, "."));
-        key.SetToolTip(diary ? " Day of Month " : "Type this letter to paste ");
-    }
+    // Which slots and key labels show, and where, follows the group and the display.
+    ArrangeGroupClips(app);
 }
 
 void LabelHotKeyGroup(App& app) {
     GroupPanels& panels = app.MainWindow().groupPanels;
-    for (size_t n = kKeySlotCount; n < kSlotCount; ++n) {
-        panels.item[n]->SetVisible(false);
-    }
-    for (size_t i = kKeySlotCount; i < kKeyLabelCount; ++i) {
-        panels.hotkey[i]->SetVisible(false);
-    }
     for (int i = 0; i < kKeySlotCount; ++i) {
         forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
         key.SetCaption("Alt+" + LetterKey(i, ""));

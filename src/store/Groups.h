@@ -28,7 +28,7 @@ void LoadGroupNames(App& app);
 // Rewrites "Groups.dat" from the group names.
 void SaveGroupNames(App& app);
 
-// Labels of the "Hot Key Clips" group: only its 26 lettered slots show, beside "Alt+" keys.
+// Key labels of the "Hot Key Clips" group: "Alt+" and the letter of its 26 lettered slots.
 void LabelHotKeyGroup(App& app);
 // The current group's name shown marked (system highlight colours).
 void MarkCurrentGroupName(App& app);

@@ -22,6 +22,10 @@ forms::Color OrDefault(std::int32_t stored, std::int32_t defaultColor) {
 }
 }  // namespace
 
+std::vector<std::int32_t> ReadGroupNameColors(App& app) {
+    return ReadColors(app, app.LibraryFolder + kGroupColorsFile, kGroupCount);
+}
+
 void ApplyStoreColors(App& app) {
     GroupPanels& panels = app.MainWindow().groupPanels;
     const AppSettings& s = app.settings;
@@ -46,8 +50,7 @@ void ApplyStoreColors(App& app) {
         key->SetBackColor(static_cast<forms::Color>(s.GroupClipColor));
     }
 
-    const std::vector<std::int32_t> nameColors =
-        ReadColors(app, app.LibraryFolder + kGroupColorsFile, kGroupCount);
+    const std::vector<std::int32_t> nameColors = ReadGroupNameColors(app);
     for (size_t g = 0; g < kGroupCount; ++g) {
         ShowTrueColor(app, kFirstGroupNamePos + static_cast<int>(g), *panels.Group[g],
                       OrDefault(nameColors[g], s.GroupNameColor));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 namespace mirvo {
 
 class App;
@@ -8,5 +11,7 @@ class App;
 // transfer slots, group clips with their key labels, and group names with the current one
 // marked. Stored colours of 0 follow the defaults, so a new default reaches every such label.
 void ApplyStoreColors(App& app);
+// The 32 stored group name colours of the current library ("groups.clr"; 0 = the default).
+std::vector<std::int32_t> ReadGroupNameColors(App& app);
 
 }  // namespace mirvo

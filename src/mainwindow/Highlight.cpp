@@ -1,0 +1,168 @@
+#include "mainwindow/Highlight.h"
+
+#include <algorithm>
+
+#include "app/App.h"
+#include "mainwindow/Edit.h"
+#include "mainwindow/Navigation.h"
+#include "store/StoreLayout.h"
+
+namespace mirvo {
+
+namespace {
+
+constexpr int kLastPosition = 144;
+constexpr const char* kSearchPrompt = "Search";
+
+void ShowHighlightLook(forms::Label& label) {
+    label.SetBackColor(forms::kHighlight);
+    label.SetForeColor(forms::kHighlightText);
+}
+
+// Gives a label back its true colour; the current group's name keeps its marked look.
+void ShowTrueLook(forms::Label& label, forms::Color color) {
+    label.SetBackColor(color);
+    label.SetForeColor(color == forms::kHighlight ? forms::kHighlightText : forms::QBColor(0));
+}
+
+bool Inside(const forms::Control& c, int width, int height) {
+    return c.Left() >= 0 && c.Top() >= 0 && c.Left() + c.Width() <= width &&
+           c.Top() + c.Height() <= height;
+}
+
+// From a position the key left on a hidden control, the next one that can be seen.
+int VisibleTarget(App& app, int keyCode, int from, int target, const NavigationContext& c) {
+    if (target == kNoMove || PositionOnScreen(app, target)) {
+        return target;
+    }
+    if (keyCode == forms::Key::Up || keyCode == forms::Key::Down) {
+        // The ring goes on past what cannot be seen.
+        int q = target;
+        for (int step = 0; step <= kLastPosition; ++step) {
+            q = NavigateKey(keyCode, q, c);
+            if (q == kNoMove || q == from) {
+                return kNoMove;
+            }
+            if (PositionOnScreen(app, q)) {
+                return q;
+            }
+        }
+        return kNoMove;
+    }
+    // A jump lands on the nearest visible position of the same column.
+    const std::vector<int> column = SectionPositions(SectionOf(target));
+    const auto at = std::find(column.begin(), column.end(), target);
+    const auto index = static_cast<int>(at - column.begin());
+    for (int distance = 1; distance < static_cast<int>(column.size()); ++distance) {
+        for (int candidate : {index - distance, index + distance}) {
+            if (candidate >= 0 && candidate < static_cast<int>(column.size()) &&
+                PositionOnScreen(app, column[static_cast<size_t>(candidate)])) {
+                return column[static_cast<size_t>(candidate)];
+            }
+        }
+    }
+    return kNoMove;
+}
+
+}  // namespace
+
+forms::Label* HighlightLabel(App& app, int pos) {
+    Edit& edit = app.MainWindow();
+    if (pos >= 0 && pos <= 8) {
+        return edit.clipboardPanel.ClipboardClip[static_cast<size_t>(pos)];
+    }
+    if (pos >= store::kFirstGroupClipPos && pos < store::kFirstTransferSlotPos) {
+        return edit.groupPanels.item[static_cast<size_t>(pos - store::kFirstGroupClipPos)];
+    }
+    if (pos >= store::kFirstTransferSlotPos && pos < store::kFirstGroupNamePos) {
+        return edit.groupPanels.Trans[static_cast<size_t>(pos - store::kFirstTransferSlotPos)];
+    }
+    if (pos >= store::kFirstGroupNamePos && pos <= kLastPosition) {
+        return edit.groupPanels.Group[static_cast<size_t>(pos - store::kFirstGroupNamePos)];
+    }
+    return nullptr;
+}
+
+bool PositionOnScreen(App& app, int pos) {
+    const forms::Label* label = HighlightLabel(app, pos);
+    if (!label || !label->VisibleInTree()) {
+        return false;
+    }
+    // Inside each frame, and the outermost inside the window's client area.
+    const forms::Control* c = label;
+    for (; c->Container(); c = c->Container()) {
+        if (!Inside(*c, c->Container()->Width(), c->Container()->Height())) {
+            return false;
+        }
+    }
+    const Edit& edit = app.MainWindow();
+    return Inside(*c, edit.ScaleWidth(), edit.ScaleHeight());
+}
+
+void MoveHighlight(App& app, int pos) {
+    StoreState& s = app.store;
+    forms::Label* target = HighlightLabel(app, pos);
+    if (pos == s.HighlightPos || !target) {
+        return;
+    }
+    s.HighlightPos = pos;
+    if (forms::Label* previous = HighlightLabel(app, app.display.PreviousHighlightPos)) {
+        ShowTrueLook(*previous, s.HighlightColor);
+    }
+    app.display.PreviousHighlightPos = pos;
+    s.HighlightColor = target->BackColor();
+    ShowHighlightLook(*target);
+}
+
+void ResetHighlight(App& app) {
+    StoreState& s = app.store;
+    forms::Label* current = HighlightLabel(app, s.HighlightPos);
+    // A label shows the highlight only while it carries it; at start none does.
+    if (current && current->BackColor() == forms::kHighlight &&
+        current->ForeColor() == forms::kHighlightText && s.HighlightColor != 0) {
+        ShowTrueLook(*current, s.HighlightColor);
+    }
+    s.HighlightColor = static_cast<forms::Color>(app.settings.ClipboardClipColor);
+    s.HighlightPos = 0;
+    app.display.PreviousHighlightPos = 0;
+    ShowHighlightLook(*HighlightLabel(app, 0));
+    const int group = app.settings.CurrentGroup;
+    if (group >= 0 && group < store::kGroupCount) {
+        ShowHighlightLook(*HighlightLabel(app, store::kFirstGroupNamePos + group));
+    }
+}
+
+void FocusHolderReset(App& app) {
+    Edit& edit = app.MainWindow();
+    app.display.SearchActive = 0;
+    edit.controlPanel.Search.SetText(kSearchPrompt);
+    switch (app.settings.DisplayMode) {
+        case 1:
+            MoveHighlight(app, 9);
+            break;
+        case 2:
+            MoveHighlight(app, 41);
+            break;
+        case 3:
+            MoveHighlight(app, 73);
+            break;
+        default:
+            ResetHighlight(app);
+            break;
+    }
+}
+
+bool NavigateHighlight(App& app, int keyCode) {
+    const AppSettings& s = app.settings;
+    const NavigationContext context{s.LargeWindow == 1, s.ClipboardOnlyMode, s.DisplayMode};
+    const int from = app.store.HighlightPos;
+    const int target =
+        VisibleTarget(app, keyCode, from, NavigateKey(keyCode, from, context), context);
+    if (target == kNoMove || target == from) {
+        return false;
+    }
+    MoveHighlight(app, target);
+    return true;
+}
+
+}  // namespace mirvo

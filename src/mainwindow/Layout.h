@@ -1,0 +1,27 @@
+#pragma once
+
+namespace mirvo {
+
+class App;
+
+// The main window's displays: the full window in its small or large size, a column display
+// (the left-hand column, or one of the three columns of group clips), and the clipboard clips
+// alone, stacked or in three columns of three.
+
+// The full window for the small or large size.
+void ApplyWindowSize(App& app);
+// Column display: 5 the full layout, 0 the left-hand column, 1..3 one column of group clips.
+void ApplyColumnLayout(App& app, int column);
+// Puts the nine clipboard clips in three columns of three, or back into one column. The moves
+// are relative, so the layout is applied at most once and undone only when applied.
+void ApplyHorizontalLayout(App& app, bool apply);
+// Places the group clips, their key labels and the column buttons for the window size, the
+// column display and the current group ("Hot Key Clips" shows its 26 clips beside wide
+// "Alt+" labels).
+void ArrangeGroupClips(App& app);
+// The vertical clipboard-only display: the clips alone at their own place.
+void ApplyVerticalClipboardOnly(App& app);
+// The display the settings ask for, when the data folder is loaded.
+void ApplyStartupDisplay(App& app);
+
+}  // namespace mirvo
