@@ -25,9 +25,12 @@ void ShowTrueLook(forms::Label& label, forms::Color color) {
     label.SetForeColor(color == forms::kHighlight ? forms::kHighlightText : forms::QBColor(0));
 }
 
+// Whether the middle of a control lies inside its container: a frame that the window cuts at
+// its edge still shows, a row pushed below its frame or a column moved aside does not.
 bool Inside(const forms::Control& c, int width, int height) {
-    return c.Left() >= 0 && c.Top() >= 0 && c.Left() + c.Width() <= width &&
-           c.Top() + c.Height() <= height;
+    const int x = c.Left() + c.Width() / 2;
+    const int y = c.Top() + c.Height() / 2;
+    return x >= 0 && y >= 0 && x < width && y < height;
 }
 
 // From a position the key left on a hidden control, the next one that can be seen.
@@ -88,7 +91,7 @@ bool PositionOnScreen(App& app, int pos) {
     if (!label || !label->VisibleInTree()) {
         return false;
     }
-    // Inside each frame, and the outermost inside the window's client area.
+    // Inside each frame, and the outermost frame inside the window's client area.
     const forms::Control* c = label;
     for (; c->Container(); c = c->Container()) {
         if (!Inside(*c, c->Container()->Width(), c->Container()->Height())) {
