@@ -58,9 +58,9 @@ ControlPanel::ControlPanel(forms::Form& edit)
 
     // Paste-mode overrides in two rows: "Clip", "Email", "Web Page"; "Form Clip", "Off".
     const char* modes[5] = {"Clip", "Email", "Web Page", "Off", "Form Clip"};
-    const int modePlace[5][3] = {{kLeft, Row(0), 780},
-                                 {900, Row(0), 780},
-                                 {1692, Row(0), 912},
+    const int modePlace[5][3] = {{kLeft, Row(0), 660},
+                                 {780, Row(0), 780},
+                                 {1572, Row(0), 1032},
                                  {1368, Row(1), kHalfWidth},
                                  {kLeft, Row(1), kHalfWidth}};
     for (int i = 0; i < 5; ++i) {

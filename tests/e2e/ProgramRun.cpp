@@ -1,5 +1,7 @@
 #include "e2e/ProgramRun.h"
 
+#include <gtest/gtest.h>
+
 #include <shlobj.h>
 
 #include <fstream>
@@ -200,6 +202,66 @@ bool ScreenshotOfProgramWindow(HWND window, const std::string& fileName) {
     WaitFor([&] { return GetPixel(screen, middle.x, middle.y) != RGB(0, 0, 0); }, 3000);
     ReleaseDC(nullptr, screen);
     return wintest::SaveScreenshot(window, wintest::ScreenshotFolder() + "\\" + fileName);
+}
+
+std::vector<std::uint8_t> Text(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+std::string Padded(const std::string& s, size_t width) {
+    return s + std::string(width - s.size(), ' ');
+}
+std::vector<std::uint8_t> Colors(std::initializer_list<COLORREF> first, size_t count) {
+    std::vector<std::uint8_t> bytes(count * 4, 0);
+    size_t at = 0;
+    for (const COLORREF c : first) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at++] = static_cast<std::uint8_t>((c >> (8 * i)) & 0xFF);
+        }
+    }
+    return bytes;
+}
+
+namespace {
+struct ChildSearch {
+    std::string text;
+    HWND found = nullptr;
+};
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) noexcept {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    if (IsWindowVisible(window) && WindowText(window) == search->text) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND LabelShowing(HWND main, const std::string& text) {
+    ChildSearch search{text};
+    EnumChildWindows(main, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+COLORREF BackgroundOf(HWND label) {
+    RECT r{};
+    GetWindowRect(label, &r);
+    HDC screen = GetDC(nullptr);
+    // Right of the text, left of the column button over the first row.
+    const COLORREF color =
+        GetPixel(screen, r.left + 4 * (r.right - r.left) / 5, (r.top + r.bottom) / 2);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+void ExpectAt(HWND main, HWND label, int left, int top) {
+    RECT bounds{};
+    GetWindowRect(label, &bounds);
+    POINT corner{bounds.left, bounds.top};
+    ScreenToClient(main, &corner);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    EXPECT_NEAR(corner.x, MulDiv(left, dpi, 1440), 2) << WindowText(label);
+    EXPECT_NEAR(corner.y, MulDiv(top, dpi, 1440), 2) << WindowText(label);
 }
 
 }  // namespace mirvo::e2e

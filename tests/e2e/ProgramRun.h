@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,19 @@ private:
 };
 
 std::string WindowText(HWND window);
+
+// Bytes of hand-made data files.
+std::vector<std::uint8_t> Text(const std::string& s);
+std::string Padded(const std::string& s, size_t width = 50);
+// Little-endian colours, the first ones given, the rest 0.
+std::vector<std::uint8_t> Colors(std::initializer_list<COLORREF> first, size_t count);
+
+// The visible label of a window that shows text, or nullptr.
+HWND LabelShowing(HWND main, const std::string& text);
+// The background of a label as the screen shows it, right of its (short) text.
+COLORREF BackgroundOf(HWND label);
+// Expects the label's top-left corner at (left, top) twips in the window's client area.
+void ExpectAt(HWND main, HWND label, int left, int top);
 // Waits until another process has painted its window (the middle of the client area is never
 // black in this program's windows), then saves a screenshot into the screenshot folder.
 bool ScreenshotOfProgramWindow(HWND window, const std::string& fileName);
