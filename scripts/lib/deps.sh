@@ -14,6 +14,7 @@ mirvo_install_deps() {
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     local packages=(
         cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
+        clang libclang-rt-dev
         mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
         g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
         wine wine64 wine32:i386 xvfb x11-utils imagemagick fonts-wine fonts-dejavu-core
