@@ -9,6 +9,7 @@
 #include "clipboard/ClipboardState.h"
 #include "files/AnsiText.h"
 #include "mainwindow/DisplayState.h"
+#include "paste/PasteState.h"
 #include "startup/AppSettings.h"
 #include "store/StoreState.h"
 
@@ -77,6 +78,7 @@ public:
     StoreState store;
     EditContext editing;
     DisplayState display;
+    PasteState paste;
 
     // The next key-up on the main window is ignored (the key that closed a dialog).
     int SwallowKeyUp = 0;

@@ -49,6 +49,15 @@ DataFile OpenDataFile(platform::FileSystem& fs, const std::string& path) {
     }
 }
 
+Bytes ReadIfPresent(platform::FileSystem& fs, const std::string& path, size_t limit) {
+    try {
+        DataFile file(fs.Open(path, platform::OpenMode::ReadOnly), path);
+        return file.Read(0, limit);
+    } catch (const platform::FileError&) {
+        return {};
+    }
+}
+
 void DeleteDataFile(platform::FileSystem& fs, const std::string& path) {
     if (!fs.Exists(path)) {
         return;

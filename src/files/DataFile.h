@@ -53,6 +53,10 @@ private:
 // other failure throws platform::FileError.
 DataFile OpenDataFile(platform::FileSystem& fs, const std::string& path);
 
+// Up to limit bytes of a file that may not exist: a missing or unreadable file reads as nothing
+// and is not created.
+Bytes ReadIfPresent(platform::FileSystem& fs, const std::string& path, size_t limit);
+
 // Deletes a data file; a missing file is no error.
 void DeleteDataFile(platform::FileSystem& fs, const std::string& path);
 

@@ -9,6 +9,8 @@
 #include "mainwindow/Keys.h"
 #include "mainwindow/Layout.h"
 #include "mainwindow/PanelEvents.h"
+#include "paste/HotKeys.h"
+#include "paste/PasteEngine.h"
 #include "platform/Desktop.h"
 #include "startup/Instance.h"
 #include "startup/Settings.h"
@@ -24,6 +26,7 @@ Edit::Edit(App& app)
     : forms::Form(app.os.forms, "Edit"),
       Timer1(Add<forms::Timer>("Timer1")),
       TimerEdge(Add<forms::Timer>("TimerEdge")),
+      Hotkeytimer(Add<forms::Timer>("Hotkeytimer")),
       holdfocus(Add<forms::PictureBox>("holdfocus")),
       clipboardPanel(*this),
       controlPanel(*this),
@@ -37,6 +40,8 @@ Edit::Edit(App& app)
     Timer1.SetEnabled(false);
     TimerEdge.SetInterval(200);
     TimerEdge.SetEnabled(false);
+    Hotkeytimer.SetInterval(150);
+    Hotkeytimer.SetEnabled(false);
 
     // Outside the visible area, but able to take the focus from every button.
     holdfocus.Move(12240, 3348, 255, 105);
@@ -44,6 +49,8 @@ Edit::Edit(App& app)
 
     WireClipboardControls(app, *this);
     WirePanelEvents(app, *this);
+    WirePasteControls(app, *this);
+    WireHotKeys(app, *this);
     controlPanel.LibLabel.OnMouseUp = [this](forms::MouseButton button, int, int, int) {
         LibLabel_MouseUp(m_app, button, LibraryLabelPart::Label);
     };

@@ -27,6 +27,8 @@ public:
 
     forms::Timer& Timer1;
     forms::Timer& TimerEdge;
+    // The delayed paste: 150 ms after a clip reached the clipboard.
+    forms::Timer& Hotkeytimer;
     forms::PictureBox& holdfocus;
     ClipboardPanel clipboardPanel;
     ControlPanel controlPanel;

@@ -17,8 +17,9 @@ struct HookKeyEvent {
     int modifiers = 0;  // 1 Shift, 2 Ctrl, 4 Alt
 };
 
-// A system-wide keyboard hook with a list of watched combinations. Watched keys never reach
-// the focused window when discarded; events arrive on the UI thread.
+// A system-wide keyboard hook with a list of watched combinations. While it monitors, a watched
+// combination never reaches the focused window: the hook discards it at once and reports it
+// afterwards on the UI thread (the hook itself never waits for the program).
 class KeyboardHook {
 public:
     virtual ~KeyboardHook() = default;
@@ -29,9 +30,9 @@ public:
     virtual void SetMonitoring(int state) = 0;
     virtual int Monitoring() const = 0;
 
-    // Set discard to keep the key from the focused window.
-    std::function<void(const HookKeyEvent&, bool& discard)> OnKeyDown;
-    std::function<void(const HookKeyEvent&, bool& discard)> OnKeyUp;
+    // A watched combination went down or was released.
+    std::function<void(const HookKeyEvent&)> OnKeyDown;
+    std::function<void(const HookKeyEvent&)> OnKeyUp;
 };
 
 }  // namespace mirvo::platform

@@ -12,7 +12,8 @@ struct HookMouseEvent {
     WindowHandle window = 0;
 };
 
-// A system-wide mouse hook; events arrive on the UI thread while it is on.
+// A system-wide mouse hook that watches (never swallows) mouse buttons; while it is on, the
+// events arrive on the UI thread after the hook returned.
 class MouseHook {
 public:
     virtual ~MouseHook() = default;
@@ -20,8 +21,7 @@ public:
     virtual void SetOn(bool on) = 0;
     virtual bool On() const = 0;
 
-    // Set suppress to keep the event from its window.
-    std::function<void(const HookMouseEvent&, bool& suppress)> OnMouse;
+    std::function<void(const HookMouseEvent&)> OnMouse;
 };
 
 }  // namespace mirvo::platform

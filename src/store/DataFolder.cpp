@@ -4,6 +4,7 @@
 #include "clipboard/History.h"
 #include "mainwindow/Edit.h"
 #include "mainwindow/Layout.h"
+#include "paste/HotKeys.h"
 #include "store/FirstLibrary.h"
 #include "store/Groups.h"
 #include "store/Libraries.h"
@@ -39,6 +40,10 @@ void LoadDataFolder(App& app) {
 
     LoadTransferSlots(app);
     LoadGroup(app);
+    SetPasteActivationKey(app);
+    if (app.paste.HotKeysOff == 0) {
+        RegisterHotKeys(app);
+    }
     // Options, colours and the display the settings ask for.
     ApplyStartupDisplay(app);
 }
