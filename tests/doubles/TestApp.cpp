@@ -18,7 +18,9 @@ std::string TestApp::PrivateFolder() const {
 
 App& TestApp::Start() {
     if (!m_app) {
-        m_app = std::make_unique<App>(Platform{desktop, fs, clipboard, shell, host});
+        keys.foreground = &desktop.foreground;
+        m_app = std::make_unique<App>(
+            Platform{desktop, fs, clipboard, shell, host, &keyboard, &mouse, &keys});
     }
     return *m_app;
 }

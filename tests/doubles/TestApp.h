@@ -6,6 +6,7 @@
 #include "app/App.h"
 #include "doubles/FakeClipboard.h"
 #include "doubles/FakeDesktop.h"
+#include "doubles/FakeHooks.h"
 #include "doubles/FakeShell.h"
 #include "doubles/FaultyFileSystem.h"
 #include "doubles/TempFolder.h"
@@ -30,6 +31,9 @@ public:
     FakeDesktop desktop;
     FakeClipboard clipboard;
     FakeShell shell;
+    FakeKeyboardHook keyboard;
+    FakeMouseHook mouse;
+    FakeKeySender keys;
     FaultyFileSystem fs;
     forms::HeadlessHost host;
 
