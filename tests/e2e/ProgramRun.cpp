@@ -81,6 +81,22 @@ void CopyOrThrow(const std::string& from, const std::string& to) {
         throw std::runtime_error("cannot copy " + from);
     }
 }
+
+// The files of a folder (no sub-folders), when the folder exists.
+void CopyFolderIfPresent(const std::string& from, const std::string& to) {
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA((from + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    CreateDirectoryA(to.c_str(), nullptr);
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            CopyOrThrow(from + "\\" + data.cFileName, to + "\\" + data.cFileName);
+        }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+}
 }  // namespace
 
 ProgramSetup::ProgramSetup() {
@@ -95,6 +111,11 @@ ProgramSetup::ProgramSetup() {
     const std::string builtFolder = built.substr(0, built.find_last_of('\\') + 1);
     CopyOrThrow(built, Executable());
     CopyOrThrow(builtFolder + "mirvo.qhp", m_programFolder + "mirvo.qhp");
+    // The launcher and the tutorial pages that ship beside the program, when built.
+    if (Exists(builtFolder + "lnch2.exe")) {
+        CopyOrThrow(builtFolder + "lnch2.exe", m_programFolder + "lnch2.exe");
+    }
+    CopyFolderIfPresent(builtFolder + "tutorial", m_programFolder + "tutorial");
 
     const std::string vendor = AppDataFolder() + "\\Talbrook Software";
     RemoveTree(vendor);
