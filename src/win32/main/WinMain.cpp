@@ -11,6 +11,9 @@
 #include "win32/platform/Win32Desktop.h"
 #include "win32/platform/Win32FileSystem.h"
 #include "win32/platform/Win32FolderBrowser.h"
+#include "win32/platform/Win32KeySender.h"
+#include "win32/platform/Win32KeyboardHook.h"
+#include "win32/platform/Win32MouseHook.h"
 #include "win32/platform/Win32Shell.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -24,7 +27,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         mirvo::win32::Win32Shell shell;
         mirvo::win32::Win32FolderBrowser browser;
         mirvo::win32::Win32FormsHost host(instance, browser);
-        mirvo::App app(mirvo::Platform{desktop, files, clipboard, shell, host});
+        mirvo::win32::Win32KeyboardHook keyboard;
+        mirvo::win32::Win32MouseHook mouse;
+        mirvo::win32::Win32KeySender keys([&host] { host.DoEvents(); });
+        mirvo::App app(
+            mirvo::Platform{desktop, files, clipboard, shell, host, &keyboard, &mouse, &keys});
         if (!mirvo::Main(app)) {
             return 0;
         }

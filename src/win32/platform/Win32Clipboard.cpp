@@ -1,6 +1,5 @@
 #include "win32/platform/Win32Clipboard.h"
 
-
 namespace mirvo::win32 {
 
 bool Win32Clipboard::Open(platform::WindowHandle owner) {

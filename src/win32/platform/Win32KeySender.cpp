@@ -1,0 +1,111 @@
+#include "win32/platform/Win32KeySender.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "paste/BraceKeys.h"
+#include "win32/platform/MessageWindow.h"
+
+namespace mirvo::win32 {
+
+namespace {
+
+constexpr DWORD kModifierReleaseWaitMs = 1000;
+// Time given to the target to take the keys when the caller waits for their processing.
+constexpr DWORD kProcessingWaitMs = 50;
+constexpr int kModifiers[] = {VK_MENU, VK_CONTROL, VK_SHIFT};
+
+bool IsExtendedKey(WORD vk) {
+    switch (vk) {
+        case VK_INSERT:
+        case VK_DELETE:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_RMENU:
+        case VK_RCONTROL:
+        case VK_DIVIDE:
+        case VK_NUMLOCK:
+            return true;
+        default:
+            return false;
+    }
+}
+
+INPUT KeyInput(WORD vk, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags =
+        (down ? 0 : KEYEVENTF_KEYUP) | (IsExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    input.ki.dwExtraInfo = kInjectedByMirvo;
+    return input;
+}
+
+bool AnyModifierDown() {
+    for (int vk : kModifiers) {
+        if (GetAsyncKeyState(vk) & 0x8000) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+Win32KeySender::Win32KeySender(std::function<void()> serveMessages)
+    : m_serveMessages(std::move(serveMessages)) {}
+
+void Win32KeySender::WaitMs(unsigned ms) {
+    const DWORD start = GetTickCount();
+    do {
+        if (m_serveMessages) {
+            m_serveMessages();
+        }
+        Sleep(1);
+    } while (GetTickCount() - start < ms);
+}
+
+void Win32KeySender::ReleaseModifiers() {
+    std::vector<INPUT> inputs;
+    for (int vk : {VK_LMENU, VK_RMENU, VK_LCONTROL, VK_RCONTROL, VK_LSHIFT, VK_RSHIFT}) {
+        if (GetAsyncKeyState(vk) & 0x8000) {
+            inputs.push_back(KeyInput(static_cast<WORD>(vk), false));
+        }
+    }
+    if (!inputs.empty()) {
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
+}
+
+void Win32KeySender::Send(const std::string& keys, platform::SendWait wait) {
+    const auto strokes = ParseBraceKeys(keys);
+    if (!strokes || strokes->empty()) {
+        return;
+    }
+    const DWORD start = GetTickCount();
+    while (AnyModifierDown() && GetTickCount() - start < kModifierReleaseWaitMs) {
+        WaitMs(10);
+    }
+    if (AnyModifierDown()) {
+        ReleaseModifiers();
+    }
+    std::vector<INPUT> inputs;
+    inputs.reserve(strokes->size());
+    for (const KeyStroke& stroke : *strokes) {
+        inputs.push_back(KeyInput(static_cast<WORD>(stroke.keyCode), stroke.down));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (wait == platform::SendWait::WaitForProcessing) {
+        WaitMs(kProcessingWaitMs);
+    }
+}
+
+}  // namespace mirvo::win32

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/KeySender.h"
+
+namespace mirvo::win32 {
+
+// Injects keys with SendInput, marked so that the program's own keyboard hook lets them through.
+// Before it sends, it waits (bounded, serving messages) until the user has let go of Alt, Ctrl
+// and Shift, which would otherwise combine with the keys sent; after the bound it releases them.
+class Win32KeySender : public platform::KeySender {
+public:
+    // serveMessages runs the program's message loop once; it is called while waiting.
+    explicit Win32KeySender(std::function<void()> serveMessages);
+
+    void Send(const std::string& keys, platform::SendWait wait) override;
+
+private:
+    void WaitMs(unsigned ms);
+    void ReleaseModifiers();
+
+    std::function<void()> m_serveMessages;
+};
+
+}  // namespace mirvo::win32
