@@ -28,8 +28,15 @@ echo "Start-up under Wine ($MIRVO_WINE_ARCH), $runs runs each:"
 "$MIRVO_WINE" "$tool" "$program/mirvo.exe" 1 >/dev/null
 "$MIRVO_WINE" "$tool" "$program/mirvo.exe" "$runs" | tee /tmp/mirvo-bench-mirvo.txt
 mirvo_wine_stop
+trap - EXIT  # stopped already: a second stop would fail the script
 rm -rf "$program"
 
-minimal=$(grep -o 'median [0-9.]* ms' /tmp/mirvo-bench-minimal.txt | grep -o '[0-9.]*')
-mirvo=$(grep -o 'median [0-9.]* ms' /tmp/mirvo-bench-mirvo.txt | grep -o '[0-9.]*')
-awk -v a="$mirvo" -v b="$minimal" 'BEGIN { printf "ratio mirvo / minimal window: %.2f\n", a / b }'
+# The medians of the summary lines: "median <t> ms to its window, median working set <m> MB".
+time_of() { grep -o 'median [0-9.]* ms' "$1" | grep -o '[0-9.]*'; }
+memory_of() { grep -o 'median working set [0-9.]* MB' "$1" | grep -o '[0-9.]*'; }
+mine=/tmp/mirvo-bench-mirvo.txt
+minimal=/tmp/mirvo-bench-minimal.txt
+awk -v a="$(time_of $mine)" -v b="$(time_of $minimal)" -v c="$(memory_of $mine)" \
+    -v d="$(memory_of $minimal)" 'BEGIN {
+        printf "ratio mirvo / minimal window: start-up time %.2f, resident memory %.2f\n", a / b, c / d
+    }'

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the native tests, then the
-# Windows tests under Wine on a virtual display. Ends with one summary line.
+# Installs what is missing, builds everything and runs every test: the native tests, a bounded
+# run of every fuzz target, then the Windows tests under Wine on a virtual display. Ends with one
+# summary line.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -59,6 +60,22 @@ if [ -x build/native/tests/mirvo_tests ]; then
 fi
 count_report "$results/native.xml" "native"
 echo "   native test time: $((SECONDS - t0)) s"
+
+echo "== Fuzzing every data-file reader (${MIRVO_FUZZ_SECONDS:-10} s per target)"
+t0=$SECONDS
+bash scripts/fuzz.sh "${MIRVO_FUZZ_SECONDS:-10}" >"$results/fuzz.txt" 2>&1
+sed 's/^/   /' "$results/fuzz.txt" | tail -25
+# One line per target: name, executions, findings. A finding counts as a failure.
+if grep -q '^fuzz: ' "$results/fuzz.txt"; then
+    clean=$(awk 'NF == 3 && $3 == "0" && $2 ~ /^[0-9]+$/' "$results/fuzz.txt" | wc -l)
+    found=$(grep '^fuzz: ' "$results/fuzz.txt" | grep -o '[0-9]* findings' | grep -o '[0-9]*')
+    passed=$((passed + clean))
+    failed=$((failed + found))
+else
+    echo "   fuzzing did not run"
+    failed=$((failed + 1))
+fi
+echo "   fuzz time: $((SECONDS - t0)) s"
 
 echo "== Windows tests under Wine ($MIRVO_WINE_ARCH, virtual display)"
 t0=$SECONDS

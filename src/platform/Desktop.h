@@ -15,12 +15,12 @@ struct Point {
 };
 
 struct LocalTime {
-    int year = 2000;   // four digits
-    int month = 1;     // 1..12
-    int day = 1;       // 1..31
-    int weekday = 0;   // 0 Sunday .. 6 Saturday
-    int hour = 0;      // 0..23
-    int minute = 0;    // 0..59
+    int year = 2000;  // four digits
+    int month = 1;    // 1..12
+    int day = 1;      // 1..31
+    int weekday = 0;  // 0 Sunday .. 6 Saturday
+    int hour = 0;     // 0..23
+    int minute = 0;   // 0..59
     int second = 0;
 };
 

@@ -18,7 +18,8 @@ enum class FileErrorKind {
 
 class FileError : public std::runtime_error {
 public:
-    FileError(FileErrorKind kind, const std::string& what) : std::runtime_error(what), m_kind(kind) {}
+    FileError(FileErrorKind kind, const std::string& what)
+        : std::runtime_error(what), m_kind(kind) {}
     FileErrorKind Kind() const { return m_kind; }
 
 private:

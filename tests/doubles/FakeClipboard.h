@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -31,10 +31,10 @@ public:
     void PutFromOtherProgram(std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>);
 
     bool isOpen = false;
-    int heldByOtherForOpens = 0;  // the next opens fail while above 0
-    std::size_t allocationLimit = SIZE_MAX;  // blocks larger than this cannot be allocated
+    int heldByOtherForOpens = 0;               // the next opens fail while above 0
+    std::size_t allocationLimit = SIZE_MAX;    // blocks larger than this cannot be allocated
     std::vector<std::uint32_t> handleFormats;  // formats whose data is a handle, not memory
-    std::vector<std::uint32_t> readFormats;  // every format whose data was asked for
+    std::vector<std::uint32_t> readFormats;    // every format whose data was asked for
     int openAttempts = 0;
     int closeCalls = 0;
     platform::WindowHandle owner = 0;

@@ -56,7 +56,9 @@ std::optional<std::string> FakeDesktop::SpecialFolder(int csidl) {
     return it->second;
 }
 
-void FakeDesktop::Beep(int frequency, int durationMs) { beeps.emplace_back(frequency, durationMs); }
+void FakeDesktop::Beep(int frequency, int durationMs) {
+    beeps.emplace_back(frequency, durationMs);
+}
 
 bool FakeDesktop::ClaimSingleInstance(const std::string& name) {
     lockClaims.push_back(name);

@@ -45,7 +45,8 @@ files::Bytes ReadFileBytes(const std::string& path) {
 
 void WriteFileBytes(const std::string& path, const files::Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 bool FileExists(const std::string& path) {

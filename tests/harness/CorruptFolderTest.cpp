@@ -41,6 +41,8 @@ Tree Snapshot(const std::string& root) {
     return tree;
 }
 
+const std::vector<std::string> kNothing;
+
 class CorruptFolder : public ::testing::Test {
 protected:
     // The data folder as a user leaves it: clips in group 0 with their data files, a transfer
@@ -89,7 +91,7 @@ protected:
         WriteFileBytes(path, bytes);
     }
 
-    // Starts the program over the damaged folder; the tree as it was is kept for Changed().
+    // Starts the program over the damaged folder, keeping the tree as it was for ChangedBesides().
     bool Restart() {
         m_before = Snapshot(m_root.Path());
         m_program = std::make_unique<test::ProgramOver>(m_root.Path());
@@ -129,7 +131,7 @@ protected:
         ASSERT_EQ(m_program->host.messages.size(), 1u);
         EXPECT_EQ(m_program->host.messages[0].text, files::kFatalFileMessage);
         EXPECT_TRUE(m_program->host.ended);
-        EXPECT_EQ(ChangedBesides(), std::vector<std::string>{});
+        EXPECT_EQ(ChangedBesides(), kNothing);
     }
 
     test::TempFolder m_root;
@@ -137,7 +139,6 @@ protected:
     std::unique_ptr<test::ProgramOver> m_program;
 };
 
-const std::vector<std::string> kNothing;
 const char* const kSettingsPath = "appdata/Talbrook Software/Mirvo_Data/mirvo.ini";
 
 TEST_F(CorruptFolder, AnEmptySettingsFileIsAFirstStartOverTheSameData) {

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Every figure in one run: the native benchmarks (capture and restore of 1 KB, 1 MB and 64 MB
+# clips next to a plain file copy of the same size, load and save of a full group, one idle
+# clipboard poll) with their ratios, then under Wine the start-up time and resident memory of
+# mirvo.exe next to a minimal Win32 program measured the same way (median of N runs, default 5).
+# scripts/figures.sh [runs]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+runs=${1:-5}
+table="$root/build/bench/figures.txt"
+mkdir -p "$root/build/bench"
+
+echo "== Native benchmarks (Google Benchmark)"
+bash scripts/bench.sh --benchmark_out="$table" --benchmark_out_format=console
+
+echo
+echo "== Ratios (wall time)"
+# Rows of the table: name, wall time and its unit, CPU time and its unit, iterations, ...
+awk '
+    /^BM_/ {
+        f = 1
+        if ($3 == "ns") f = 1e-6; else if ($3 == "us") f = 1e-3; else if ($3 == "s") f = 1e3
+        t[$1] = $2 * f
+    }
+    END {
+        split("1024 1048576 67108864", sizes, " ")
+        split("1 KB|1 MB|64 MB", names, "|")
+        for (i = 1; i <= 3; i++) {
+            s = sizes[i]; copy = t["BM_PlainFileCopy/" s]
+            restore = t["BM_RestoreClip/" s]; block = t["BM_ClipboardBlock/" s]
+            printf "%-6s capture %9.3f ms, restore %9.3f ms (of which the clipboard block %.3f)," \
+                   " file copy %9.3f ms\n", names[i], t["BM_CaptureClip/" s], restore, block, copy
+            printf "       capture / copy %6.2f, restore / copy %6.2f, restore without the block" \
+                   " / copy %6.2f\n", t["BM_CaptureClip/" s] / copy, restore / copy,
+                   (restore - block) / copy
+        }
+        printf "full group (96 clips): load %.3f ms, save %.3f ms\n",
+               t["BM_LoadFullGroup"], t["BM_SaveFullGroup"]
+        printf "idle poll: %.3f us\n", t["BM_IdlePoll"] * 1000
+    }' "$table"
+
+echo
+echo "== Start-up under Wine"
+bash scripts/bench-startup.sh "$runs"
