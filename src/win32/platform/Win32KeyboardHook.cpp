@@ -35,6 +35,12 @@ bool IsModifier(DWORD vk) {
     }
 }
 
+// The generic, left and right keys of a modifier: a release of one releases them all, so that a
+// generic key going down and a sided one coming up never leave the modifier held.
+const WORD kFamilies[3][3] = {{VK_SHIFT, VK_LSHIFT, VK_RSHIFT},
+                              {VK_CONTROL, VK_LCONTROL, VK_RCONTROL},
+                              {VK_MENU, VK_LMENU, VK_RMENU}};
+
 void MaskMenuKey() {
     INPUT input[2] = {};
     for (int i = 0; i < 2; ++i) {
@@ -78,6 +84,16 @@ LRESULT CALLBACK Win32KeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lP
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+void Win32KeyboardHook::ReleaseFamily(DWORD vk) {
+    for (const auto& family : kFamilies) {
+        if (vk == family[0] || vk == family[1] || vk == family[2]) {
+            for (WORD member : family) {
+                m_down[member] = false;
+            }
+        }
+    }
+}
+
 int Win32KeyboardHook::Modifiers() const {
     int modifiers = 0;
     if (m_down[VK_LSHIFT] || m_down[VK_RSHIFT] || m_down[VK_SHIFT]) {
@@ -99,6 +115,9 @@ bool Win32KeyboardHook::Filter(const KBDLLHOOKSTRUCT& key, bool down) {
     const DWORD vk = key.vkCode & 0xFF;
     m_down[vk] = down;
     if (IsModifier(vk)) {
+        if (!down) {
+            ReleaseFamily(vk);
+        }
         return false;
     }
     if (!down) {

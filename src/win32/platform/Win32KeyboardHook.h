@@ -31,6 +31,7 @@ private:
     // True when the key is kept from the focused window.
     bool Filter(const KBDLLHOOKSTRUCT& key, bool down);
     int Modifiers() const;
+    void ReleaseFamily(DWORD vk);
     void Deliver(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::set<std::int32_t> m_watched;

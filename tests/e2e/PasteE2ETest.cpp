@@ -1,0 +1,401 @@
+// Pasting with the running program into Wine's notepad: clip clicks in their paste modes, the
+// system-wide hot keys, and web-page and e-mail clips handed to the launcher.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "clipboard/ClipDataFile.h"
+#include "e2e/ProgramRun.h"
+#include "win32/WinTestSupport.h"
+
+namespace mirvo::e2e {
+namespace {
+
+std::string WindowsFolder() {
+    char path[MAX_PATH] = {};
+    GetWindowsDirectoryA(path, MAX_PATH);
+    return path;
+}
+
+bool Foreground(HWND window) {
+    SetForegroundWindow(window);
+    return WaitFor([&] { return GetForegroundWindow() == window; }, 5000);
+}
+
+// The program notes the window the user works in on its next clipboard poll (once a second).
+void LetThePollSeeIt() {
+    WaitFor([] { return false; }, 1500);
+}
+
+// Wine's notepad, placed clear of the main window so that clicks land where they aim.
+class Notepad {
+public:
+    explicit Notepad(HWND mainWindow) : m_process(WindowsFolder() + "\\notepad.exe") {
+        WaitFor([&] { return (m_window = m_process.FindWindowOfClass("Notepad")) != nullptr; },
+                20000);
+        m_edit = m_window ? FindWindowExA(m_window, nullptr, "Edit", nullptr) : nullptr;
+        RECT main{};
+        GetWindowRect(mainWindow, &main);
+        const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+        if (screenWidth - main.right > 300) {
+            MoveWindow(m_window, main.right + 8, 0, screenWidth - main.right - 8, 300, TRUE);
+        } else {
+            MoveWindow(m_window, 0, main.bottom + 8, 500, 200, TRUE);
+        }
+    }
+
+    bool Ready() const { return m_edit != nullptr; }
+    // WM_GETTEXT: GetWindowText does not ask the controls of another process.
+    std::string Text() const {
+        char text[1024] = {};
+        DWORD_PTR length = 0;
+        SendMessageTimeoutA(m_edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                            SMTO_ABORTIFHUNG, 1000, &length);
+        return std::string(text, length);
+    }
+    // Replaces the text, with the caret at its end.
+    void SetText(const std::string& text) {
+        SendMessageA(m_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageA(m_edit, EM_SETSEL, text.size(), text.size());
+    }
+    bool Focus() const { return Foreground(m_window); }
+    bool Shows(const std::string& text, DWORD timeoutMs = 5000) const {
+        return WaitFor([&] { return Text() == text; }, timeoutMs);
+    }
+    // Types nothing: selects all and copies, as a user does.
+    void Copy(const std::string& text) {
+        SetText(text);
+        Focus();
+        wintest::PressKey('A', {VK_CONTROL});
+        wintest::PressKey('C', {VK_CONTROL});
+    }
+
+private:
+    ProgramProcess m_process;
+    HWND m_window = nullptr;
+    HWND m_edit = nullptr;
+};
+
+// A window of the test itself that records the key messages reaching it.
+class KeyRecorder {
+public:
+    KeyRecorder() {
+        static const bool registered = [] {
+            WNDCLASSA windowClass{};
+            windowClass.lpfnWndProc = &KeyRecorder::Procedure;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+            windowClass.lpszClassName = "MirvoTestKeyRecorder";
+            return RegisterClassA(&windowClass) != 0;
+        }();
+        (void)registered;
+        m_window = CreateWindowExA(0, "MirvoTestKeyRecorder", "Key recorder",
+                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 700, 300, 200, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+        Received().clear();
+    }
+    ~KeyRecorder() { DestroyWindow(m_window); }
+
+    HWND Window() const { return m_window; }
+    bool Got(UINT message, WPARAM key) const {
+        const auto& got = Received();
+        return std::find(got.begin(), got.end(), std::make_pair(message, key)) != got.end();
+    }
+    void Clear() { Received().clear(); }
+
+private:
+    static std::vector<std::pair<UINT, WPARAM>>& Received() {
+        static std::vector<std::pair<UINT, WPARAM>> received;
+        return received;
+    }
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+            Received().emplace_back(message, wParam);
+            return 0;  // no menu loop for Alt combinations
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    HWND m_window = nullptr;
+};
+
+// The texts of the visible child windows, for failure messages.
+std::string VisibleTexts(HWND window) {
+    std::string texts;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            if (IsWindowVisible(child) && !WindowText(child).empty()) {
+                *reinterpret_cast<std::string*>(param) += "[" + WindowText(child) + "] ";
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+int HistoryCount(const std::string& path) {
+    const std::vector<std::uint8_t> b = ReadBytes(path);
+    return b.size() >= 2 ? static_cast<std::int16_t>(b[0] | (b[1] << 8)) : -1;
+}
+
+// The titles of the history, newest first, for failure messages.
+std::string HistoryTitles(const std::string& path) {
+    const std::vector<std::uint8_t> b = ReadBytes(path);
+    std::string titles;
+    for (int n = 0; n < HistoryCount(path) && b.size() >= 2 + 50 * (n + 1u); ++n) {
+        std::string title(b.begin() + 2 + 50 * n, b.begin() + 2 + 50 * (n + 1));
+        titles += "[" + title.substr(0, title.find_last_not_of(' ') + 1) + "] ";
+    }
+    return titles;
+}
+
+// The names of the formats on the clipboard.
+std::multiset<std::string> ClipboardFormatNames() {
+    std::multiset<std::string> names;
+    if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 3000)) {
+        names.insert("(clipboard held)");
+        return names;
+    }
+    for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
+        char name[256] = {};
+        names.insert(GetClipboardFormatNameA(format, name, sizeof name) ? name
+                                                                        : std::to_string(format));
+    }
+    CloseClipboard();
+    return names;
+}
+
+struct Slot {
+    std::string title;
+    std::uint8_t mode;
+    std::string text;
+};
+
+// The program over data files written by the test, with notepad beside its window. The
+// launcher beside the program is the probe that records its hand-overs.
+class Paste : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CopyFileA((TestProgramFolder() + "launchprobe.exe").c_str(), Launcher().c_str(), FALSE);
+    }
+
+    std::string Library() const { return setup.ProgramFolder() + "Lib1\\"; }
+    std::string History() const { return setup.ProgramFolder() + "clip.dat"; }
+    std::string Launcher() const { return setup.ProgramFolder() + "lnch2.exe"; }
+    std::string Launched() const {
+        const std::vector<std::uint8_t> b = ReadBytes(setup.ProgramFolder() + "launched.txt");
+        return std::string(b.begin(), b.end());
+    }
+
+    // The first slots of a group with their titles, paste modes and text clips.
+    void WriteGroup(const std::string& folder, int group, const std::vector<Slot>& slots) {
+        CreateDirectoryA(folder.c_str(), nullptr);
+        const std::string prefix = folder + "group" + std::to_string(group) + ".";
+        std::string titles;
+        std::vector<std::uint8_t> modes(96, 3);
+        for (size_t n = 0; n < slots.size(); ++n) {
+            titles += Padded(slots[n].title);
+            modes[n] = slots[n].mode;
+            WriteBytes(prefix + std::to_string(n), TextClipBytes(slots[n].text));
+        }
+        titles.resize(4800, ' ');
+        WriteBytes(prefix + "dat", Text(titles));
+        WriteBytes(prefix + "mod", modes);
+    }
+
+    void Start() {
+        program = std::make_unique<ProgramProcess>(setup.Executable());
+        main = program->WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return !IsIconic(main); }, 5000)) << "a first start shows it";
+        ASSERT_TRUE(WaitFor([&] { return Exists(History()); }, 10000));
+        notepad = std::make_unique<Notepad>(main);
+        ASSERT_TRUE(notepad->Ready());
+    }
+    void TearDown() override {
+        if (main) {
+            PostMessageA(main, WM_CLOSE, 0, 0);
+            EXPECT_EQ(program->WaitForExit(), 0);
+        }
+    }
+
+    HWND Showing(const std::string& text) {
+        HWND control = nullptr;
+        WaitFor([&] { return (control = LabelShowing(main, text)) != nullptr; }, 5000);
+        return control;
+    }
+    // A real click on what the main window shows with this text.
+    void Click(const std::string& text) {
+        HWND control = Showing(text);
+        ASSERT_NE(control, nullptr) << text << " is not among " << VisibleTexts(main);
+        wintest::ClickAt(wintest::CenterOf(control));
+    }
+    void Restore() {
+        ShowWindow(main, SW_RESTORE);
+        ASSERT_TRUE(WaitFor([&] { return !IsIconic(main) && IsWindowVisible(main); }, 5000));
+    }
+
+    ProgramSetup setup;
+    std::unique_ptr<ProgramProcess> program;
+    HWND main = nullptr;
+    std::unique_ptr<Notepad> notepad;
+};
+
+TEST_F(Paste, AClickOnAClipboardClipPastesItBackIntoNotepad) {
+    Start();
+    notepad->Copy("Copied in notepad");
+    ASSERT_TRUE(WaitFor([&] { return HistoryCount(History()) == 1; }, 5000));
+
+    notepad->SetText("");
+    Click(Padded("Copied in notepad"));
+    EXPECT_TRUE(notepad->Shows("Copied in notepad"));
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }, 3000))
+        << "the main window gets out of the way";
+    LetThePollSeeIt();
+    EXPECT_EQ(HistoryCount(History()), 1) << "the restored clip is not captured again";
+
+    // "Stay up after pasting", then the figure: from the click to the text in notepad.
+    Restore();
+    Click("Stay up after pasting");
+    std::vector<DWORD> times;
+    for (int paste = 0; paste < 20; ++paste) {
+        notepad->SetText("");
+        // Two clicks within the double-click time are a double click, which does not paste.
+        Sleep(GetDoubleClickTime() + 50);
+        HWND clip = Showing(Padded("Copied in notepad"));
+        ASSERT_NE(clip, nullptr);
+        const DWORD start = GetTickCount();
+        wintest::ClickAt(wintest::CenterOf(clip));
+        while (notepad->Text() != "Copied in notepad" && GetTickCount() - start < 5000) {
+            Sleep(1);
+        }
+        ASSERT_EQ(notepad->Text(), "Copied in notepad") << "paste " << paste;
+        times.push_back(GetTickCount() - start);
+        EXPECT_FALSE(IsIconic(main));
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("  click to text in notepad: median %lu ms over 20 pastes (%lu .. %lu ms)\n",
+                static_cast<unsigned long>((times[9] + times[10]) / 2),
+                static_cast<unsigned long>(times.front()),
+                static_cast<unsigned long>(times.back()));
+}
+
+TEST_F(Paste, AFormClipReplacesTheLineAndTabsOnUnlessTheOverrideSaysClip) {
+    WriteGroup(Library(), 0, {{"Form field", 4, "Form text"}});
+    Start();
+    notepad->SetText("old line");
+    notepad->Focus();
+    LetThePollSeeIt();
+
+    Click("Form field");
+    EXPECT_TRUE(notepad->Shows("Form text\t")) << notepad->Text();
+
+    Restore();
+    Click("Clip");  // the override: every clip pastes plainly
+    notepad->SetText("kept ");
+    Click("Form field");
+    EXPECT_TRUE(notepad->Shows("kept Form text")) << notepad->Text();
+}
+
+TEST_F(Paste, WebPageAndEmailClipsHandTheirTargetToTheLauncher) {
+    WriteGroup(Library(), 0,
+               {{"Web clip", 2, " www.example.com/page \r\nsecond line"},
+                {"Mail clip", 1, "someone@example.com"},
+                {"Not a web address", 2, "format c:"}});
+    Start();
+    notepad->Focus();
+    LetThePollSeeIt();
+    const std::string handOver = setup.PrivateFolder() + "lnch.dat";
+    const std::multiset<std::string> markers = {"Oldfolio", "QuilletData", "PictavoData"};
+
+    Click("Web clip");
+    ASSERT_TRUE(WaitFor([&] { return Launched().find("http://www") != std::string::npos; }, 5000))
+        << Launched();
+    EXPECT_EQ(Launched().substr(Launched().rfind("http://")), "http://www.example.com/page\n");
+    const std::vector<std::uint8_t> web = ReadBytes(handOver);
+    EXPECT_EQ(std::string(web.begin(), web.end()), "http://www.example.com/page");
+    EXPECT_EQ(ClipboardFormatNames(), markers) << "the clipboard is left empty but marked";
+
+    Restore();
+    Click("Mail clip");
+    ASSERT_TRUE(WaitFor([&] { return Launched().find("mailto:") != std::string::npos; }, 5000));
+    const std::vector<std::uint8_t> mail = ReadBytes(handOver);
+    EXPECT_EQ(std::string(mail.begin(), mail.end()), "mailto:someone@example.com");
+    EXPECT_EQ(ClipboardFormatNames(), markers);
+
+    // Anything but a web address opens nothing.
+    Restore();
+    const std::string before = Launched();
+    Click("Not a web address");
+    LetThePollSeeIt();
+    EXPECT_EQ(Launched(), before);
+    EXPECT_EQ(HistoryCount(History()), 0) << "nothing handed over became a clip";
+}
+
+TEST_F(Paste, HotKeysPasteClearAndSwitchOffAndOnSystemWide) {
+    WriteGroup(setup.ProgramFolder(), 22, {{"Alt A clip", 3, "Hot key text"}});
+    Start();
+    notepad->SetText("");
+    notepad->Focus();
+    LetThePollSeeIt();
+
+    wintest::PressKey('A', {VK_MENU});
+    EXPECT_TRUE(notepad->Shows("Hot key text")) << notepad->Text();
+
+    // The history lists the oldest first; the newest copy stays on the clipboard.
+    const char* copies[] = {"one", "two", "three", "four"};
+    for (int n = 0; n < 4; ++n) {
+        notepad->Copy(copies[n]);
+        ASSERT_TRUE(WaitFor([&] { return HistoryCount(History()) == n + 1; }, 5000)) << n;
+    }
+    notepad->SetText("");
+    wintest::PressKey('3', {VK_CONTROL});
+    EXPECT_TRUE(notepad->Shows("three")) << "Ctrl+3 pastes history slot 2: " << notepad->Text()
+                                         << " of " << HistoryTitles(History());
+    wintest::PressKey('0', {VK_CONTROL});
+    EXPECT_TRUE(WaitFor([&] { return HistoryCount(History()) == 0; }, 5000)) << "Ctrl+0 clears";
+
+    // The keys reaching a window of the test: a watched combination never does.
+    KeyRecorder recorder;
+    ASSERT_TRUE(Foreground(recorder.Window()));
+    LetThePollSeeIt();
+    wintest::PressKey('B', {VK_MENU});
+    EXPECT_TRUE(WaitFor([&] { return recorder.Got(WM_SYSKEYDOWN, 'B'); }, 3000))
+        << "a letter without a hot-key clip passes";
+    wintest::PressKey('A', {VK_MENU});
+    LetThePollSeeIt();
+    EXPECT_FALSE(recorder.Got(WM_SYSKEYDOWN, 'A'));
+
+    Foreground(recorder.Window());
+    wintest::PressKey(VK_OEM_MINUS, {VK_CONTROL});
+    LetThePollSeeIt();
+    EXPECT_FALSE(recorder.Got(WM_KEYDOWN, VK_OEM_MINUS));
+    wintest::PressKey('A', {VK_MENU});
+    EXPECT_TRUE(WaitFor([&] { return recorder.Got(WM_SYSKEYDOWN, 'A'); }, 3000))
+        << "with the hot keys off Alt+A passes";
+    wintest::PressKey(VK_OEM_PLUS, {VK_CONTROL});
+    LetThePollSeeIt();
+    EXPECT_FALSE(recorder.Got(WM_KEYDOWN, VK_OEM_PLUS)) << "Ctrl+plus stays watched";
+    recorder.Clear();
+    wintest::PressKey('A', {VK_MENU});
+    LetThePollSeeIt();
+    EXPECT_FALSE(recorder.Got(WM_SYSKEYDOWN, 'A')) << "on again";
+
+    // The paste activation key (Shift+Insert) brings up the minimized main window.
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }, 3000));
+    Foreground(recorder.Window());
+    recorder.Clear();
+    wintest::PressKey(VK_INSERT, {VK_SHIFT});
+    EXPECT_TRUE(WaitFor([&] { return !IsIconic(main) && IsWindowVisible(main); }, 5000));
+    EXPECT_FALSE(recorder.Got(WM_KEYDOWN, VK_INSERT));
+}
+
+}  // namespace
+}  // namespace mirvo::e2e
