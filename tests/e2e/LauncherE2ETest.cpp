@@ -13,7 +13,7 @@ namespace {
 class Launcher : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(Exists(Program())) << "lnch2.exe was not built beside mirvo.exe";
+        ASSERT_TRUE(Exists(BuiltLauncher())) << "lnch2.exe was not built beside mirvo.exe";
         const std::string folder =
             setup.PrivateFolder().substr(0, setup.PrivateFolder().size() - 1);
         CreateDirectoryA(folder.substr(0, folder.find_last_of('\\')).c_str(), nullptr);
@@ -21,13 +21,16 @@ protected:
         // Targets live in a folder with a blank in its name, as under "Program Files".
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
-        work = std::string(temp) + "mirvo launch " + std::to_string(GetCurrentProcessId()) + "\\";
+        // A folder of each test's own: a batch file of an earlier test may still be starting.
+        static int tests = 0;
+        work = std::string(temp) + "mirvo launch " + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(++tests) + "\\";
         CreateDirectoryA(work.c_str(), nullptr);
         WriteBytes(Batch(), Text("@echo opened> \"" + Marker() + "\"\r\n"));
     }
     void TearDown() override { RemoveTree(work.substr(0, work.size() - 1)); }
 
-    std::string Program() const { return setup.ProgramFolder() + "lnch2.exe"; }
+    std::string Program() const { return BuiltLauncher(); }
     std::string Batch() const { return work + "leave marker.bat"; }
     std::string Marker() const { return work + "opened.txt"; }
     void HandOver(const std::string& content) {
@@ -80,16 +83,17 @@ TEST_F(Launcher, WithoutAnOpenableTargetExitsNonZeroAndOpensNothing) {
     EXPECT_FALSE(MarkerAppears(1500));
 }
 
-TEST_F(Launcher, FirstStartHandsOverATutorialPageThatShipsBesideTheProgram) {
+TEST(LauncherHandOver, AFirstStartHandsTheLauncherATutorialPageThatShipsBesideTheProgram) {
+    ProgramSetup setup;  // the launcher beside the program is the probe
     ProgramProcess program(setup.Executable());
     HWND window = program.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    const std::string handOver = setup.PrivateFolder() + "lnch.dat";
-    EXPECT_TRUE(WaitFor([&] { return !ReadBytes(handOver).empty(); }, 10000));
-    const std::vector<std::uint8_t> bytes = ReadBytes(handOver);
-    const std::string target(bytes.begin(), bytes.end());
-    EXPECT_EQ(target, setup.ProgramFolder() + "tutorial\\Firstoptions.htm");
-    EXPECT_TRUE(Exists(target));
+    const std::string page = setup.ProgramFolder() + "tutorial\\Firstoptions.htm";
+    EXPECT_TRUE(WaitFor([&] { return setup.Launched() == page + "\n"; }, 10000))
+        << setup.Launched();
+    const std::vector<std::uint8_t> handOver = ReadBytes(setup.PrivateFolder() + "lnch.dat");
+    EXPECT_EQ(std::string(handOver.begin(), handOver.end()), page);
+    EXPECT_TRUE(Exists(page));
     EXPECT_TRUE(Exists(setup.ProgramFolder() + "tutorial\\Tutorial.htm"));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);

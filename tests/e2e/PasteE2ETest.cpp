@@ -71,7 +71,7 @@ public:
     // Types nothing: selects all and copies, as a user does.
     void Copy(const std::string& text) {
         SetText(text);
-        Focus();
+        EXPECT_TRUE(Focus());
         wintest::PressKey('A', {VK_CONTROL});
         wintest::PressKey('C', {VK_CONTROL});
     }
@@ -182,17 +182,9 @@ struct Slot {
 // launcher beside the program is the probe that records its hand-overs.
 class Paste : public ::testing::Test {
 protected:
-    void SetUp() override {
-        CopyFileA((TestProgramFolder() + "launchprobe.exe").c_str(), Launcher().c_str(), FALSE);
-    }
-
     std::string Library() const { return setup.ProgramFolder() + "Lib1\\"; }
     std::string History() const { return setup.ProgramFolder() + "clip.dat"; }
-    std::string Launcher() const { return setup.ProgramFolder() + "lnch2.exe"; }
-    std::string Launched() const {
-        const std::vector<std::uint8_t> b = ReadBytes(setup.ProgramFolder() + "launched.txt");
-        return std::string(b.begin(), b.end());
-    }
+    std::string Launched() const { return setup.Launched(); }
 
     // The first slots of a group with their titles, paste modes and text clips.
     void WriteGroup(const std::string& folder, int group, const std::vector<Slot>& slots) {
@@ -353,7 +345,8 @@ TEST_F(Paste, HotKeysPasteClearAndSwitchOffAndOnSystemWide) {
     const char* copies[] = {"one", "two", "three", "four"};
     for (int n = 0; n < 4; ++n) {
         notepad->Copy(copies[n]);
-        ASSERT_TRUE(WaitFor([&] { return HistoryCount(History()) == n + 1; }, 5000)) << n;
+        ASSERT_TRUE(WaitFor([&] { return HistoryCount(History()) == n + 1; }, 5000))
+            << copies[n] << " did not join " << HistoryTitles(History());
     }
     notepad->SetText("");
     wintest::PressKey('3', {VK_CONTROL});

@@ -29,6 +29,11 @@ std::string BuiltProgram() {
     return EnvOr("MIRVO_EXE", TestProgramFolder() + "..\\..\\src\\win32\\mirvo.exe");
 }
 
+std::string BuiltLauncher() {
+    const std::string built = BuiltProgram();
+    return built.substr(0, built.find_last_of('\\') + 1) + "lnch2.exe";
+}
+
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in),
@@ -100,6 +105,9 @@ void CopyFolderIfPresent(const std::string& from, const std::string& to) {
 }  // namespace
 
 ProgramSetup::ProgramSetup() {
+    // The mouse waits in the bottom-right corner, where no window under test stands: a label
+    // under the pointer of a new window would take the highlight.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     static int counter = 0;
@@ -111,15 +119,20 @@ ProgramSetup::ProgramSetup() {
     const std::string builtFolder = built.substr(0, built.find_last_of('\\') + 1);
     CopyOrThrow(built, Executable());
     CopyOrThrow(builtFolder + "mirvo.qhp", m_programFolder + "mirvo.qhp");
-    // The launcher and the tutorial pages that ship beside the program, when built.
-    if (Exists(builtFolder + "lnch2.exe")) {
-        CopyOrThrow(builtFolder + "lnch2.exe", m_programFolder + "lnch2.exe");
-    }
+    // The tutorial pages that ship beside the program, and in place of its launcher the probe
+    // that records what it was handed and opens nothing: no browser window may cover the
+    // windows under test.
     CopyFolderIfPresent(builtFolder + "tutorial", m_programFolder + "tutorial");
+    CopyOrThrow(TestProgramFolder() + "launchprobe.exe", m_programFolder + "lnch2.exe");
 
     const std::string vendor = AppDataFolder() + "\\Talbrook Software";
     RemoveTree(vendor);
     m_privateFolder = vendor + "\\Mirvo_Data\\";
+}
+
+std::string ProgramSetup::Launched() const {
+    const std::vector<std::uint8_t> bytes = ReadBytes(m_programFolder + "launched.txt");
+    return std::string(bytes.begin(), bytes.end());
 }
 
 ProgramSetup::~ProgramSetup() {

@@ -17,6 +17,8 @@ std::string EnvOr(const char* name, const std::string& fallback);
 std::string TestProgramFolder();
 // The program under test as built: $MIRVO_EXE, or beside the test in the build tree.
 std::string BuiltProgram();
+// The launcher built beside the program.
+std::string BuiltLauncher();
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
@@ -42,8 +44,9 @@ bool WaitFor(Condition condition, DWORD timeoutMs) {
     }
 }
 
-// A program folder with the program and its quick-help file, and the user's private data
-// folder, both empty of data; removed at the end.
+// A program folder with the program, its quick-help file and tutorial pages and a probe in
+// place of its launcher ("launched.txt" lists what the probe was handed), and the user's
+// private data folder, both empty of data; removed at the end.
 class ProgramSetup {
 public:
     ProgramSetup();
@@ -55,6 +58,8 @@ public:
     const std::string& PrivateFolder() const { return m_privateFolder; }
     std::string Executable() const { return m_programFolder + "mirvo.exe"; }
     std::string SettingsFile() const { return m_privateFolder + "mirvo.ini"; }
+    // What the launcher probe was handed, a line per start.
+    std::string Launched() const;
 
 private:
     std::string m_programFolder;
