@@ -89,26 +89,28 @@ void LoadGroup(App& app) {
     }
 
     if (group == kHotKeyGroup) {
-        LabelHotKeyGroup(app);
-    } else {
-        const bool diary = app.CurrentLibrary == kDiaryLibrary;
-        for (int i = 0; i < kKeySlotCount; ++i) {
-            forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
-            key.SetCaption(diary ? std::to_string(i + 1) : LetterKey(i, "."));
-            key.SetToolTip(diary ? " Day of Month " : "Type this letter to paste ");
-        }
+        LayoutHotKeyGroup(app);
+        return;
+    }
+    const bool diary = app.CurrentLibrary == kDiaryLibrary;
+    for (int i = 0; i < kKeySlotCount; ++i) {
+        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
+        key.SetCaption(diary ? std::to_string(i + 1) : LetterKey(i, "."));
+        key.SetToolTip(diary ? " Day of Month " : "Type this letter to paste ");
     }
     // Which slots and key labels show, and where, follows the group and the display.
     ArrangeGroupClips(app);
 }
 
-void LabelHotKeyGroup(App& app) {
+void LayoutHotKeyGroup(App& app) {
     GroupPanels& panels = app.MainWindow().groupPanels;
     for (int i = 0; i < kKeySlotCount; ++i) {
         forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
         key.SetCaption("Alt+" + LetterKey(i, ""));
         key.SetToolTip("These Hotkeys paste this clip ");
     }
+    // The 26 wide slots beside their wide key labels, the rest and the column buttons hidden.
+    ArrangeGroupClips(app);
 }
 
 void SaveGroup(App& app) {

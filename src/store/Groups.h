@@ -28,8 +28,9 @@ void LoadGroupNames(App& app);
 // Rewrites "Groups.dat" from the group names.
 void SaveGroupNames(App& app);
 
-// Key labels of the "Hot Key Clips" group: "Alt+" and the letter of its 26 lettered slots.
-void LabelHotKeyGroup(App& app);
+// Lays out the "Hot Key Clips" group: key labels "Alt+" and the letter of its 26 lettered
+// slots, the slots wide beside them, the other slots and the column buttons hidden.
+void LayoutHotKeyGroup(App& app);
 // The current group's name shown marked (system highlight colours).
 void MarkCurrentGroupName(App& app);
 

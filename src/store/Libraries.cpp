@@ -71,7 +71,7 @@ void LabelClipKeys(App& app) {
     }
     if (app.settings.CurrentGroup == kHotKeyGroup) {
         // Its clips answer to Alt and a letter, in every library.
-        LabelHotKeyGroup(app);
+        LayoutHotKeyGroup(app);
         return;
     }
     if (app.CurrentLibrary == kDiaryLibrary) {
