@@ -229,7 +229,10 @@ void WaitForClick_MouseEvent(App& app, const platform::HookMouseEvent& event) {
     }
     SetWaitForClick(app, false);
     platform::Desktop& desktop = app.os.desktop;
-    const platform::WindowHandle window = desktop.ForegroundWindow();
+    // The clicked window is the target: it may not have become the foreground window yet when
+    // the hook's report arrives.
+    const platform::WindowHandle window =
+        event.window != 0 ? event.window : desktop.ForegroundWindow();
     app.clip.LastForeignWindow = window;
     std::string title = desktop.WindowTitle(window);
     std::transform(title.begin(), title.end(), title.begin(),

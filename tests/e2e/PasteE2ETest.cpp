@@ -51,6 +51,7 @@ public:
     }
 
     bool Ready() const { return m_edit != nullptr; }
+    HWND Edit() const { return m_edit; }
     // WM_GETTEXT: GetWindowText does not ask the controls of another process.
     std::string Text() const {
         char text[1024] = {};
@@ -218,6 +219,22 @@ protected:
         }
     }
 
+    // Closes the program and starts it again over the settings it saved, patched: the Integer
+    // at this offset of the settings record gets the value.
+    void RestartWithSetting(size_t offset, std::int16_t value) {
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_EQ(program->WaitForExit(), 0);
+        std::vector<std::uint8_t> settings = ReadBytes(setup.SettingsFile());
+        ASSERT_GT(settings.size(), offset + 1);
+        settings[offset] = static_cast<std::uint8_t>(value & 0xFF);
+        settings[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+        WriteBytes(setup.SettingsFile(), settings);
+        program = std::make_unique<ProgramProcess>(setup.Executable());
+        main = program->WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        Restore();
+    }
+
     HWND Showing(const std::string& text) {
         HWND control = nullptr;
         WaitFor([&] { return (control = LabelShowing(main, text)) != nullptr; }, 5000);
@@ -329,6 +346,22 @@ TEST_F(Paste, WebPageAndEmailClipsHandTheirTargetToTheLauncher) {
     LetThePollSeeIt();
     EXPECT_EQ(Launched(), before);
     EXPECT_EQ(HistoryCount(History()), 0) << "nothing handed over became a clip";
+}
+
+TEST_F(Paste, AWebPageClipWaitingForAClickPastesWhereTheUserClicksNext) {
+    WriteGroup(Library(), 0, {{"Web clip", 2, "www.example.com"}});
+    Start();
+    const std::string launched = Launched();
+    RestartWithSetting(71, 1);  // the browser option "Wait for Click"
+    notepad->SetText("old address");
+
+    Click("Web clip");
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }, 3000));
+    LetThePollSeeIt();
+    EXPECT_EQ(notepad->Text(), "old address") << "nothing is pasted before the click";
+    wintest::ClickAt(wintest::CenterOf(notepad->Edit()));
+    EXPECT_TRUE(notepad->Shows("www.example.com\r\n")) << notepad->Text();
+    EXPECT_EQ(Launched(), launched) << "the browser in use loads it: no launcher";
 }
 
 TEST_F(Paste, HotKeysPasteClearAndSwitchOffAndOnSystemWide) {

@@ -125,7 +125,8 @@ TEST_F(Pasting, WaitForClickPastesIntoTheNextClickedWindowOnly) {
     EXPECT_TRUE(t.mouse.on);
     EXPECT_TRUE(t.keys.sent.empty());
 
-    t.desktop.foreground = 0x99;
+    // The clicked window is the target even while nothing is the foreground window yet.
+    t.desktop.foreground = 0;
     t.desktop.windows[0x99] = {"Browser", false, false};
     t.mouse.Event(0x201, 0x99);
     EXPECT_FALSE(t.mouse.on);
