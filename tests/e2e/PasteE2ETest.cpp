@@ -127,17 +127,15 @@ private:
 };
 
 // The texts of the visible child windows, for failure messages.
+BOOL CALLBACK AddVisibleText(HWND child, LPARAM texts) {
+    if (IsWindowVisible(child) && !WindowText(child).empty()) {
+        *reinterpret_cast<std::string*>(texts) += "[" + WindowText(child) + "] ";
+    }
+    return TRUE;
+}
 std::string VisibleTexts(HWND window) {
     std::string texts;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-            if (IsWindowVisible(child) && !WindowText(child).empty()) {
-                *reinterpret_cast<std::string*>(param) += "[" + WindowText(child) + "] ";
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(window, AddVisibleText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 
