@@ -207,6 +207,8 @@ protected:
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitFor([&] { return !IsIconic(main); }, 5000)) << "a first start shows it";
         ASSERT_TRUE(WaitFor([&] { return Exists(History()); }, 10000));
+        ASSERT_TRUE(WaitFor([&] { return !Launched().empty(); }, 10000))
+            << "a first start hands its tutorial page to the launcher";
         notepad = std::make_unique<Notepad>(main);
         ASSERT_TRUE(notepad->Ready());
     }
