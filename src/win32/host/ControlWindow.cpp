@@ -126,14 +126,20 @@ void ControlWindow::ApplyFont(bool redraw) {
 void ControlWindow::PlaceInZOrder() {
     HWND insertAfter = HWND_TOP;
     if (Lightweight()) {
-        // The top of the lightweight band: just below the lowest windowed sibling.
+        // The top of the lightweight band: just below the lowest windowed sibling. Every
+        // placement keeps the windowed band above the lightweight one, so the walk from the top
+        // ends at the first lightweight sibling (each step is a call to the window manager; a
+        // walk over all siblings made loading the main window take a second under Wine).
         for (HWND sibling = GetWindow(Hwnd(), GW_HWNDFIRST); sibling;
              sibling = GetWindow(sibling, GW_HWNDNEXT)) {
             if (sibling == Hwnd()) {
                 continue;
             }
             auto* control = dynamic_cast<ControlWindow*>(FromHandle(sibling));
-            if (control && !control->Lightweight()) {
+            if (control && control->Lightweight()) {
+                break;
+            }
+            if (control) {
                 insertAfter = sibling;
             }
         }
