@@ -268,6 +268,23 @@ TEST_F(FormsHostTest, PropertyChangesReachTheWindowsAtOnce) {
     f.cmdGo.SetEnabled(false);
     EXPECT_FALSE(IsWindowEnabled(Win(f.cmdGo)));
 
+    // Bringing a label to the front raises it over the other labels but never over a windowed
+    // control: the labels' band lies under the windowed one.
+    const auto zIndex = [](HWND window) {
+        int index = 0;
+        while ((window = GetWindow(window, GW_HWNDPREV)) != nullptr) {
+            ++index;
+        }
+        return index;
+    };
+    f.lblRight.BringToFront();
+    f.lblInfo.BringToFront();
+    EXPECT_LT(zIndex(Win(f.lblInfo)), zIndex(Win(f.lblRight)));
+    EXPECT_GT(zIndex(Win(f.lblInfo)), zIndex(Win(f.cmdGo)));
+    EXPECT_GT(zIndex(Win(f.lblInfo)), zIndex(Win(f.cmdClose)));
+    f.cmdClose.BringToFront();
+    EXPECT_EQ(zIndex(Win(f.cmdClose)), 0);
+
     // Styles that only creation sets: the window is made again, with the same text and state.
     f.txtMulti.SetScrollBars(forms::ScrollBars::Both);
     EXPECT_TRUE(GetWindowLongPtrA(Win(f.txtMulti), GWL_STYLE) & WS_HSCROLL);
