@@ -11,12 +11,6 @@
 namespace mirvo::e2e {
 namespace {
 
-std::string WindowsFolder() {
-    char path[MAX_PATH] = {};
-    GetWindowsDirectoryA(path, MAX_PATH);
-    return path;
-}
-
 // The count and the first title of "clip.dat".
 struct History {
     int count = 0;
@@ -42,7 +36,7 @@ TEST(ProgramClipboard, TextCopiedInNotepadBecomesTheNewestClipWithinASecond) {
     ASSERT_TRUE(WaitFor([&] { return Exists(history); }, 10000));
     EXPECT_EQ(ReadHistory(history).count, 0);
 
-    ProgramProcess notepad(WindowsFolder() + "\\notepad.exe");
+    ProgramProcess notepad(NotepadPath());
     HWND editor = nullptr;
     ASSERT_TRUE(
         WaitFor([&] { return (editor = notepad.FindWindowOfClass("Notepad")) != nullptr; }, 20000));

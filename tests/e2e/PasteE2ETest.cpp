@@ -17,12 +17,6 @@
 namespace mirvo::e2e {
 namespace {
 
-std::string WindowsFolder() {
-    char path[MAX_PATH] = {};
-    GetWindowsDirectoryA(path, MAX_PATH);
-    return path;
-}
-
 bool Foreground(HWND window) {
     SetForegroundWindow(window);
     return WaitFor([&] { return GetForegroundWindow() == window; }, 5000);
@@ -36,7 +30,7 @@ void LetThePollSeeIt() {
 // Wine's notepad, placed clear of the main window so that clicks land where they aim.
 class Notepad {
 public:
-    explicit Notepad(HWND mainWindow) : m_process(WindowsFolder() + "\\notepad.exe") {
+    explicit Notepad(HWND mainWindow) : m_process(NotepadPath()) {
         WaitFor([&] { return (m_window = m_process.FindWindowOfClass("Notepad")) != nullptr; },
                 20000);
         m_edit = m_window ? FindWindowExA(m_window, nullptr, "Edit", nullptr) : nullptr;

@@ -29,6 +29,12 @@ std::string BuiltProgram() {
     return EnvOr("MIRVO_EXE", TestProgramFolder() + "..\\..\\src\\win32\\mirvo.exe");
 }
 
+std::string NotepadPath() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\notepad.exe";
+}
+
 std::string BuiltLauncher() {
     const std::string built = BuiltProgram();
     return built.substr(0, built.find_last_of('\\') + 1) + "lnch2.exe";

@@ -17,6 +17,8 @@ std::string EnvOr(const char* name, const std::string& fallback);
 std::string TestProgramFolder();
 // The program under test as built: $MIRVO_EXE, or beside the test in the build tree.
 std::string BuiltProgram();
+// Wine's (or Windows') notepad, the other program of the clipboard and paste tests.
+std::string NotepadPath();
 // The launcher built beside the program.
 std::string BuiltLauncher();
 

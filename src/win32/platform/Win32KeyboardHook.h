@@ -24,7 +24,6 @@ public:
     void RemoveWatchedKey(std::int32_t code) override { m_watched.erase(code); }
     void SetMonitoring(int state) override { m_monitoring = state; }
     int Monitoring() const override { return m_monitoring; }
-    bool Installed() const { return m_hook != nullptr; }
 
 private:
     static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
