@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the native tests, a bounded
-# run of every fuzz target, then the Windows tests under Wine on a virtual display. Ends with one
-# summary line.
+# Installs what is missing, builds everything and runs every test: the layer check of the
+# includes, the native tests, a bounded run of every fuzz target, then the Windows tests under
+# Wine on a virtual display. Ends with one summary line.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -52,6 +52,14 @@ count_report() {
     failed=$((failed + bad))
     echo "   $name: $((tests - bad)) passed, $bad failed"
 }
+
+echo "== Layer order of the includes (docs/ARCHITECTURE.md)"
+if bash scripts/check-layers.sh >"$results/layers.txt" 2>&1; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+fi
+sed 's/^/   /' "$results/layers.txt" | tail -25
 
 echo "== Native tests"
 t0=$SECONDS

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "app/ClipboardState.h"
 #include "clipboard/Capture.h"
 #include "clipboard/Monitor.h"
 #include "clipboard/Restore.h"

@@ -3,12 +3,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
 #include "doubles/TestApp.h"
 #include "mainwindow/Edit.h"
+#include "panels/PanelColor.h"
+#include "panels/Positions.h"
 #include "startup/Main.h"
 #include "store/Groups.h"
-#include "store/PanelColor.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo {
 namespace {
@@ -19,7 +21,7 @@ struct FullGroup {
         GroupPanels& panels = app.MainWindow().groupPanels;
         for (size_t n = 0; n < store::kSlotCount; ++n) {
             panels.item[n]->SetCaption("Clip number " + std::to_string(n) + " of the group");
-            ShowTrueColor(app, store::kFirstGroupClipPos + static_cast<int>(n), *panels.item[n],
+            ShowTrueColor(app, kFirstGroupClipPos + static_cast<int>(n),
                           static_cast<forms::Color>(0x80A0C0 + n));
             app.store.ClipPasteMode[n] = static_cast<std::uint8_t>(n % 5);
         }

@@ -1,15 +1,33 @@
 #include "app/App.h"
 
 #include <exception>
+#include <stdexcept>
 
+#include "app/ClipboardState.h"
+#include "app/DisplayState.h"
+#include "app/EditContext.h"
+#include "app/PasteState.h"
+#include "app/StoreState.h"
 #include "files/DataFile.h"
+#include "forms/Form.h"
 #include "forms/FormsHost.h"
-#include "mainwindow/Edit.h"
 #include "platform/Desktop.h"
 
 namespace mirvo {
 
-App::App(const Platform& platform) : os(platform), ansi(platform.desktop.AnsiLeadBytes()) {
+App::App(const Platform& platform)
+    : os(platform),
+      ansi(platform.desktop.AnsiLeadBytes()),
+      m_clip(std::make_unique<ClipboardState>()),
+      m_store(std::make_unique<StoreState>()),
+      m_editing(std::make_unique<EditContext>()),
+      m_display(std::make_unique<DisplayState>()),
+      m_paste(std::make_unique<PasteState>()),
+      clip(*m_clip),
+      store(*m_store),
+      editing(*m_editing),
+      display(*m_display),
+      paste(*m_paste) {
     // A data file that cannot be opened ends the program with its one message, from whatever
     // event it happened in; every other error only ends the event's handler.
     os.forms.SetErrorHandler([this](std::exception_ptr error) {
@@ -24,22 +42,29 @@ App::App(const Platform& platform) : os(platform), ansi(platform.desktop.AnsiLea
 }
 
 App::~App() {
-    m_edit.reset();
+    m_mainWindowView = nullptr;
+    m_mainWindow.reset();
     os.forms.SetErrorHandler(nullptr);
 }
 
-Edit& App::MainWindow() {
-    if (!m_edit) {
-        CreateMainWindow();
+MainForm& App::MainWindow() {
+    if (!m_mainWindow) {
+        throw std::logic_error("the main window is used before the start-up sequence made it");
     }
-    return *m_edit;
+    return *m_mainWindowView;
 }
-
-void App::CreateMainWindow() { m_edit = std::make_unique<Edit>(*this); }
 
 void App::RefusalTones() {
     os.desktop.Beep(100, 100);
     os.desktop.Beep(70, 100);
+}
+
+void WaitMs(App& app, std::uint32_t ms) {
+    const std::uint32_t start = app.os.desktop.TickCount();
+    // Unsigned difference: correct across the tick counter's wrap.
+    while (app.os.desktop.TickCount() - start <= ms) {
+        app.os.forms.DoEvents();
+    }
 }
 
 }  // namespace mirvo

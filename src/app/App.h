@@ -5,19 +5,15 @@
 #include <memory>
 #include <string>
 
-#include "app/EditContext.h"
-#include "clipboard/ClipboardState.h"
+#include "app/AppSettings.h"
 #include "files/AnsiText.h"
-#include "mainwindow/DisplayState.h"
-#include "paste/PasteState.h"
-#include "startup/AppSettings.h"
-#include "store/StoreState.h"
 
 namespace mirvo {
 
 namespace forms {
+class Form;
 class FormsHost;
-}
+}  // namespace forms
 namespace platform {
 class Clipboard;
 class Desktop;
@@ -28,7 +24,12 @@ class MouseHook;
 class Shell;
 }  // namespace platform
 
-class Edit;
+class MainForm;
+struct ClipboardState;
+struct DisplayState;
+struct EditContext;
+struct PasteState;
+struct StoreState;
 
 // The operating-system services the program uses. The hooks and the key sender may be absent
 // where nothing needs them.
@@ -45,7 +46,8 @@ struct Platform {
 
 // The program-wide state: the settings record, the folders, the shared flags, the platform
 // services and the main window. Subsystems take it by reference; tests build a fresh one over
-// a temporary folder.
+// a temporary folder. The state of each subsystem is declared in its own header under app/,
+// which only the files that use it include.
 class App {
 public:
     explicit App(const Platform& platform);
@@ -73,28 +75,46 @@ public:
     // Clipboard marker formats "Oldfolio", "QuilletData", "PictavoData".
     std::array<std::uint32_t, 3> MarkerFormats{};
 
-    // Subsystem state.
-    ClipboardState clip;
-    StoreState store;
-    EditContext editing;
-    DisplayState display;
-    PasteState paste;
+private:
+    std::unique_ptr<ClipboardState> m_clip;
+    std::unique_ptr<StoreState> m_store;
+    std::unique_ptr<EditContext> m_editing;
+    std::unique_ptr<DisplayState> m_display;
+    std::unique_ptr<PasteState> m_paste;
+
+public:
+    // Subsystem state (app/ClipboardState.h, StoreState.h, EditContext.h, DisplayState.h,
+    // PasteState.h).
+    ClipboardState& clip;
+    StoreState& store;
+    EditContext& editing;
+    DisplayState& display;
+    PasteState& paste;
 
     // The next key-up on the main window is ignored (the key that closed a dialog).
-    int SwallowKeyUp = 0;
+    bool SwallowKeyUp = false;
     // Topic for the quick-help window.
     int HelpTopic = 0;
 
-    // The main window; created by the start-up sequence.
-    Edit& MainWindow();
-    bool HasMainWindow() const { return m_edit != nullptr; }
-    void CreateMainWindow();
+    // The main window; created by the start-up sequence before anything shows data in it.
+    MainForm& MainWindow();
+    bool HasMainWindow() const { return m_mainWindow != nullptr; }
+    // Takes the main window (a form derived from MainForm).
+    template <class Window>
+    void SetMainWindow(std::unique_ptr<Window> window) {
+        m_mainWindowView = window.get();
+        m_mainWindow = std::move(window);
+    }
 
     // Two short tones: the program's "refused" signal.
     void RefusalTones();
 
 private:
-    std::unique_ptr<Edit> m_edit;
+    std::unique_ptr<forms::Form> m_mainWindow;
+    MainForm* m_mainWindowView = nullptr;
 };
+
+// Waits ms milliseconds on the tick count, serving window messages meanwhile.
+void WaitMs(App& app, std::uint32_t ms);
 
 }  // namespace mirvo

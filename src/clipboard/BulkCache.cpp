@@ -1,10 +1,12 @@
 #include "clipboard/BulkCache.h"
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
+#include "app/Modes.h"
+#include "app/Settings.h"
 #include "clipboard/BulkFullForm.h"
 #include "files/DataFile.h"
-#include "mainwindow/Edit.h"
-#include "startup/Settings.h"
+#include "panels/PanelDisplay.h"
 
 namespace mirvo {
 
@@ -42,11 +44,9 @@ void AddToBulkCache(App& app, const std::string& clipFile, const std::string& ti
 }
 
 void SeedBulkCacheFromHistory(App& app) {
-    const ClipboardPanel& panel = app.MainWindow().clipboardPanel;
     for (int w = 0; w < app.clip.ClipboardClipCount && app.settings.BulkCount < kBulkCacheSize;
          ++w) {
-        AppendItem(app, app.DataFolder + "clip." + std::to_string(w),
-                   panel.ClipboardClip[static_cast<size_t>(w)]->Caption());
+        AppendItem(app, app.DataFolder + "clip." + std::to_string(w), PanelTitle(app, w));
     }
 }
 
@@ -62,9 +62,10 @@ void ClearBulkCache(App& app) {
 }
 
 void RefreshBulkDisplay(App& app) {
-    forms::OptionButton& bulk = *app.MainWindow().controlPanel.CaptureMode[2];
     const int count = app.settings.BulkCount;
-    bulk.SetCaption(count > 0 || app.settings.CaptureMode == 2 ? std::to_string(count) : "Bulk");
+    ShowBulkButton(app, count > 0 || app.settings.CaptureMode == Capture::Bulk
+                            ? std::to_string(count)
+                            : "Bulk");
 }
 
 }  // namespace mirvo

@@ -27,7 +27,7 @@ BulkFullForm::BulkFullForm(App& app)
     Message.SetAlignment(forms::Alignment::Center);
     OKBtn.SetCaption("OK");
     OKBtn.Move(1500, 900, 1200, 360);
-    OKBtn.OnClick = [this] { Unload(); };
+    ConnectEvents();
 }
 
 void BulkFullForm::Form_Load() {

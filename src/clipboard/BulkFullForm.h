@@ -20,6 +20,8 @@ protected:
     void Form_Load() override;
 
 private:
+    void ConnectEvents();
+
     App& m_app;
 };
 

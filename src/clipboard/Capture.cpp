@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
 #include "clipboard/ClipDataFile.h"
 #include "files/DataFile.h"
 #include "platform/Clipboard.h"
@@ -15,7 +16,7 @@ void CaptureClipboard(App& app) {
     files::DeleteDataFile(app.os.files, path);
     files::DataFile file = files::OpenDataFile(app.os.files, path);
     ClipFileWriter writer(file.Raw());
-    app.clip.ClipHasText = 0;
+    app.clip.ClipHasText = false;
     app.clip.ClipText.clear();
     for (std::uint32_t format = clipboard.EnumFormats(0); format != 0;
          format = clipboard.EnumFormats(format)) {
@@ -32,7 +33,7 @@ void CaptureClipboard(App& app) {
             }
             writer.Add(format, name, data, size);
             if (format == platform::Format::Text) {
-                app.clip.ClipHasText = 1;
+                app.clip.ClipHasText = true;
                 const auto* text = reinterpret_cast<const char*>(data);
                 const void* nul = std::memchr(text, 0, size);
                 app.clip.ClipText.assign(text, nul ? static_cast<const char*>(nul) - text : size);

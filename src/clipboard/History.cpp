@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "app/App.h"
-#include "clipboard/Monitor.h"
+#include "app/ClipboardState.h"
+#include "clipboard/CaptureButtons.h"
 #include "files/DataFile.h"
-#include "mainwindow/Edit.h"
+#include "panels/PanelDisplay.h"
 
 namespace mirvo {
 
@@ -39,10 +40,7 @@ files::Bytes EncodeHistory(const App& app, int count, const std::string (&titles
 }
 
 void LoadClipboardHistory(App& app) {
-    ClipboardPanel& panel = app.MainWindow().clipboardPanel;
-    for (forms::Label* clip : panel.ClipboardClip) {
-        clip->SetCaption("");
-    }
+    ClearClipboardTitles(app);
     files::Bytes stored;
     {
         files::DataFile file = files::OpenDataFile(app.os.files, HistoryPath(app));
@@ -51,8 +49,8 @@ void LoadClipboardHistory(App& app) {
     if (!stored.empty() && app.settings.KeepClipboardClips == 1) {
         const HistoryFile h = DecodeHistory(stored);
         app.clip.ClipboardClipCount = h.count;
-        for (size_t i = 0; i < 9; ++i) {
-            panel.ClipboardClip[i]->SetCaption(h.titles[i]);
+        for (int i = 0; i < 9; ++i) {
+            ShowTitle(app, i, h.titles[static_cast<size_t>(i)]);
         }
     } else {
         app.clip.ClipboardClipCount = 0;
@@ -62,10 +60,9 @@ void LoadClipboardHistory(App& app) {
 }
 
 void SaveClipboardHistory(App& app) {
-    ClipboardPanel& panel = app.MainWindow().clipboardPanel;
     std::string titles[9];
-    for (size_t i = 0; i < 9; ++i) {
-        titles[i] = panel.ClipboardClip[i]->Caption();
+    for (int i = 0; i < 9; ++i) {
+        titles[static_cast<size_t>(i)] = PanelTitle(app, i);
     }
     files::ReplaceDataFile(app.os.files, HistoryPath(app),
                            EncodeHistory(app, app.clip.ClipboardClipCount, titles));

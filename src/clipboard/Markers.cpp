@@ -1,8 +1,9 @@
 #include "clipboard/Markers.h"
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
 #include "forms/FormsHost.h"
-#include "mainwindow/Edit.h"
+#include "panels/MainForm.h"
 #include "platform/Clipboard.h"
 #include "platform/Desktop.h"
 
@@ -39,7 +40,7 @@ std::uint32_t Register(App& app, const char* name) {
 }  // namespace
 
 void RegisterMarkerFormats(App& app) {
-    Edit& edit = app.MainWindow();
+    MainForm& edit = app.MainWindow();
     edit.Timer1.SetEnabled(false);
     for (size_t i = 0; i < 3; ++i) {
         app.MarkerFormats[i] = Register(app, kMarkerNames[i]);

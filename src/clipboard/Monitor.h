@@ -5,7 +5,6 @@
 namespace mirvo {
 
 class App;
-class Edit;
 
 // The title of a clip from its text: cut at the first NUL, leading control characters and
 // blanks removed, the first 50 characters, padded with blanks to 50.
@@ -18,12 +17,5 @@ void PollClipboard(App& app);
 
 // Empties the clipboard history and the bulk cache.
 void ClearClipboardClips(App& app);
-
-// The capture-mode buttons show the mode: the chosen one down, "Clip Capture Off" red while
-// capture is off, the "Bulk" button with its count.
-void RefreshCaptureButtons(App& app);
-
-// Connects the clipboard panel's buttons and the clipboard timer of the main window.
-void WireClipboardControls(App& app, Edit& edit);
 
 }  // namespace mirvo

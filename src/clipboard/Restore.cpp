@@ -1,6 +1,8 @@
 #include "clipboard/Restore.h"
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
+#include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/Markers.h"
 #include "files/DataFile.h"
@@ -18,7 +20,7 @@ bool Restorable(const App& app, ClipLayout layout, const StoredFormat& stored) {
     if (layout == ClipLayout::Older && stored.format >= 0xC000) {
         return false;
     }
-    if (app.clip.TextOnly == 1 && stored.format != platform::Format::Text &&
+    if (app.clip.TextOnly && stored.format != platform::Format::Text &&
         stored.format != platform::Format::OemText) {
         return false;
     }
@@ -72,7 +74,7 @@ bool Loadclipboard(App& app, ClipKind kind, int n) {
         // Text without its terminating NUL (the text layout) gets one on the clipboard.
         const bool terminate = peek.layout == ClipLayout::Text;
         if (terminate) {
-            app.clip.ClipHasText = 1;
+            app.clip.ClipHasText = true;
             app.clip.ClipText.resize(stored.size);
         }
         whole = clipboard.WriteData(

@@ -141,17 +141,49 @@ void Control::SetPointer(MousePointer p) {
     Changed(Property::MousePointer);
 }
 
-void Control::SetTabIndex(int index) { m_tabIndex = index; }
+void Control::SetTabIndex(int index) {
+    m_tabIndex = index;
+}
 
-void Control::SetFocus() { m_owner.Host().SetFocus(*this); }
+void Control::SetFocus() {
+    m_owner.Host().SetFocus(*this);
+}
 
-void Control::Refresh() { Changed(Property::Caption); }
+bool Control::TrySetFocus() {
+    try {
+        SetFocus();
+        return true;
+    } catch (const InvalidFocus&) {
+        return false;
+    }
+}
 
-void Control::BringToFront() { Changed(Property::ZOrder); }
+void Control::Refresh() {
+    Changed(Property::Caption);
+}
 
-void Control::Drag() { m_owner.Host().BeginDrag(*this); }
+void Control::BringToFront() {
+    Changed(Property::ZOrder);
+}
 
-void Control::Changed(Property p) { m_owner.NotifyControlChanged(*this, p); }
+void Control::Drag() {
+    m_owner.Host().BeginDrag(*this);
+}
+
+void Control::Changed(Property p) {
+    m_owner.NotifyControlChanged(*this, p);
+}
+
+void ThrowHandlerConflict(const Control* control, const char* event) {
+    std::string where = "a control";
+    if (control) {
+        where = control->Owner().Name() + "." + control->Name();
+        if (control->Index() >= 0) {
+            where += "(" + std::to_string(control->Index()) + ")";
+        }
+    }
+    throw HandlerConflict(where + " has a " + event + " handler already");
+}
 
 namespace {
 template <class F, class... Args>
@@ -162,11 +194,21 @@ void Raise(Form& owner, const F& handler, Args&&... args) {
 }
 }  // namespace
 
-void Control::RaiseClick() { Raise(m_owner, OnClick); }
-void Control::RaiseDblClick() { Raise(m_owner, OnDblClick); }
-void Control::RaiseChange() { Raise(m_owner, OnChange); }
-void Control::RaiseGotFocus() { Raise(m_owner, OnGotFocus); }
-void Control::RaiseLostFocus() { Raise(m_owner, OnLostFocus); }
+void Control::RaiseClick() {
+    Raise(m_owner, OnClick);
+}
+void Control::RaiseDblClick() {
+    Raise(m_owner, OnDblClick);
+}
+void Control::RaiseChange() {
+    Raise(m_owner, OnChange);
+}
+void Control::RaiseGotFocus() {
+    Raise(m_owner, OnGotFocus);
+}
+void Control::RaiseLostFocus() {
+    Raise(m_owner, OnLostFocus);
+}
 
 void Control::RaiseMouseDown(MouseButton button, int shift, int x, int y) {
     Raise(m_owner, OnMouseDown, button, shift, x, y);
@@ -177,9 +219,15 @@ void Control::RaiseMouseMove(MouseButton button, int shift, int x, int y) {
 void Control::RaiseMouseUp(MouseButton button, int shift, int x, int y) {
     Raise(m_owner, OnMouseUp, button, shift, x, y);
 }
-void Control::RaiseKeyDown(int& keyCode, int shift) { Raise(m_owner, OnKeyDown, keyCode, shift); }
-void Control::RaiseKeyUp(int& keyCode, int shift) { Raise(m_owner, OnKeyUp, keyCode, shift); }
-void Control::RaiseKeyPress(int& keyAscii) { Raise(m_owner, OnKeyPress, keyAscii); }
+void Control::RaiseKeyDown(int& keyCode, int shift) {
+    Raise(m_owner, OnKeyDown, keyCode, shift);
+}
+void Control::RaiseKeyUp(int& keyCode, int shift) {
+    Raise(m_owner, OnKeyUp, keyCode, shift);
+}
+void Control::RaiseKeyPress(int& keyAscii) {
+    Raise(m_owner, OnKeyPress, keyAscii);
+}
 void Control::RaiseDragDrop(Control& source, int x, int y) {
     Raise(m_owner, OnDragDrop, source, x, y);
 }

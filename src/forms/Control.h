@@ -1,9 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "forms/Color.h"
+#include "forms/Event.h"
 #include "forms/Types.h"
 
 namespace mirvo::forms {
@@ -92,25 +92,28 @@ public:
     void SetTabStop(bool v) { m_tabStop = v; }
 
     void SetFocus();
+    // Moves the focus here when the control can take it now; false when it cannot (hidden,
+    // disabled, or on a hidden or minimized form).
+    bool TrySetFocus();
     void Refresh();
     void BringToFront();
     // Starts a manual drag of this control; the host reports DragOver / DragDrop to the targets.
     void Drag();
 
-    // Events.
-    std::function<void()> OnClick;
-    std::function<void()> OnDblClick;
-    std::function<void()> OnChange;
-    std::function<void()> OnGotFocus;
-    std::function<void()> OnLostFocus;
-    std::function<void(MouseButton, int shift, int x, int y)> OnMouseDown;
-    std::function<void(MouseButton, int shift, int x, int y)> OnMouseMove;
-    std::function<void(MouseButton, int shift, int x, int y)> OnMouseUp;
-    std::function<void(int& keyCode, int shift)> OnKeyDown;
-    std::function<void(int& keyCode, int shift)> OnKeyUp;
-    std::function<void(int& keyAscii)> OnKeyPress;
-    std::function<void(Control& source, int x, int y)> OnDragDrop;
-    std::function<void(Control& source, int x, int y, DragState)> OnDragOver;
+    // Events; each takes one handler.
+    Event<> OnClick{this, "Click"};
+    Event<> OnDblClick{this, "DblClick"};
+    Event<> OnChange{this, "Change"};
+    Event<> OnGotFocus{this, "GotFocus"};
+    Event<> OnLostFocus{this, "LostFocus"};
+    Event<MouseButton, int, int, int> OnMouseDown{this, "MouseDown"};  // button, shift, x, y
+    Event<MouseButton, int, int, int> OnMouseMove{this, "MouseMove"};
+    Event<MouseButton, int, int, int> OnMouseUp{this, "MouseUp"};
+    Event<int&, int> OnKeyDown{this, "KeyDown"};  // key code, shift
+    Event<int&, int> OnKeyUp{this, "KeyUp"};
+    Event<int&> OnKeyPress{this, "KeyPress"};                // character code
+    Event<Control&, int, int> OnDragDrop{this, "DragDrop"};  // source, x, y
+    Event<Control&, int, int, DragState> OnDragOver{this, "DragOver"};
 
     // Raising events; each runs inside the host's error boundary.
     void RaiseClick();

@@ -1,6 +1,20 @@
 #include "forms/FormsHost.h"
 
+#include "forms/Form.h"
+
 namespace mirvo::forms {
+
+bool FormsHost::IsFormWindow(WindowHandle window) const {
+    if (window == 0) {
+        return false;
+    }
+    for (const Form* form : LoadedForms()) {
+        if (Handle(*form) == window) {
+            return true;
+        }
+    }
+    return false;
+}
 
 void FormsHost::RunGuarded(const std::function<void()>& handler) noexcept {
     try {

@@ -17,7 +17,8 @@ class FolderBrowser;
 // Raised by SetFocus on a control that is hidden, disabled, on a hidden form, or cannot focus.
 class InvalidFocus : public std::runtime_error {
 public:
-    InvalidFocus() : std::runtime_error("Invalid procedure call: the control cannot take the focus") {}
+    InvalidFocus()
+        : std::runtime_error("Invalid procedure call: the control cannot take the focus") {}
 };
 
 // Shows forms and runs their events: the Win32 host on Windows, the headless host in tests.
@@ -47,6 +48,8 @@ public:
     virtual std::vector<Form*> LoadedForms() const = 0;
     // The native window of a loaded form, 0 otherwise.
     virtual WindowHandle Handle(const Form& form) const = 0;
+    // Whether a window is one of the loaded forms' own.
+    bool IsFormWindow(WindowHandle window) const;
     // Twips that the title bar and borders add to the client area, for the form's style.
     virtual int NonClientWidth(const Form& form) const = 0;
     virtual int NonClientHeight(const Form& form) const = 0;

@@ -1,13 +1,15 @@
 #include "forms/Lists.h"
 
-#include "forms/Form.h"
 #include "forms/FolderBrowser.h"
+#include "forms/Form.h"
 #include "forms/FormsHost.h"
 
 namespace mirvo::forms {
 
 namespace {
-FolderBrowser& BrowserOf(const Control& c) { return c.Owner().Host().Browser(); }
+FolderBrowser& BrowserOf(const Control& c) {
+    return c.Owner().Host().Browser();
+}
 
 std::string WithSeparator(std::string folder, char sep) {
     if (folder.empty() || folder.back() != sep) {
@@ -47,7 +49,9 @@ void ListControl::SetItems(std::vector<std::string> items) {
 DriveList::DriveList(Form& owner, std::string name, int index, Control* container)
     : ListControl(owner, ControlKind::DriveList, std::move(name), index, container) {}
 
-void DriveList::RefreshDrives() { SetItems(BrowserOf(*this).Drives()); }
+void DriveList::RefreshDrives() {
+    SetItems(BrowserOf(*this).Drives());
+}
 
 void DriveList::SetDrive(const std::string& drive) {
     FolderBrowser& browser = BrowserOf(*this);
@@ -94,7 +98,7 @@ void FileList::SetPath(const std::string& path) {
     m_path = path;
     Reload();
     if (OnPathChange) {
-        Owner().Host().RunGuarded(OnPathChange);
+        Owner().Host().RunGuarded([this] { OnPathChange(); });
     }
 }
 
@@ -102,11 +106,13 @@ void FileList::SetPattern(const std::string& pattern) {
     m_pattern = pattern;
     Reload();
     if (OnPatternChange) {
-        Owner().Host().RunGuarded(OnPatternChange);
+        Owner().Host().RunGuarded([this] { OnPatternChange(); });
     }
 }
 
-std::string FileList::FileName() const { return List(ListIndex()); }
+std::string FileList::FileName() const {
+    return List(ListIndex());
+}
 
 void FileList::Reload() {
     std::vector<std::string> files;

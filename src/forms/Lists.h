@@ -2,7 +2,6 @@
 
 // The drive, folder and file lists of a file browser.
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,8 +69,8 @@ public:
     // The selected file's name, or "".
     std::string FileName() const;
 
-    std::function<void()> OnPathChange;
-    std::function<void()> OnPatternChange;
+    Event<> OnPathChange{this, "PathChange"};
+    Event<> OnPatternChange{this, "PatternChange"};
 
 private:
     void Reload();

@@ -18,7 +18,7 @@ void Timer::SetInterval(int ms) {
 
 void Timer::RaiseTimer() {
     if (OnTimer) {
-        Owner().Host().RunGuarded(OnTimer);
+        Owner().Host().RunGuarded([this] { OnTimer(); });
     }
 }
 

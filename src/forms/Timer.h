@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "forms/Control.h"
 
 namespace mirvo::forms {
@@ -16,11 +14,24 @@ public:
     void SetInterval(int ms);
     bool Running() const { return Enabled() && m_interval > 0; }
 
-    std::function<void()> OnTimer;
+    Event<> OnTimer{this, "Timer"};
     void RaiseTimer();
 
 private:
     int m_interval = 0;
+};
+
+// Stops a timer for a scope and starts it again when the scope ends, whatever happened in it:
+// a handler that pumps messages must not run again inside itself.
+class TimerPause {
+public:
+    explicit TimerPause(Timer& timer) : m_timer(timer) { m_timer.SetEnabled(false); }
+    ~TimerPause() { m_timer.SetEnabled(true); }
+    TimerPause(const TimerPause&) = delete;
+    TimerPause& operator=(const TimerPause&) = delete;
+
+private:
+    Timer& m_timer;
 };
 
 }  // namespace mirvo::forms

@@ -38,8 +38,7 @@ HelpForm::HelpForm(App& app)
 void HelpForm::Form_Load() {
     SetBold(m_app.settings.BoldFont == 1);
     const forms::ScreenMetrics screen = Host().Screen();
-    Move((screen.widthTwips - Width()) / 2, (screen.heightTwips - Height()) / 2, Width(),
-         Height());
+    Move((screen.widthTwips - Width()) / 2, (screen.heightTwips - Height()) / 2, Width(), Height());
     MakeTopmost();
 }
 
@@ -54,7 +53,7 @@ void HelpForm::Text1_KeyDown(int& keyCode, int shift) {
         case forms::Key::Escape:
             keyCode = 0;
             // The key-up of Escape must not act again on the window below.
-            m_app.SwallowKeyUp = 1;
+            m_app.SwallowKeyUp = true;
             Unload();
             return;
         case forms::Key::ShiftKey:
@@ -77,6 +76,8 @@ void HelpForm::Text1_KeyPress(int& keyAscii) {
     }
 }
 
-void HelpForm::MakeTopmost() { m_app.os.desktop.SetTopmost(hWnd(), true); }
+void HelpForm::MakeTopmost() {
+    m_app.os.desktop.SetTopmost(hWnd(), true);
+}
 
 }  // namespace mirvo

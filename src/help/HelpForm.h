@@ -21,6 +21,7 @@ protected:
     void Form_Activate() override;
 
 private:
+    void ConnectEvents();
     void Text1_KeyDown(int& keyCode, int shift);
     void Text1_KeyPress(int& keyAscii);
     void MakeTopmost();

@@ -1,38 +1,19 @@
 #pragma once
 
-#include <string>
+#include <memory>
 
-#include "forms/Controls.h"
-#include "forms/Form.h"
-#include "forms/Timer.h"
-#include "mainwindow/ClipboardPanel.h"
-#include "mainwindow/ControlPanel.h"
-#include "mainwindow/GroupPanels.h"
+#include "panels/MainForm.h"
 
 namespace mirvo {
 
 class App;
 
-// The main window: the program's one permanent window.
-class Edit : public forms::Form {
+// The main window: the program's one permanent window. Its controls come from MainForm; this
+// class adds the form's own events and connects every control event to its handler
+// (EditEvents.cpp).
+class Edit : public MainForm {
 public:
     explicit Edit(App& app);
-
-    // Sizes the full window for the small or large layout.
-    void PrepareLayout();
-    // A column display button: TopBtn(0) by the clipboard clips, (1)..(3) above the columns.
-    forms::CommandButton& TopBtn(int index);
-    // The caption clock: every sixth tick the title is rebuilt and set when it changed.
-    void UpdateCaptionClock();
-
-    forms::Timer& Timer1;
-    forms::Timer& TimerEdge;
-    // The delayed paste: 150 ms after a clip reached the clipboard.
-    forms::Timer& Hotkeytimer;
-    forms::PictureBox& holdfocus;
-    ClipboardPanel clipboardPanel;
-    ControlPanel controlPanel;
-    GroupPanels groupPanels;
 
 protected:
     void Form_Load() override;
@@ -45,9 +26,10 @@ protected:
     void Form_Unload(int& cancel) override;
 
 private:
-    App& m_app;
-    int m_clockTicks = 0;
-    std::string m_shownClock;
+    void ConnectEvents();
 };
+
+// Makes the main window and gives it to the App.
+void CreateMainWindow(App& app);
 
 }  // namespace mirvo

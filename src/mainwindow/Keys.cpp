@@ -1,11 +1,15 @@
 #include "mainwindow/Keys.h"
 
 #include "app/App.h"
+#include "app/DisplayState.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
+#include "display/DisplayModes.h"
+#include "display/Highlight.h"
 #include "forms/FormsHost.h"
-#include "mainwindow/DisplayModes.h"
-#include "mainwindow/Edit.h"
-#include "mainwindow/Highlight.h"
-#include "store/StoreLayout.h"
+#include "panels/MainForm.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 
 namespace mirvo {
 
@@ -14,20 +18,13 @@ namespace {
 constexpr int kEnterChar = 13;
 constexpr int kEscapeChar = 27;
 
-void FocusHoldfocus(App& app) {
-    try {
-        app.MainWindow().holdfocus.SetFocus();
-    } catch (const forms::InvalidFocus&) {
-    }
-}
-
 // Acts on the highlighted control as a left click: a clip pastes, a group name is chosen.
 void ClickHighlight(App& app) {
     const int pos = app.store.HighlightPos;
-    if (pos >= store::kFirstTransferSlotPos && pos < store::kFirstGroupNamePos) {
+    if (IsTransferSlotPos(pos)) {
         return;  // transfer slots are not acted on from the keyboard
     }
-    if (forms::Label* label = HighlightLabel(app, pos)) {
+    if (forms::Label* label = PanelLabel(app, pos)) {
         label->RaiseClick();
     }
 }
@@ -53,7 +50,7 @@ void MainWindow_KeyDown(App& app, int& keyCode, int /*shift*/) {
         case forms::Key::Right:
         case forms::Key::Down:
             // The focus holder first: it resets the highlight when it takes the focus.
-            FocusHoldfocus(app);
+            HoldFocus(app);
             NavigateHighlight(app, keyCode);
             keyCode = 0;
             break;
@@ -63,20 +60,20 @@ void MainWindow_KeyDown(App& app, int& keyCode, int /*shift*/) {
 }
 
 void MainWindow_KeyUp(App& app, int& keyCode, int /*shift*/) {
-    if (app.SwallowKeyUp == 1) {
-        app.SwallowKeyUp = 0;
+    if (app.SwallowKeyUp) {
+        app.SwallowKeyUp = false;
         return;
     }
-    Edit& edit = app.MainWindow();
+    MainForm& edit = app.MainWindow();
     if (keyCode == forms::Key::F1) {
         return;  // the main help window
     }
     if (keyCode == forms::Key::Return && app.settings.CompactLayout == 1) {
         TopBtn_MouseUp(app, 0, forms::MouseButton::None);
     }
-    if (app.display.SearchActive == 1) {
+    if (app.display.SearchActive) {
         if (keyCode == forms::Key::Escape) {
-            FocusHoldfocus(app);
+            HoldFocus(app);
         }
         return;  // the search box keeps letters, digits and Enter
     }
@@ -87,14 +84,14 @@ void MainWindow_KeyUp(App& app, int& keyCode, int /*shift*/) {
     if (key == forms::Key::Escape) {
         edit.SetWindowState(forms::WindowState::Minimized);
     } else if (key >= forms::Key::D0 + 1 && key <= forms::Key::D0 + 9) {
-        app.display.ClickButton = 1;
+        app.display.ClickButton = static_cast<int>(forms::MouseButton::Left);
         edit.clipboardPanel.ClipboardClip[static_cast<size_t>(key - forms::Key::D0 - 1)]
             ->RaiseClick();
     } else if (key >= forms::Key::A && key < forms::Key::A + store::kKeySlotCount) {
-        app.display.ClickButton = 1;
+        app.display.ClickButton = static_cast<int>(forms::MouseButton::Left);
         edit.groupPanels.item[static_cast<size_t>(key - forms::Key::A)]->RaiseClick();
     } else if (key == forms::Key::Return) {
-        app.display.ClickButton = 1;
+        app.display.ClickButton = static_cast<int>(forms::MouseButton::Left);
         ClickHighlight(app);
     }
 }

@@ -1,14 +1,19 @@
 #include "paste/HotKeys.h"
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
+#include "app/Modes.h"
+#include "app/PasteState.h"
 #include "clipboard/Monitor.h"
 #include "clipboard/Restore.h"
+#include "display/DisplayModes.h"
 #include "files/DataFile.h"
 #include "forms/FormsHost.h"
 #include "help/QuickHelp.h"
-#include "mainwindow/Edit.h"
+#include "help/Topics.h"
+#include "panels/MainForm.h"
+#include "panels/PanelDisplay.h"
 #include "paste/PasteEngine.h"
-#include "platform/Desktop.h"
 #include "platform/KeyboardHook.h"
 #include "store/RecordCodec.h"
 
@@ -28,6 +33,11 @@ constexpr int kInsert = 0x2D;
 constexpr int kKeyB = 0x42;
 constexpr int kKeyV = 0x56;
 constexpr int kNumpad0 = 0x60;
+constexpr int kDigit0 = 0x30;
+// The modifiers of a key-up report.
+constexpr int kShiftDown = 1;
+constexpr int kCtrlDown = 2;
+constexpr int kAltDown = 4;
 constexpr std::uint32_t kHotKeyPasteDelayMs = 500;
 constexpr forms::Color kHotKeysOffColor = 255;
 constexpr forms::Color kHotKeysOnColor = 0xC0C0C0;
@@ -50,7 +60,7 @@ void Unwatch(App& app, std::int32_t code) {
 
 void WatchBulkKeys(App& app, bool watch) {
     auto apply = [&](std::int32_t code) { watch ? Watch(app, code) : Unwatch(app, code); };
-    if (app.settings.BulkKeys == 1) {
+    if (app.settings.BulkKeys == BulkPasteKey::CtrlB) {
         apply(Ctrl | kKeyB);
         apply(Ctrl | Shift | kKeyB);
     } else {
@@ -61,7 +71,7 @@ void WatchBulkKeys(App& app, bool watch) {
 void WatchCtrlKeys(App& app, bool watch) {
     auto apply = [&](std::int32_t code) { watch ? Watch(app, code) : Unwatch(app, code); };
     for (int digit = 0; digit <= 9; ++digit) {
-        apply(Ctrl | (0x30 + digit));
+        apply(Ctrl | (kDigit0 + digit));
         apply(Ctrl | (kNumpad0 + digit));
     }
     apply(Ctrl | kMinusKeypad);
@@ -80,8 +90,8 @@ void PasteLater(App& app, ClipKind kind, int index, bool waitFirst) {
     if (!RestoreForPaste(app, kind, index)) {
         return;
     }
-    Edit& edit = app.MainWindow();
-    app.paste.PendingPasteJob = 1;
+    MainForm& edit = app.MainWindow();
+    app.paste.PendingPasteJob = PasteJob::Keys;
     edit.Timer1.SetEnabled(false);
     if (waitFirst) {
         WaitMs(app, kHotKeyPasteDelayMs);
@@ -119,10 +129,10 @@ void SetPasteActivationKey(App& app) {
     Unwatch(app, Shift | kInsert);
     Unwatch(app, Ctrl | kKeyV);
     const int keys = app.settings.PasteKeys;
-    if (keys == 0 || keys == 2) {
+    if (keys == ActivationKeys::ShiftInsert || keys == ActivationKeys::Both) {
         Watch(app, Shift | kInsert);
     }
-    if (keys == 1 || keys == 2) {
+    if (keys == ActivationKeys::CtrlV || keys == ActivationKeys::Both) {
         Watch(app, Ctrl | kKeyV);
     }
 }
@@ -131,45 +141,25 @@ void ApplyBulkKeys(App& app) {
     Unwatch(app, Ctrl | kInsert);
     Unwatch(app, Ctrl | kKeyB);
     Unwatch(app, Ctrl | Shift | kKeyB);
-    if (app.paste.HotKeysOff == 0) {
+    if (!app.paste.HotKeysOff) {
         WatchBulkKeys(app, true);
     }
 }
 
-void ShowMainWindow(App& app) {
-    Edit& edit = app.MainWindow();
-    edit.SetWindowState(forms::WindowState::Normal);
-    edit.Show();
-    app.os.desktop.SetTopmost(edit.hWnd(), true);
-    if (app.settings.CompactLayout == 0) {
-        app.os.desktop.SetTopmost(edit.hWnd(), false);
-    }
-    app.os.forms.DoEvents();
-    app.os.desktop.SetForegroundWindow(edit.hWnd());
-}
-
-void WaitMs(App& app, std::uint32_t ms) {
-    const std::uint32_t start = app.os.desktop.TickCount();
-    // Unsigned difference: correct across the tick counter's wrap.
-    while (app.os.desktop.TickCount() - start <= ms) {
-        app.os.forms.DoEvents();
-    }
-}
-
 void HotKeyUp(App& app, int keyCode, int modifiers) {
-    Edit& edit = app.MainWindow();
-    int state = modifiers & 7;
-    if ((keyCode == kKeyV && state == 2) || (keyCode == kInsert && state == 1)) {
+    MainForm& edit = app.MainWindow();
+    int state = modifiers & (kShiftDown | kCtrlDown | kAltDown);
+    if ((keyCode == kKeyV && state == kCtrlDown) || (keyCode == kInsert && state == kShiftDown)) {
         if (edit.WindowState() == forms::WindowState::Minimized || !edit.Visible()) {
             ShowMainWindow(app);
         }
         return;
     }
-    app.paste.PasteAction = 0;
-    if (keyCode == kKeyB && state == 3) {
-        state = 2;
+    app.paste.PasteAction = FieldAction::None;
+    if (keyCode == kKeyB && state == (kCtrlDown | kShiftDown)) {
+        state = kCtrlDown;
     }
-    if (state != 2) {
+    if (state != kCtrlDown) {
         if (keyCode >= 'A' && keyCode <= 'Z') {
             PasteLater(app, ClipKind::HotKey, keyCode - 'A', true);
         }
@@ -177,26 +167,26 @@ void HotKeyUp(App& app, int keyCode, int modifiers) {
     }
     int key = keyCode;
     if (key >= kNumpad0 && key <= kNumpad0 + 9) {
-        key -= kNumpad0 - 0x30;
+        key -= kNumpad0 - kDigit0;
     }
-    if (key == 0x30) {
+    if (key == kDigit0) {
         ClearClipboardClips(app);
-    } else if (key >= 0x31 && key <= 0x39) {
-        const int slot = key - 0x31;
+    } else if (key >= kDigit0 + 1 && key <= kDigit0 + 9) {
+        const int slot = key - kDigit0 - 1;
         // Slots beyond the history may still hold the files of a cleared history.
         if (slot < app.clip.ClipboardClipCount) {
             PasteLater(app, ClipKind::Clip, slot, false);
         }
     } else if (key == kMinusMain || key == kMinusKeypad) {
         UnregisterHotKeys(app);
-        app.paste.HotKeysOff = 1;
+        app.paste.HotKeysOff = true;
         ShowHotKeysOff(app, true);
     } else if (key == kPlusMain || key == kPlusKeypad) {
         RegisterHotKeys(app);
-        app.paste.HotKeysOff = 0;
+        app.paste.HotKeysOff = false;
         ShowHotKeysOff(app, false);
     } else if (key == kInsert || key == kKeyB) {
-        app.paste.PendingPasteJob = 2;
+        app.paste.PendingPasteJob = PasteJob::Bulk;
         edit.Timer1.SetEnabled(false);
         edit.Hotkeytimer.SetEnabled(true);
     }
@@ -204,28 +194,22 @@ void HotKeyUp(App& app, int keyCode, int modifiers) {
 
 void HotKeyOnOff_MouseUp(App& app, forms::MouseButton button) {
     if (button == forms::MouseButton::Right) {
-        ShowQuickHelp(app, 6);
+        ShowQuickHelp(app, Topic::HotKeysOffButton);
     } else if (button == forms::MouseButton::Left) {
-        if (app.paste.HotKeysOff == 1) {
-            app.paste.HotKeysOff = 0;
+        if (app.paste.HotKeysOff) {
+            app.paste.HotKeysOff = false;
             ShowHotKeysOff(app, false);
             RegisterHotKeys(app);
         } else {
-            app.paste.HotKeysOff = 1;
+            app.paste.HotKeysOff = true;
             ShowHotKeysOff(app, true);
             UnregisterHotKeys(app);
         }
     }
-    try {
-        app.MainWindow().holdfocus.SetFocus();
-    } catch (const forms::InvalidFocus&) {
-    }
+    HoldFocus(app);
 }
 
-void WireHotKeys(App& app, Edit& edit) {
-    edit.controlPanel.HotKeyOnOff.OnMouseUp = [&app](forms::MouseButton b, int, int, int) {
-        HotKeyOnOff_MouseUp(app, b);
-    };
+void StartHotKeys(App& app) {
     platform::KeyboardHook* hook = Hook(app);
     if (!hook) {
         return;
@@ -233,9 +217,6 @@ void WireHotKeys(App& app, Edit& edit) {
     // Ctrl+plus is always watched: it switches the hot keys on again.
     hook->AddWatchedKey(Ctrl | kPlusMain);
     hook->AddWatchedKey(Ctrl | kPlusKeypad);
-    hook->OnKeyUp = [&app](const platform::HookKeyEvent& e) {
-        app.os.forms.RunGuarded([&] { HotKeyUp(app, e.keyCode, e.modifiers); });
-    };
     hook->SetMonitoring(2);
 }
 

@@ -7,7 +7,6 @@
 namespace mirvo {
 
 class App;
-class Edit;
 
 // System-wide hot keys, watched by the keyboard hook: Alt with a letter pastes a clip of the
 // "Hot Key Clips" group, Ctrl with a digit a clipboard clip, Ctrl+0 clears the history, the
@@ -23,15 +22,11 @@ void UnregisterHotKeys(App& app);
 void SetPasteActivationKey(App& app);
 // The bulk paste key: Ctrl+Insert, or Ctrl+B (and Ctrl+Shift+B).
 void ApplyBulkKeys(App& app);
-// Brings the main window up in front (topmost only in a compact display).
-void ShowMainWindow(App& app);
-// Waits ms milliseconds, serving window messages meanwhile.
-void WaitMs(App& app, std::uint32_t ms);
 // A watched key combination was released: modifiers 1 Shift, 2 Ctrl, 4 Alt.
 void HotKeyUp(App& app, int keyCode, int modifiers);
 // The "Hot Keys Off" button.
 void HotKeyOnOff_MouseUp(App& app, forms::MouseButton button);
-// Connects the keyboard hook and the "Hot Keys Off" button.
-void WireHotKeys(App& app, Edit& edit);
+// The keyboard hook starts watching: Ctrl+plus always (it switches the hot keys on again).
+void StartHotKeys(App& app);
 
 }  // namespace mirvo

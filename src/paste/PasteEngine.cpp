@@ -4,40 +4,37 @@
 #include <cctype>
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
+#include "app/DisplayState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
+#include "app/PasteState.h"
+#include "app/StoreState.h"
+#include "display/DisplayModes.h"
 #include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "forms/FormsHost.h"
-#include "help/QuickHelp.h"
-#include "mainwindow/DisplayModes.h"
-#include "mainwindow/Edit.h"
+#include "panels/MainForm.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 #include "paste/WebClips.h"
 #include "platform/Desktop.h"
 #include "platform/KeySender.h"
 #include "platform/KeyboardHook.h"
 #include "platform/MouseHook.h"
-#include "startup/Settings.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo {
 
 namespace {
 
-using forms::MouseButton;
 using platform::SendWait;
 
 constexpr int kWmLButtonDown = 0x201;
 constexpr int kWmRButtonDown = 0x204;
 constexpr int kWmMButtonDown = 0x207;
 constexpr std::uint32_t kForegroundWaitMs = 1000;
-constexpr forms::Color kTextOnlyOnColor = 255;
-constexpr forms::Color kTextOnlyOffColor = 0x80C0FF;
-
-void FocusHoldfocus(App& app) {
-    try {
-        app.MainWindow().holdfocus.SetFocus();
-    } catch (const forms::InvalidFocus&) {
-    }
-}
+// The first Integer of a launch-pad shortcut's data file.
+constexpr std::int16_t kShortcutMarker = 999;
 
 void Send(App& app, const char* keys, SendWait wait) {
     if (app.os.keySender) {
@@ -70,65 +67,56 @@ void FocusTarget(App& app) {
     app.os.forms.DoEvents();
 }
 
-bool IsProgramWindow(App& app, platform::WindowHandle window) {
-    for (forms::Form* form : app.os.forms.LoadedForms()) {
-        if (form->hWnd() == window) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The mode a clip pastes in: the override when one is chosen, else the clip's own mode; a clip
 // without a mode of its own pastes plainly.
 int PasteModeOf(App& app, std::uint8_t& ownMode) {
-    if (ownMode == store::kPasteModeNotSet) {
-        ownMode = 0;
+    if (ownMode == PasteMode::NotSet) {
+        ownMode = PasteMode::Clip;
     }
     const int override = app.settings.PasteModeOverride;
-    return override != store::kPasteModeNotSet ? override : ownMode;
+    return override != PasteMode::NotSet ? override : ownMode;
 }
 
 void Dispatch(App& app, int mode) {
-    Edit& edit = app.MainWindow();
-    app.paste.PasteAction = 0;
-    if (mode == 1) {
+    MainForm& edit = app.MainWindow();
+    app.paste.PasteAction = FieldAction::None;
+    if (mode == PasteMode::Email) {
         OpenEmailClip(app);
-    } else if (mode == 2 && app.settings.BrowserOption == 0) {
+    } else if (mode == PasteMode::WebPage && app.settings.BrowserOption == Browser::NewWindow) {
         OpenWebPageClip(app);
-    } else if (mode == 0 || mode == 4) {
-        app.paste.PendingPasteJob = 1;
-        if (mode == 4) {
-            app.paste.PasteAction = 2;
+    } else if (mode == PasteMode::Clip || mode == PasteMode::FormClip) {
+        app.paste.PendingPasteJob = PasteJob::Keys;
+        if (mode == PasteMode::FormClip) {
+            app.paste.PasteAction = FieldAction::ClearThenTab;
         }
         edit.Hotkeytimer.SetEnabled(true);
     } else {
         // "Wait for Click": the paste goes where the user clicks next.
-        if (mode == 2) {
-            app.paste.PasteAction = 1;
+        if (mode == PasteMode::WebPage) {
+            app.paste.PasteAction = FieldAction::ClearThenEnter;
         }
         SetWaitForClick(app, true);
     }
 }
 
 // What every clip click does first; false when the click has nothing to paste.
-bool StartClick(App& app, const forms::Label& label) {
-    FocusHoldfocus(app);
-    app.display.DragArmed = 0;
+bool StartClick(App& app, int pos) {
+    HoldFocus(app);
+    app.display.DragArmed = false;
     // A new click replaces a paste still waiting for its click.
     SetWaitForClick(app, false);
-    return !files::TrimRight(label.Caption()).empty();
+    return !files::TrimRight(PanelTitle(app, pos)).empty();
 }
 
 // Whether a clip's data file is a launch-pad shortcut (its first Integer is 999).
 bool IsShortcut(App& app, const std::string& path) {
     files::DataFile file = files::OpenDataFile(app.os.files, path);
     const files::Bytes head = file.Read(0, 2);
-    return head.size() == 2 && files::ReadInt16(head, 0) == 999;
+    return head.size() == 2 && files::ReadInt16(head, 0) == kShortcutMarker;
 }
 
 void PasteStoredClip(App& app, ClipKind kind, int index, std::uint8_t& ownMode) {
-    Edit& edit = app.MainWindow();
+    MainForm& edit = app.MainWindow();
     edit.SetPointer(forms::MousePointer::Hourglass);
     if (!RestoreForPaste(app, kind, index)) {
         edit.SetPointer(forms::MousePointer::Default);
@@ -144,7 +132,7 @@ bool RestoreForPaste(App& app, ClipKind kind, int n) {
         app.RefusalTones();
         return false;
     }
-    if (app.editing.EditorOpen != 1 && app.settings.CompactLayout == 0 &&
+    if (!app.editing.EditorOpen && app.settings.CompactLayout == 0 &&
         app.editing.EditIndex < 1000) {
         SetLastDisplay(app);
     }
@@ -152,9 +140,8 @@ bool RestoreForPaste(App& app, ClipKind kind, int n) {
 }
 
 void ClipboardClip_Click(App& app, int index) {
-    Edit& edit = app.MainWindow();
-    if (!StartClick(app, *edit.clipboardPanel.ClipboardClip[static_cast<size_t>(index)]) ||
-        index >= app.clip.ClipboardClipCount) {
+    MainForm& edit = app.MainWindow();
+    if (!StartClick(app, kFirstClipboardClipPos + index) || index >= app.clip.ClipboardClipCount) {
         return;
     }
     edit.SetPointer(forms::MousePointer::Hourglass);
@@ -163,12 +150,11 @@ void ClipboardClip_Click(App& app, int index) {
         return;
     }
     const int override = app.settings.PasteModeOverride;
-    Dispatch(app, override == store::kPasteModeNotSet ? 0 : override);
+    Dispatch(app, override == PasteMode::NotSet ? PasteMode::Clip : override);
 }
 
 void item_Click(App& app, int index) {
-    Edit& edit = app.MainWindow();
-    if (!StartClick(app, *edit.groupPanels.item[static_cast<size_t>(index)]) ||
+    if (!StartClick(app, kFirstGroupClipPos + index) ||
         IsShortcut(app, app.store.GroupDataPrefix + std::to_string(index))) {
         return;  // a shortcut launches with the launch pad
     }
@@ -176,8 +162,7 @@ void item_Click(App& app, int index) {
 }
 
 void Trans_Click(App& app, int index) {
-    Edit& edit = app.MainWindow();
-    if (!StartClick(app, *edit.groupPanels.Trans[static_cast<size_t>(index)]) ||
+    if (!StartClick(app, kFirstTransferSlotPos + index) ||
         IsShortcut(app, app.DataFolder + "trans." + std::to_string(index))) {
         return;
     }
@@ -186,25 +171,25 @@ void Trans_Click(App& app, int index) {
 }
 
 void Hotkeytimer_Timer(App& app) {
-    Edit& edit = app.MainWindow();
+    MainForm& edit = app.MainWindow();
     edit.Hotkeytimer.SetEnabled(false);
-    if (app.paste.PendingPasteJob == 1) {
+    if (app.paste.PendingPasteJob == PasteJob::Keys) {
         SendPasteKeys(app);
     }
-    app.paste.PendingPasteJob = 0;
+    app.paste.PendingPasteJob = PasteJob::None;
     edit.Timer1.SetEnabled(true);
 }
 
 void SendPasteKeys(App& app) {
-    Edit& edit = app.MainWindow();
+    MainForm& edit = app.MainWindow();
     if (app.settings.KeepClipboardClips == 0) {
-        app.clip.ClearOnNextCapture = 1;
+        app.clip.ClearOnNextCapture = true;
     }
     edit.SetPointer(forms::MousePointer::Default);
     SetMonitoring(app, 0);
     FocusTarget(app);
     const int action = app.paste.PasteAction;
-    if (action == 1 || action == 2) {
+    if (action == FieldAction::ClearThenEnter || action == FieldAction::ClearThenTab) {
         // Select the target field's line and delete it.
         Send(app, "{HOME}", SendWait::WaitForProcessing);
         Send(app, "+{END}", SendWait::WaitForProcessing);
@@ -212,9 +197,9 @@ void SendPasteKeys(App& app) {
     }
     Send(app, "^{v}", SendWait::NoWait);
     app.os.forms.DoEvents();
-    if (action == 1) {
+    if (action == FieldAction::ClearThenEnter) {
         Send(app, "{ENTER}", SendWait::NoWait);
-    } else if (action == 2) {
+    } else if (action == FieldAction::ClearThenTab) {
         Send(app, "{TAB}", SendWait::NoWait);
         app.os.forms.DoEvents();
     }
@@ -224,7 +209,7 @@ void SendPasteKeys(App& app) {
 void WaitForClick_MouseEvent(App& app, const platform::HookMouseEvent& event) {
     const bool buttonDown = event.message == kWmLButtonDown || event.message == kWmRButtonDown ||
                             event.message == kWmMButtonDown;
-    if (!buttonDown || IsProgramWindow(app, event.window)) {
+    if (!buttonDown || app.os.forms.IsFormWindow(event.window)) {
         return;
     }
     SetWaitForClick(app, false);
@@ -238,76 +223,11 @@ void WaitForClick_MouseEvent(App& app, const platform::HookMouseEvent& event) {
     std::transform(title.begin(), title.end(), title.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     // A click on the desktop ends the wait without a paste.
-    if (window == 0 || (title == "PROGRAM MANAGER" && app.paste.PasteAction == 1)) {
+    if (window == 0 ||
+        (title == "PROGRAM MANAGER" && app.paste.PasteAction == FieldAction::ClearThenEnter)) {
         return;
     }
     SendPasteKeys(app);
-}
-
-void WirePasteControls(App& app, Edit& edit) {
-    for (int i = 0; i < 9; ++i) {
-        edit.clipboardPanel.ClipboardClip[static_cast<size_t>(i)]->OnClick = [&app, i] {
-            ClipboardClip_Click(app, i);
-        };
-    }
-    for (int n = 0; n < store::kSlotCount; ++n) {
-        edit.groupPanels.item[static_cast<size_t>(n)]->OnClick = [&app, n] { item_Click(app, n); };
-    }
-    for (int t = 0; t < store::kTransferSlotCount; ++t) {
-        edit.groupPanels.Trans[static_cast<size_t>(t)]->OnClick = [&app, t] {
-            Trans_Click(app, t);
-        };
-    }
-    edit.Hotkeytimer.OnTimer = [&app] { Hotkeytimer_Timer(app); };
-
-    ControlPanel& panel = edit.controlPanel;
-    for (int i = 0; i < 5; ++i) {
-        // On release, after the button took its own click: a second click on the chosen
-        // override turns the override off.
-        panel.ClipMode[static_cast<size_t>(i)]->OnMouseUp = [&app, i](MouseButton b, int, int,
-                                                                      int) {
-            if (b == MouseButton::Right) {
-                ShowQuickHelp(app, 4);
-                RefreshClipModeButtons(app);
-                return;
-            }
-            AppSettings& s = app.settings;
-            s.PasteModeOverride = static_cast<std::int16_t>(i == s.PasteModeOverride ? 3 : i);
-            SaveSettings(app);
-            RefreshClipModeButtons(app);
-            FocusHoldfocus(app);
-        };
-    }
-    panel.TextOnlyBtn.OnMouseUp = [&app](MouseButton b, int, int, int) {
-        if (b == MouseButton::Right) {
-            ShowQuickHelp(app, 40);
-            return;
-        }
-        app.clip.TextOnly = app.clip.TextOnly == 1 ? 0 : 1;
-        forms::CommandButton& button = app.MainWindow().controlPanel.TextOnlyBtn;
-        button.SetValue(app.clip.TextOnly == 1);
-        button.SetBackColor(app.clip.TextOnly == 1 ? kTextOnlyOnColor : kTextOnlyOffColor);
-        FocusHoldfocus(app);
-    };
-    panel.Minimize.OnMouseUp = [&app](MouseButton, int, int, int) {
-        app.MainWindow().controlPanel.Minimize.SetValue(false);
-        if (app.editing.EditorOpen == 1) {
-            app.RefusalTones();
-            return;
-        }
-        app.MainWindow().SetWindowState(forms::WindowState::Minimized);
-    };
-    panel.NoMinimizeBtn.OnMouseUp = [&app](MouseButton, int, int, int) {
-        FocusHoldfocus(app);
-        app.settings.NoMinimize =
-            static_cast<std::int16_t>(app.MainWindow().controlPanel.NoMinimizeBtn.Value());
-        SaveSettings(app);
-    };
-    if (app.os.mouseHook) {
-        app.os.mouseHook->OnMouse = [&app](const platform::HookMouseEvent& e) {
-            app.os.forms.RunGuarded([&] { WaitForClick_MouseEvent(app, e); });
-        };
-    }
 }
 
 }  // namespace mirvo

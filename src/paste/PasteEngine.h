@@ -6,7 +6,6 @@
 namespace mirvo {
 
 class App;
-class Edit;
 namespace platform {
 struct HookMouseEvent;
 }
@@ -30,8 +29,5 @@ void Hotkeytimer_Timer(App& app);
 void SendPasteKeys(App& app);
 // "Wait for Click": the first button press in another window receives the paste.
 void WaitForClick_MouseEvent(App& app, const platform::HookMouseEvent& event);
-// Connects the clip clicks, the paste-mode override, "Text Only", "Minimize", the
-// no-minimize box, the paste timer and the mouse hook.
-void WirePasteControls(App& app, Edit& edit);
 
 }  // namespace mirvo

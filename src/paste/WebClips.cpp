@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "app/App.h"
+#include "app/Launcher.h"
 #include "clipboard/Markers.h"
-#include "mainwindow/Edit.h"
-#include "paste/Launcher.h"
+#include "panels/MainForm.h"
 #include "platform/Clipboard.h"
 
 namespace mirvo {
@@ -43,19 +43,6 @@ std::string TakeClipboardText(App& app) {
     return text;
 }
 
-// The capture timer stays off while the clipboard holds the emptied content; on again at the
-// end, whatever happened.
-class CaptureOff {
-public:
-    explicit CaptureOff(App& app) : m_timer(app.MainWindow().Timer1) { m_timer.SetEnabled(false); }
-    ~CaptureOff() { m_timer.SetEnabled(true); }
-    CaptureOff(const CaptureOff&) = delete;
-    CaptureOff& operator=(const CaptureOff&) = delete;
-
-private:
-    forms::Timer& m_timer;
-};
-
 }  // namespace
 
 std::optional<std::string> WebAddressFromText(const std::string& text) {
@@ -77,7 +64,8 @@ std::string MailTargetFromText(const std::string& text) {
 }
 
 void OpenWebPageClip(App& app) {
-    CaptureOff off(app);
+    // The capture timer stays off while the clipboard holds the emptied content.
+    forms::TimerPause captureOff(app.MainWindow().Timer1);
     const std::optional<std::string> address = WebAddressFromText(TakeClipboardText(app));
     if (!address) {
         app.RefusalTones();
@@ -87,7 +75,8 @@ void OpenWebPageClip(App& app) {
 }
 
 void OpenEmailClip(App& app) {
-    CaptureOff off(app);
+    // The capture timer stays off while the clipboard holds the emptied content.
+    forms::TimerPause captureOff(app.MainWindow().Timer1);
     const std::string text = TakeClipboardText(app);
     if (FirstLineTrimmed(text).empty()) {
         app.RefusalTones();

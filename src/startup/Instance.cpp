@@ -4,19 +4,13 @@
 #include <cstdlib>
 
 #include "app/App.h"
-#include "clipboard/DateTimeWords.h"
 #include "platform/Desktop.h"
 
 namespace mirvo {
 
 namespace {
-constexpr const char* kTitleStart = " Mirvo v4";
 constexpr const char* kInstanceLock = "Mirvo.v4.SingleInstance";
 }  // namespace
-
-std::string MainWindowTitle(const std::string& clock) {
-    return std::string(kTitleStart) + std::string(10, ' ') + clock;
-}
 
 std::string TitleOneMinuteEarlier(const std::string& title) {
     if (title.size() < 5) {
@@ -51,7 +45,7 @@ bool BuildTitleAndCheckInstance(App& app) {
         }
         if (running == 0) {
             // Its clock may stand still or show another minute.
-            running = desktop.FindOtherWindowByTitlePrefix(kTitleStart);
+            running = desktop.FindOtherWindowByTitlePrefix(kMainTitleStart);
         }
         if (running != 0) {
             desktop.ShowWindow(running, platform::ShowCommand::Normal);

@@ -1,19 +1,24 @@
 #include "startup/Main.h"
 
+#include <stdexcept>
+
 #include "app/App.h"
+#include "app/Launcher.h"
+#include "app/Modes.h"
+#include "app/Settings.h"
 #include "clipboard/Markers.h"
+#include "display/Layout.h"
 #include "files/DataFile.h"
 #include "files/Paths.h"
 #include "forms/Form.h"
 #include "forms/FormsHost.h"
+#include "libraries/DataFolder.h"
 #include "mainwindow/Edit.h"
-#include "paste/Launcher.h"
+#include "paste/HotKeys.h"
 #include "platform/Desktop.h"
 #include "platform/FileSystem.h"
 #include "startup/Folders.h"
 #include "startup/Instance.h"
-#include "startup/Settings.h"
-#include "store/DataFolder.h"
 
 namespace mirvo {
 
@@ -29,8 +34,17 @@ int MeasureCaptionHeight(App& app) {
     return height;
 }
 
-void ShowMainWindow(App& app) {
-    Edit& edit = app.MainWindow();
+// The main window at its place, in its full size, before the data folder fills it.
+void PrepareMainWindow(App& app) {
+    MainForm& edit = app.MainWindow();
+    edit.Load();
+    ApplyWindowSize(app);
+    edit.SetTop(app.settings.WindowTop);
+    edit.SetLeft(app.settings.WindowLeft);
+}
+
+void ShowAtStart(App& app) {
+    MainForm& edit = app.MainWindow();
     edit.TimerEdge.SetEnabled(true);
     edit.SetWindowState(forms::WindowState::Minimized);
     edit.controlPanel.NoMinimizeBtn.SetValue(app.settings.NoMinimize);
@@ -81,16 +95,19 @@ bool Main(App& app) {
         if (!BuildTitleAndCheckInstance(app)) {
             return false;
         }
+        CreateMainWindow(app);
+        StartHotKeys(app);
         app.WindowsFolder = files::WithSeparator(app.os.desktop.WindowsFolder());
         app.CaptionHeight = MeasureCaptionHeight(app);
         app.ProgramFolder = files::WithSeparator(app.os.desktop.ProgramFolder());
         app.UserName = app.os.desktop.UserName();
         app.PrivateDataFolder = ResolvePrivateDataFolder(app);
         LoadSettings(app);
+        PrepareMainWindow(app);
 
         app.LimitedUser = ProbeWindowsFolder(app);
         if (app.LimitedUser == 1) {
-            app.settings.DataOption = 0;
+            app.settings.DataOption = DataLocation::Private;
             SaveSettings(app);
         }
 
@@ -99,8 +116,10 @@ bool Main(App& app) {
         if (OpenClipboardRetrying(app)) {
             MarkClipboard(app, 0);
         }
-        ShowMainWindow(app);
+        ShowAtStart(app);
         return true;
+    } catch (const std::logic_error&) {
+        throw;  // a programming error, never a file's: it must not pass for one
     } catch (const std::exception&) {
         // Start-up cannot go on without its files (a fatal file error, or a data folder that
         // cannot be made): the one fatal message, and the end.

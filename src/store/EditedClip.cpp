@@ -1,15 +1,20 @@
 #include "store/EditedClip.h"
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
 #include "clipboard/History.h"
 #include "clipboard/Markers.h"
 #include "files/DataFile.h"
-#include "mainwindow/Edit.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 #include "platform/Clipboard.h"
-#include "startup/Settings.h"
 #include "store/Groups.h"
-#include "store/PanelColor.h"
-#include "store/StoreLayout.h"
 #include "store/TransferSlots.h"
 
 namespace mirvo {
@@ -48,35 +53,36 @@ void PutEditedTextOnClipboard(App& app) {
         app.RefusalTones();
         return;
     }
-    app.clip.TitlePending = 1;
+    app.clip.TitlePending = true;
     app.clip.PendingTitle = app.ansi.Fixed(app.clip.PendingTitle, kTitleWidth);
     app.clip.PendingText = app.clip.ClipText;
 }
 
 void SaveClipboardClip(App& app) {
     const int index = app.editing.EditIndex;
-    if (app.editing.EditTextChanged == 1) {
+    if (app.editing.EditTextChanged) {
         PutEditedTextOnClipboard(app);
         return;
     }
-    if (index < 0 || index >= 9) {
+    if (!IsClipboardClipPos(kFirstClipboardClipPos + index)) {
         return;
     }
-    app.MainWindow().clipboardPanel.ClipboardClip[static_cast<size_t>(index)]->SetCaption(
-        files::TrimRight(app.clip.PendingTitle));
+    ShowTitle(app, kFirstClipboardClipPos + index, files::TrimRight(app.clip.PendingTitle));
     // The new title outlives the run like every other title.
     SaveClipboardHistory(app);
 }
 
-// The label takes the edited title and colour. While the highlight is on it, the colour becomes
-// the one the highlight gives back, and only then: any other highlighted label keeps its own.
-void ApplyEdit(App& app, int pos, forms::Label& label, forms::Color color) {
-    label.SetCaption(files::TrimRight(app.clip.PendingTitle));
-    ShowTrueColor(app, pos, label, color);
+// The label takes the edited title and colour (the panel's default when none was chosen). While
+// the highlight is on it, the colour becomes the one the highlight gives back, and only then: any
+// other highlighted label keeps its own.
+void ApplyEdit(App& app, int pos, std::int32_t defaultColor) {
+    const std::int32_t chosen = app.editing.EditColor;
+    ShowTitle(app, pos, files::TrimRight(app.clip.PendingTitle));
+    ShowTrueColor(app, pos, static_cast<forms::Color>(chosen != 0 ? chosen : defaultColor));
 }
 
 void WriteEditedText(App& app, const std::string& dataFile) {
-    if (app.editing.EditTextChanged == 1) {
+    if (app.editing.EditTextChanged) {
         files::ReplaceDataFile(app.os.files, dataFile, TextOnlyClip(app.clip.ClipText));
     }
 }
@@ -93,13 +99,8 @@ void SaveGroupClip(App& app) {
         SaveSettings(app);
         LoadGroup(app);
     }
-    const auto slot = static_cast<size_t>(edit.EditIndex);
-    const forms::Color color = edit.EditColor != 0
-                                   ? static_cast<forms::Color>(edit.EditColor)
-                                   : static_cast<forms::Color>(app.settings.GroupClipColor);
-    ApplyEdit(app, kFirstGroupClipPos + edit.EditIndex, *app.MainWindow().groupPanels.item[slot],
-              color);
-    app.store.ClipPasteMode[slot] = edit.EditPasteMode;
+    ApplyEdit(app, kFirstGroupClipPos + edit.EditIndex, app.settings.GroupClipColor);
+    app.store.ClipPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;
     SaveGroup(app);
     WriteEditedText(app, app.store.GroupDataPrefix + std::to_string(edit.EditIndex));
 }
@@ -109,13 +110,8 @@ void SaveTransferSlot(App& app) {
     if (edit.EditIndex < 0 || edit.EditIndex >= kTransferSlotCount) {
         return;
     }
-    const auto slot = static_cast<size_t>(edit.EditIndex);
-    const forms::Color color = edit.EditColor != 0
-                                   ? static_cast<forms::Color>(edit.EditColor)
-                                   : static_cast<forms::Color>(app.settings.TransferSlotColor);
-    ApplyEdit(app, kFirstTransferSlotPos + edit.EditIndex,
-              *app.MainWindow().groupPanels.Trans[slot], color);
-    app.store.TransPasteMode[slot] = edit.EditPasteMode;
+    ApplyEdit(app, kFirstTransferSlotPos + edit.EditIndex, app.settings.TransferSlotColor);
+    app.store.TransPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;
     SaveTransferSlots(app);
     WriteEditedText(app, app.DataFolder + "trans." + std::to_string(edit.EditIndex));
 }
@@ -133,13 +129,13 @@ files::Bytes TextOnlyClip(const std::string& text) {
 
 void SaveEditedClip(App& app) {
     switch (app.editing.EditSource) {
-        case 1:
+        case ClipSource::ClipboardClip:
             SaveClipboardClip(app);
             break;
-        case 2:
+        case ClipSource::GroupClip:
             SaveGroupClip(app);
             break;
-        case 3:
+        case ClipSource::TransferSlot:
             SaveTransferSlot(app);
             break;
         default:

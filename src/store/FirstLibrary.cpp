@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/App.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
 #include "files/Paths.h"
 #include "platform/FileSystem.h"
-#include "startup/Settings.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo {
 

@@ -1,12 +1,15 @@
 #include "store/Groups.h"
 
 #include "app/App.h"
+#include "app/StoreState.h"
 #include "files/DataFile.h"
 #include "files/Paths.h"
-#include "mainwindow/Edit.h"
-#include "mainwindow/Layout.h"
+#include "forms/Controls.h"
+#include "panels/GroupClipLayout.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 #include "store/Libraries.h"
-#include "store/PanelColor.h"
 #include "store/RecordCodec.h"
 
 namespace mirvo {
@@ -52,7 +55,6 @@ void SetGroupDataPrefix(App& app) {
 }
 
 void LoadGroup(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     const int group = app.settings.CurrentGroup;
 
     files::Bytes stored = ReadRecords(app, GroupTitlesPath(app, group), kTitlesSize);
@@ -79,12 +81,11 @@ void LoadGroup(App& app) {
 
     const auto defaultColor = static_cast<forms::Color>(app.settings.GroupClipColor);
     for (size_t n = 0; n < kSlotCount; ++n) {
-        forms::Label& label = *panels.item[n];
-        label.SetCaption(titles[n]);
+        const int pos = kFirstGroupClipPos + static_cast<int>(n);
+        ShowTitle(app, pos, titles[n]);
         // An empty slot always shows the default colour, whatever its colour record says.
         const bool useDefault = titles[n].empty() || colors[n] == 0;
-        ShowTrueColor(app, kFirstGroupClipPos + static_cast<int>(n), label,
-                      useDefault ? defaultColor : static_cast<forms::Color>(colors[n]));
+        ShowTrueColor(app, pos, useDefault ? defaultColor : static_cast<forms::Color>(colors[n]));
         app.store.ClipPasteMode[n] = modes[n];
     }
 
@@ -94,35 +95,29 @@ void LoadGroup(App& app) {
     }
     const bool diary = app.CurrentLibrary == kDiaryLibrary;
     for (int i = 0; i < kKeySlotCount; ++i) {
-        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
-        key.SetCaption(diary ? std::to_string(i + 1) : LetterKey(i, "."));
-        key.SetToolTip(diary ? " Day of Month " : "Type this letter to paste ");
+        ShowKeyLabel(app, i, diary ? std::to_string(i + 1) : LetterKey(i, "."),
+                     diary ? " Day of Month " : "Type this letter to paste ");
     }
     // Which slots and key labels show, and where, follows the group and the display.
     ArrangeGroupClips(app);
 }
 
 void LayoutHotKeyGroup(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     for (int i = 0; i < kKeySlotCount; ++i) {
-        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
-        key.SetCaption("Alt+" + LetterKey(i, ""));
-        key.SetToolTip("These Hotkeys paste this clip ");
+        ShowKeyLabel(app, i, "Alt+" + LetterKey(i, ""), "These Hotkeys paste this clip ");
     }
     // The 26 wide slots beside their wide key labels, the rest and the column buttons hidden.
     ArrangeGroupClips(app);
 }
 
 void SaveGroup(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     const int group = app.settings.CurrentGroup;
     std::vector<std::string> titles;
     std::vector<std::int32_t> colors;
-    for (size_t n = 0; n < kSlotCount; ++n) {
-        const forms::Label& label = *panels.item[n];
-        titles.push_back(label.Caption());
-        const forms::Color color = TrueColor(app, kFirstGroupClipPos + static_cast<int>(n), label);
-        colors.push_back(StoredColor(color, app.settings.GroupClipColor));
+    for (int n = 0; n < kSlotCount; ++n) {
+        const int pos = kFirstGroupClipPos + n;
+        titles.push_back(PanelTitle(app, pos));
+        colors.push_back(StoredColor(TrueColor(app, pos), app.settings.GroupClipColor));
     }
     // Each file is replaced whole: a failure leaves the old records or the new ones.
     files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
@@ -133,7 +128,6 @@ void SaveGroup(App& app) {
 }
 
 void LoadGroupNames(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     // A library opened for the first time gets its folder here; a failure shows when the
     // files cannot be opened.
     app.os.files.CreateFolder(files::WithoutSeparator(app.LibraryFolder));
@@ -157,9 +151,9 @@ void LoadGroupNames(App& app) {
 
     const auto defaultColor = static_cast<forms::Color>(app.settings.GroupNameColor);
     for (size_t g = 0; g < kGroupCount; ++g) {
-        forms::Label& label = *panels.Group[g];
-        label.SetCaption(names[g]);
-        ShowTrueColor(app, kFirstGroupNamePos + static_cast<int>(g), label,
+        const int pos = kFirstGroupNamePos + static_cast<int>(g);
+        ShowTitle(app, pos, names[g]);
+        ShowTrueColor(app, pos,
                       colors[g] == 0 ? defaultColor : static_cast<forms::Color>(colors[g]));
     }
     // The stored colours must not hide which group is current.
@@ -171,21 +165,21 @@ void MarkCurrentGroupName(App& app) {
     if (group < 0 || group >= kGroupCount) {
         return;
     }
-    forms::Label& label = *app.MainWindow().groupPanels.Group[static_cast<size_t>(group)];
-    if (app.store.HighlightPos == kFirstGroupNamePos + group) {
+    const int pos = kFirstGroupNamePos + group;
+    if (app.store.HighlightPos == pos) {
         // Under the keyboard highlight the mark is what the highlight gives back.
         app.store.HighlightColor = forms::kHighlight;
         return;
     }
+    forms::Label& label = *PanelLabel(app, pos);
     label.SetBackColor(forms::kHighlight);
     label.SetForeColor(forms::kHighlightText);
 }
 
 void SaveGroupNames(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     std::vector<std::string> names;
-    for (const forms::Label* label : panels.Group) {
-        names.push_back(label->Caption());
+    for (int g = 0; g < kGroupCount; ++g) {
+        names.push_back(PanelTitle(app, kFirstGroupNamePos + g));
     }
     files::ReplaceDataFile(app.os.files, app.LibraryFolder + kGroupNamesFile,
                            EncodeTitles(app.ansi, names));

@@ -1,19 +1,20 @@
 #include "store/Libraries.h"
 
 #include "app/App.h"
-#include "mainwindow/Edit.h"
-#include "startup/Settings.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
+#include "panels/MainForm.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 #include "store/Groups.h"
 #include "store/LibraryFiles.h"
-#include "store/PanelColor.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo {
 
 using namespace store;
 
 namespace {
-constexpr forms::Color kLaunchReleasedColor = 0xC0C0FF;
 
 int DaysShown(int group) {
     switch (group) {
@@ -30,7 +31,7 @@ int DaysShown(int group) {
 }
 // The library in use opens again at the next start, at this data location.
 void StoreCurrentLibrary(App& app) {
-    if (app.settings.DataOption == 0) {
+    if (app.settings.DataOption == DataLocation::Private) {
         app.settings.PrivateLibrary = static_cast<std::int16_t>(app.CurrentLibrary);
     } else {
         app.settings.CommonLibrary = static_cast<std::int16_t>(app.CurrentLibrary);
@@ -64,11 +65,7 @@ std::vector<std::string> DefaultGroupNames(int library) {
 }
 
 void LabelClipKeys(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
-    for (forms::Label* key : panels.hotkey) {
-        key->SetCaption("");
-        key->SetToolTip("");
-    }
+    ClearKeyLabels(app);
     if (app.settings.CurrentGroup == kHotKeyGroup) {
         // Its clips answer to Alt and a letter, in every library.
         LayoutHotKeyGroup(app);
@@ -77,46 +74,35 @@ void LabelClipKeys(App& app) {
     if (app.CurrentLibrary == kDiaryLibrary) {
         const int days = DaysShown(app.settings.CurrentGroup);
         for (int i = 0; i < days; ++i) {
-            forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
-            key.SetCaption(std::to_string(i + 1));
-            key.SetToolTip(" Day of Month ");
+            ShowKeyLabel(app, i, std::to_string(i + 1), " Day of Month ");
         }
         return;
     }
     for (int i = 0; i < kKeySlotCount; ++i) {
-        forms::Label& key = *panels.hotkey[static_cast<size_t>(i)];
-        key.SetCaption(std::string(1, static_cast<char>('A' + i)) + ".");
-        key.SetToolTip(" Type this letter to paste ");
+        ShowKeyLabel(app, i, std::string(1, static_cast<char>('A' + i)) + ".",
+                     " Type this letter to paste ");
     }
 }
 
 void ShowLibraryName(App& app) {
     const std::vector<std::string> names = ReadLibraryNames(app);
     const std::string& stored = names[static_cast<size_t>(app.CurrentLibrary - 1)];
-    app.MainWindow().controlPanel.LibLabel.SetCaption(
-        LibraryDisplayName(app.CurrentLibrary, stored));
+    ShowLibraryLabel(app, LibraryDisplayName(app.CurrentLibrary, stored));
 }
 
 void SwitchLibrary(App& app, int newLibrary) {
     if (newLibrary == app.CurrentLibrary || newLibrary < 1 || newLibrary > kLibraryCount) {
         return;
     }
-    Edit& edit = app.MainWindow();
-    forms::CommandButton& launch = edit.controlPanel.LaunchBtn;
     if (newLibrary == kLaunchPadLibrary) {
-        WriteLastLibrary(app, app.CurrentLibrary, edit.controlPanel.LibLabel.Caption());
-        launch.SetValue(true);
-        launch.SetBackColor(forms::QBColor(12));
-    } else {
-        launch.SetValue(false);
-        launch.SetBackColor(kLaunchReleasedColor);
+        WriteLastLibrary(app, app.CurrentLibrary, LibraryLabel(app));
     }
+    ShowLaunchPadButton(app, newLibrary == kLaunchPadLibrary);
 
     WriteLastGroup(app, app.LibraryFolder, app.settings.CurrentGroup);
     const int oldGroup = app.settings.CurrentGroup;
     if (oldGroup >= 0 && oldGroup < kGroupCount) {
         ShowTrueColor(app, kFirstGroupNamePos + oldGroup,
-                      *edit.groupPanels.Group[static_cast<size_t>(oldGroup)],
                       static_cast<forms::Color>(app.settings.GroupNameColor));
     }
 
@@ -132,7 +118,7 @@ void SwitchLibrary(App& app, int newLibrary) {
     std::vector<std::string> names = ReadLibraryNames(app);
     std::string& name = names[static_cast<size_t>(newLibrary - 1)];
     name = LibraryDisplayName(newLibrary, name);
-    edit.controlPanel.LibLabel.SetCaption(name);
+    ShowLibraryLabel(app, name);
     names.resize(kUserLibraryCount);
     SaveLibraryList(app, names);
 

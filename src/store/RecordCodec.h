@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/StoreLayout.h"
 #include "files/AnsiText.h"
 #include "files/ByteOrder.h"
-#include "store/StoreLayout.h"
 
 // The byte layouts of the store's record files. Decoders take any bytes: what a short file
 // lacks reads as the layout's blank value, what lies beyond the layout is ignored.

@@ -2,9 +2,10 @@
 
 #include "app/App.h"
 #include "files/DataFile.h"
-#include "mainwindow/Edit.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 #include "store/Groups.h"
-#include "store/PanelColor.h"
 #include "store/RecordCodec.h"
 
 namespace mirvo {
@@ -27,32 +28,28 @@ std::vector<std::int32_t> ReadGroupNameColors(App& app) {
 }
 
 void ApplyStoreColors(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     const AppSettings& s = app.settings;
 
     const std::vector<std::int32_t> slotColors =
         ReadColors(app, app.DataFolder + kTransColorsFile, kTransferSlotCount);
     for (size_t k = 0; k < kTransferSlotCount; ++k) {
-        ShowTrueColor(app, kFirstTransferSlotPos + static_cast<int>(k), *panels.Trans[k],
+        ShowTrueColor(app, kFirstTransferSlotPos + static_cast<int>(k),
                       OrDefault(slotColors[k], s.TransferSlotColor));
     }
 
     const std::vector<std::int32_t> clipColors =
         ReadColors(app, GroupColorsPath(app, s.CurrentGroup), kSlotCount);
     for (size_t n = 0; n < kSlotCount; ++n) {
-        forms::Label& label = *panels.item[n];
+        const int pos = kFirstGroupClipPos + static_cast<int>(n);
         // As when the group is loaded: an empty slot shows the default colour.
-        const std::int32_t stored = label.Caption().empty() ? 0 : clipColors[n];
-        ShowTrueColor(app, kFirstGroupClipPos + static_cast<int>(n), label,
-                      OrDefault(stored, s.GroupClipColor));
+        const std::int32_t stored = PanelTitle(app, pos).empty() ? 0 : clipColors[n];
+        ShowTrueColor(app, pos, OrDefault(stored, s.GroupClipColor));
     }
-    for (forms::Label* key : panels.hotkey) {
-        key->SetBackColor(static_cast<forms::Color>(s.GroupClipColor));
-    }
+    ColorKeyLabels(app, static_cast<forms::Color>(s.GroupClipColor));
 
     const std::vector<std::int32_t> nameColors = ReadGroupNameColors(app);
     for (size_t g = 0; g < kGroupCount; ++g) {
-        ShowTrueColor(app, kFirstGroupNamePos + static_cast<int>(g), *panels.Group[g],
+        ShowTrueColor(app, kFirstGroupNamePos + static_cast<int>(g),
                       OrDefault(nameColors[g], s.GroupNameColor));
     }
     MarkCurrentGroupName(app);

@@ -1,9 +1,11 @@
 #include "store/TransferSlots.h"
 
 #include "app/App.h"
+#include "app/StoreState.h"
 #include "files/DataFile.h"
-#include "mainwindow/Edit.h"
-#include "store/PanelColor.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 #include "store/RecordCodec.h"
 
 namespace mirvo {
@@ -24,7 +26,6 @@ files::Bytes ReadRecords(App& app, const std::string& path, size_t size) {
 }  // namespace
 
 void LoadTransferSlots(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     StoreState& store = app.store;
 
     const std::string titlesPath = PathOf(app, kTransTitlesFile);
@@ -66,23 +67,20 @@ void LoadTransferSlots(App& app) {
             title.clear();
             store.TransPasteMode[k] = kPasteModeNotSet;
         }
-        forms::Label& label = *panels.Trans[k];
-        label.SetCaption(title);
-        ShowTrueColor(app, kFirstTransferSlotPos + static_cast<int>(k), label,
+        const int pos = kFirstTransferSlotPos + static_cast<int>(k);
+        ShowTitle(app, pos, title);
+        ShowTrueColor(app, pos,
                       colors[k] == 0 ? defaultColor : static_cast<forms::Color>(colors[k]));
     }
 }
 
 void SaveTransferSlots(App& app) {
-    GroupPanels& panels = app.MainWindow().groupPanels;
     std::vector<std::string> titles;
     std::vector<std::int32_t> colors;
-    for (size_t k = 0; k < kTransferSlotCount; ++k) {
-        const forms::Label& label = *panels.Trans[k];
-        titles.push_back(label.Caption());
-        const forms::Color color =
-            TrueColor(app, kFirstTransferSlotPos + static_cast<int>(k), label);
-        colors.push_back(StoredColor(color, app.settings.TransferSlotColor));
+    for (int k = 0; k < kTransferSlotCount; ++k) {
+        const int pos = kFirstTransferSlotPos + k;
+        titles.push_back(PanelTitle(app, pos));
+        colors.push_back(StoredColor(TrueColor(app, pos), app.settings.TransferSlotColor));
     }
     files::ReplaceDataFile(app.os.files, PathOf(app, kTransTitlesFile),
                            EncodeTransferTitles(app.ansi, titles, app.store.TransSource));

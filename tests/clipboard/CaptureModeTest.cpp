@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "app/AppSettings.h"
+#include "app/ClipboardState.h"
 #include "clipboard/BulkFullForm.h"
 #include "clipboard/ClipboardFixture.h"
 #include "clipboard/History.h"
 #include "clipboard/Monitor.h"
-#include "startup/AppSettings.h"
 
 namespace mirvo {
 namespace {

@@ -8,6 +8,7 @@
 
 #include "doubles/TestApp.h"
 #include "mainwindow/Edit.h"
+#include "panels/MainForm.h"
 #include "startup/Main.h"
 
 namespace mirvo::test {
@@ -30,7 +31,7 @@ class ClipboardFixture : public ::testing::Test {
 protected:
     ClipboardFixture() { EXPECT_TRUE(Main(app)); }
 
-    Edit& edit() { return app.MainWindow(); }
+    MainForm& edit() { return app.MainWindow(); }
     std::string Caption(int slot) {
         return edit().clipboardPanel.ClipboardClip[static_cast<size_t>(slot)]->Caption();
     }

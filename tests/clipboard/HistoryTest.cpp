@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/ClipboardState.h"
 #include "doubles/TestApp.h"
 #include "mainwindow/Edit.h"
 #include "startup/Main.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ClipboardState.h"
 #include "clipboard/ClipboardFixture.h"
 #include "clipboard/History.h"
 #include "files/DataFile.h"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ClipboardState.h"
+#include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/ClipboardFixture.h"
 

@@ -199,6 +199,34 @@ TEST(HeadlessHost, DragAndDropCarriesTheSourceControl) {
     EXPECT_EQ(host.DragSource(), nullptr);
 }
 
+TEST(Events, AnEventTakesOneHandlerAndASecondOneFailsNamingTheControl) {
+    HeadlessHost host;
+    Probe form(host);
+    Label& label = form.Add<Label>("item", 3);
+    std::vector<std::string> ran;
+    label.OnClick = [&] { ran.push_back("first"); };
+    try {
+        label.OnClick = [&] { ran.push_back("second"); };
+        ADD_FAILURE() << "a second Click handler was taken";
+    } catch (const HandlerConflict& conflict) {
+        EXPECT_STREQ(conflict.what(), "Probe.item(3) has a Click handler already");
+    }
+    host.Click(label);
+    EXPECT_EQ(ran, std::vector<std::string>{"first"}) << "the first handler stays connected";
+
+    // Taking the handler out leaves the event free for another one.
+    const auto first = label.OnClick.Take();
+    EXPECT_FALSE(label.OnClick);
+    label.OnClick = [&] {
+        ran.push_back("wrapped");
+        first();
+    };
+    host.Click(label);
+    EXPECT_EQ(ran, (std::vector<std::string>{"first", "wrapped", "first"}));
+    EXPECT_THROW(
+        label.OnClick = [] {}, HandlerConflict);
+}
+
 TEST(HeadlessHost, FormsNeverGetLowerThanTheirTitleBar) {
     HeadlessHost host;
     Probe form(host);

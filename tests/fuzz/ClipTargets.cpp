@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/History.h"
 #include "clipboard/Restore.h"

@@ -3,17 +3,20 @@
 #include <filesystem>
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
 #include "clipboard/Capture.h"
 #include "clipboard/History.h"
 #include "clipboard/Markers.h"
 #include "files/DataFile.h"
 #include "help/QuickHelp.h"
 #include "mainwindow/Edit.h"
+#include "panels/PanelColor.h"
+#include "panels/Positions.h"
 #include "startup/Main.h"
 #include "store/Groups.h"
 #include "store/LibraryFiles.h"
-#include "store/PanelColor.h"
-#include "store/StoreLayout.h"
 #include "store/TransferSlots.h"
 
 namespace mirvo::fuzz {
@@ -51,7 +54,7 @@ void FuzzProgram::GiveContent() {
     GroupPanels& panels = m_app.MainWindow().groupPanels;
     for (size_t n = 0; n < kSlotCount; ++n) {
         panels.item[n]->SetCaption("Clip " + std::to_string(n) + std::string(n % 40, 'x'));
-        ShowTrueColor(m_app, kFirstGroupClipPos + static_cast<int>(n), *panels.item[n],
+        ShowTrueColor(m_app, kFirstGroupClipPos + static_cast<int>(n),
                       static_cast<forms::Color>(0x102030 * (n + 1)));
         m_app.store.ClipPasteMode[n] = static_cast<std::uint8_t>(n % (kHighestPasteMode + 1));
     }
@@ -62,7 +65,7 @@ void FuzzProgram::GiveContent() {
     SaveGroupNames(m_app);
     for (size_t k = 0; k < kTransferSlotCount; ++k) {
         panels.Trans[k]->SetCaption("Slot " + std::to_string(k));
-        ShowTrueColor(m_app, kFirstTransferSlotPos + static_cast<int>(k), *panels.Trans[k],
+        ShowTrueColor(m_app, kFirstTransferSlotPos + static_cast<int>(k),
                       static_cast<forms::Color>(0x0F0F0F * (k + 1)));
         m_app.store.TransPasteMode[k] = static_cast<std::uint8_t>(k % (kHighestPasteMode + 1));
     }

@@ -1,6 +1,8 @@
 // The record files of a group and the group names of a library.
 
 #include "app/App.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
 #include "fuzz/FuzzProgram.h"
 #include "fuzz/FuzzTargets.h"
 #include "mainwindow/Edit.h"
@@ -8,7 +10,6 @@
 #include "store/Libraries.h"
 #include "store/RecordCodec.h"
 #include "store/StoreColors.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo::fuzz {
 

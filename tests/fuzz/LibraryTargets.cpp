@@ -1,13 +1,13 @@
 // The library list "Lib.dat", "Last.Lib" and a library's "Last.grp".
 
 #include "app/App.h"
+#include "app/StoreLayout.h"
 #include "fuzz/FuzzProgram.h"
 #include "fuzz/FuzzTargets.h"
 #include "mainwindow/Edit.h"
 #include "store/Libraries.h"
 #include "store/LibraryFiles.h"
 #include "store/RecordCodec.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo::fuzz {
 

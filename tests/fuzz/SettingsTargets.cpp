@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "app/App.h"
+#include "app/AppSettings.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
 #include "fuzz/FuzzProgram.h"
 #include "fuzz/FuzzTargets.h"
-#include "startup/AppSettings.h"
-#include "startup/Settings.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo::fuzz {
 

@@ -1,11 +1,12 @@
 // The transfer-slot files "trans.dat", "trans.mod" and "trans.clr".
 
 #include "app/App.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
 #include "fuzz/FuzzProgram.h"
 #include "fuzz/FuzzTargets.h"
 #include "mainwindow/Edit.h"
 #include "store/RecordCodec.h"
-#include "store/StoreLayout.h"
 #include "store/TransferSlots.h"
 
 namespace mirvo::fuzz {

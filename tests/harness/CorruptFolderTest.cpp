@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/ClipboardState.h"
+#include "app/Settings.h"
+#include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/History.h"
 #include "clipboard/Restore.h"
@@ -15,7 +18,6 @@
 #include "files/DataFile.h"
 #include "harness/ProgramOver.h"
 #include "mainwindow/Edit.h"
-#include "startup/Settings.h"
 #include "store/Groups.h"
 #include "store/LibraryFiles.h"
 #include "store/RecordCodec.h"

@@ -5,6 +5,7 @@
 #include "doubles/TestApp.h"
 #include "forms/Types.h"
 #include "help/HelpForm.h"
+#include "mainwindow/Edit.h"
 
 namespace mirvo {
 namespace {
@@ -38,7 +39,7 @@ protected:
     QuickHelpWindow() : app(t.Start()) {
         app.ProgramFolder = t.temp.Sub("program");
         test::WriteFileBytes(app.ProgramFolder + "mirvo.qhp", Bytes("##1First topic. \r\n##2"));
-        app.MainWindow();  // the quick-help window shows above the main window
+        CreateMainWindow(app);  // the quick-help window shows above the main window
     }
     static files::Bytes Bytes(const std::string& s) { return files::Bytes(s.begin(), s.end()); }
 
@@ -88,7 +89,7 @@ TEST_F(QuickHelpWindow, OnlySelectionAndCopyKeysReachTheTextAndEscapeCloses) {
     std::vector<int> reached;
     t.host.onModal = [&](forms::Form& form) {
         auto& help = static_cast<HelpForm&>(form);
-        help.Text1.OnKeyPress = [&, inner = help.Text1.OnKeyPress](int& ascii) {
+        help.Text1.OnKeyPress = [&, inner = help.Text1.OnKeyPress.Take()](int& ascii) {
             inner(ascii);
             if (ascii != 0) {
                 reached.push_back(ascii);

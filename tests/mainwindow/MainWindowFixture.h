@@ -6,8 +6,10 @@
 #include <string>
 #include <tuple>
 
+#include "app/StoreState.h"
 #include "doubles/TestApp.h"
 #include "mainwindow/Edit.h"
+#include "panels/MainForm.h"
 #include "startup/Main.h"
 
 namespace mirvo::test {
@@ -22,7 +24,7 @@ protected:
         edit().SetWindowState(forms::WindowState::Normal);
     }
 
-    Edit& edit() { return app.MainWindow(); }
+    MainForm& edit() { return app.MainWindow(); }
     void Key(int keyCode, int times = 1) {
         for (int i = 0; i < times; ++i) {
             t.host.PressKey(keyCode);

@@ -1,5 +1,7 @@
 #include "paste/HotKeys.h"
 
+#include "app/ClipboardState.h"
+#include "app/PasteState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/ClipboardFixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "paste/BraceKeys.h"
 #include "paste/WebClips.h"
+#include "platform/BraceKeys.h"
 
 namespace mirvo {
 namespace {

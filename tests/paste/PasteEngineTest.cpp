@@ -1,5 +1,7 @@
 #include "paste/PasteEngine.h"
 
+#include "app/ClipboardState.h"
+#include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/ClipboardFixture.h"
 #include "store/Groups.h"

@@ -1,4 +1,4 @@
-#include "startup/AppSettings.h"
+#include "app/AppSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "clipboard/DateTimeWords.h"
+#include "panels/Caption.h"
 
 namespace mirvo {
 namespace {

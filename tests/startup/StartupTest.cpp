@@ -57,7 +57,7 @@ TEST(Startup, FirstStartCreatesTheSettingsFileAndShowsTheWindowRestored) {
     EXPECT_EQ(s.GroupNameColor, 0xC0FFC0);
     EXPECT_EQ(s.DisplayMode, 5);
 
-    Edit& edit = app.MainWindow();
+    MainForm& edit = app.MainWindow();
     EXPECT_TRUE(edit.Visible());
     EXPECT_EQ(edit.WindowState(), WindowState::Normal);
     EXPECT_EQ(edit.Caption(), app.MainTitle);
@@ -104,7 +104,7 @@ TEST(Startup, LaterStartsAreMinimizedAndTheSettingsAreRepairedAndSavedOnClose) {
 
     App& app = t.Start();
     ASSERT_TRUE(Main(app));
-    Edit& edit = app.MainWindow();
+    MainForm& edit = app.MainWindow();
     EXPECT_EQ(edit.WindowState(), WindowState::Minimized);
     EXPECT_TRUE(t.shell.started.empty());
     EXPECT_EQ(edit.Top(), 1200);

@@ -1,5 +1,8 @@
 #include "store/EditedClip.h"
 
+#include "app/ClipboardState.h"
+#include "app/EditContext.h"
+#include "app/StoreState.h"
 #include "clipboard/History.h"
 #include "store/Groups.h"
 #include "store/StoreFixture.h"

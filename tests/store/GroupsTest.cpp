@@ -1,5 +1,6 @@
 #include "store/Groups.h"
 
+#include "app/StoreState.h"
 #include "platform/FileSystem.h"
 #include "store/StoreFixture.h"
 

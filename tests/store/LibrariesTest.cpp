@@ -1,5 +1,6 @@
 #include "store/Libraries.h"
 
+#include "app/StoreState.h"
 #include "store/FirstLibrary.h"
 #include "store/Groups.h"
 #include "store/LibraryFiles.h"

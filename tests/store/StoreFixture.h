@@ -6,12 +6,13 @@
 #include <set>
 #include <string>
 
+#include "app/AppSettings.h"
+#include "app/StoreLayout.h"
 #include "doubles/TestApp.h"
 #include "files/Paths.h"
 #include "mainwindow/Edit.h"
-#include "startup/AppSettings.h"
+#include "panels/MainForm.h"
 #include "startup/Main.h"
-#include "store/StoreLayout.h"
 
 namespace mirvo::test {
 
@@ -80,7 +81,7 @@ protected:
         return DecodeSettings(Read(t.PrivateFolder() + "mirvo.ini"));
     }
 
-    Edit& edit() { return app.MainWindow(); }
+    MainForm& edit() { return app.MainWindow(); }
     GroupPanels& panels() { return edit().groupPanels; }
     forms::Label& Item(int n) { return *panels().item[static_cast<size_t>(n)]; }
     forms::Label& Key(int n) { return *panels().hotkey[static_cast<size_t>(n)]; }

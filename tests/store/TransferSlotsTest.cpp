@@ -1,5 +1,6 @@
 #include "store/TransferSlots.h"
 
+#include "app/StoreState.h"
 #include "store/StoreFixture.h"
 
 namespace mirvo {

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <map>
 
+#include "app/ClipboardState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/Markers.h"
 #include "clipboard/Monitor.h"
@@ -57,12 +58,13 @@ class RealClipboard : public ::testing::Test {
 protected:
     RealClipboard() {
         w.app.DataFolder = temp.Path() + "\\";
+        CreateMainWindow(w.app);
         w.app.MainWindow().Load();
         RegisterMarkerFormats(w.app);
         Edit().Timer1.SetEnabled(false);  // the tests poll themselves
     }
 
-    mirvo::Edit& Edit() { return w.app.MainWindow(); }
+    mirvo::MainForm& Edit() { return w.app.MainWindow(); }
     void Poll() {
         PollClipboard(w.app);
         Edit().Timer1.SetEnabled(false);

@@ -44,30 +44,36 @@ void Watch(forms::Control& control, EventLog& log) {
     auto simple = [&log, name](const char* event) {
         return [&log, name, event] { log.Add(name, event); };
     };
-    control.OnClick = simple("Click");
-    control.OnDblClick = simple("DblClick");
-    control.OnChange = simple("Change");
-    control.OnGotFocus = simple("GotFocus");
-    control.OnLostFocus = simple("LostFocus");
-    control.OnMouseDown = [&log, name](forms::MouseButton b, int shift, int x, int y) {
+    // A control's own handler, connected before, logs for itself.
+    auto connect = [](auto& event, auto handler) {
+        if (!event) {
+            event = handler;
+        }
+    };
+    connect(control.OnClick, simple("Click"));
+    connect(control.OnDblClick, simple("DblClick"));
+    connect(control.OnChange, simple("Change"));
+    connect(control.OnGotFocus, simple("GotFocus"));
+    connect(control.OnLostFocus, simple("LostFocus"));
+    connect(control.OnMouseDown, [&log, name](forms::MouseButton b, int shift, int x, int y) {
         log.Add(name, "MouseDown", static_cast<int>(b), shift, x, y);
-    };
-    control.OnMouseUp = [&log, name](forms::MouseButton b, int shift, int x, int y) {
+    });
+    connect(control.OnMouseUp, [&log, name](forms::MouseButton b, int shift, int x, int y) {
         log.Add(name, "MouseUp", static_cast<int>(b), shift, x, y);
-    };
-    control.OnKeyDown = [&log, name](int& key, int shift) {
-        log.Add(name, "KeyDown", 0, shift, 0, 0, key);
-    };
-    control.OnKeyUp = [&log, name](int& key, int shift) {
-        log.Add(name, "KeyUp", 0, shift, 0, 0, key);
-    };
-    control.OnKeyPress = [&log, name](int& ascii) { log.Add(name, "KeyPress", 0, 0, 0, 0, ascii); };
-    control.OnDragOver = [&log, name](forms::Control& source, int x, int y, forms::DragState s) {
-        log.Add(name, "DragOver", 0, 0, x, y, static_cast<int>(s), source.Name());
-    };
-    control.OnDragDrop = [&log, name](forms::Control& source, int x, int y) {
+    });
+    connect(control.OnKeyDown,
+            [&log, name](int& key, int shift) { log.Add(name, "KeyDown", 0, shift, 0, 0, key); });
+    connect(control.OnKeyUp,
+            [&log, name](int& key, int shift) { log.Add(name, "KeyUp", 0, shift, 0, 0, key); });
+    connect(control.OnKeyPress,
+            [&log, name](int& ascii) { log.Add(name, "KeyPress", 0, 0, 0, 0, ascii); });
+    connect(control.OnDragOver,
+            [&log, name](forms::Control& source, int x, int y, forms::DragState s) {
+                log.Add(name, "DragOver", 0, 0, x, y, static_cast<int>(s), source.Name());
+            });
+    connect(control.OnDragDrop, [&log, name](forms::Control& source, int x, int y) {
         log.Add(name, "DragDrop", 0, 0, x, y, 0, source.Name());
-    };
+    });
 }
 
 std::vector<std::uint8_t> FourColourDib() {
@@ -196,9 +202,6 @@ ControlKindsForm::ControlKindsForm(forms::FormsHost& host, EventLog& log)
     mnuOff.SetEnabled(false);
     mnuHelp.SetCaption("&Help");
 
-    for (const auto& control : Controls()) {
-        Watch(*control, log);
-    }
     tmr.OnTimer = [this] { m_log.Add(tmr.Name(), "Timer"); };
     // Lowercase letters typed into the single-line box come out in capitals.
     txtSingle.OnKeyPress = [this](int& ascii) {
@@ -215,6 +218,9 @@ ControlKindsForm::ControlKindsForm(forms::FormsHost& host, EventLog& log)
         m_log.Add(cmdClose.Name(), "Click");
         Unload();
     };
+    for (const auto& control : Controls()) {
+        Watch(*control, log);
+    }
 }
 
 void ControlKindsForm::Form_Load() {

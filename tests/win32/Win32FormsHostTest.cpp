@@ -871,6 +871,7 @@ TEST_F(FormsHostTest, AFailingHandlerEndsOnlyItself) {
     });
     ShowForm();
     ControlKindsForm& f = *form;
+    f.cmdGo.OnClick.Take();
     f.cmdGo.OnClick = [] { throw std::runtime_error("handler failed"); };
     ClickAt(CenterOf(Win(f.cmdGo)));
     ASSERT_TRUE(WaitFor("cmdGo", "MouseUp"));
@@ -894,6 +895,7 @@ TEST_F(FormsHostTest, AFailingHandlerEndsOnlyItself) {
 
 TEST_F(FormsHostTest, RunReturnsWhenTheLastFormUnloads) {
     ShowForm();
+    form->tmr.OnTimer.Take();
     form->tmr.OnTimer = [&] { form->Unload(); };
     form->tmr.SetInterval(20);
     form->tmr.SetEnabled(true);

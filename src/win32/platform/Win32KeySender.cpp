@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "paste/BraceKeys.h"
+#include "platform/BraceKeys.h"
 #include "win32/platform/MessageWindow.h"
 
 namespace mirvo::win32 {

@@ -11,15 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "app/ClipboardState.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
 #include "clipboard/History.h"
 #include "files/Paths.h"
 #include "harness/ProgramOver.h"
 #include "mainwindow/Edit.h"
-#include "startup/Settings.h"
+#include "panels/PanelColor.h"
+#include "panels/Positions.h"
 #include "store/Groups.h"
 #include "store/LibraryFiles.h"
-#include "store/PanelColor.h"
-#include "store/StoreLayout.h"
 #include "store/TransferSlots.h"
 
 namespace mirvo {
@@ -51,7 +54,7 @@ void Save(App& app, bool a) {
     const auto color = [a](size_t n) { return static_cast<forms::Color>((a ? 0x10 : 0x2000) + n); };
     for (size_t n = 0; n < kSlotCount; ++n) {
         panels.item[n]->SetCaption(Title(a, "clip", n));
-        ShowTrueColor(app, kFirstGroupClipPos + static_cast<int>(n), *panels.item[n], color(n));
+        ShowTrueColor(app, kFirstGroupClipPos + static_cast<int>(n), color(n));
         app.store.ClipPasteMode[n] = a ? 0 : 4;
     }
     SaveGroup(app);
@@ -61,7 +64,7 @@ void Save(App& app, bool a) {
     SaveGroupNames(app);
     for (size_t k = 0; k < kTransferSlotCount; ++k) {
         panels.Trans[k]->SetCaption(Title(a, "slot", k));
-        ShowTrueColor(app, kFirstTransferSlotPos + static_cast<int>(k), *panels.Trans[k], color(k));
+        ShowTrueColor(app, kFirstTransferSlotPos + static_cast<int>(k), color(k));
         app.store.TransPasteMode[k] = a ? 1 : 2;
     }
     SaveTransferSlots(app);

@@ -1,0 +1,110 @@
+#include "display/PanelMouse.h"
+
+#include "app/App.h"
+#include "app/DisplayState.h"
+#include "app/EditContext.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
+#include "display/Highlight.h"
+#include "help/QuickHelp.h"
+#include "help/Topics.h"
+#include "panels/GroupClipLayout.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
+#include "store/Groups.h"
+#include "store/Libraries.h"
+#include "store/StoreColors.h"
+
+namespace mirvo {
+
+namespace {
+
+using forms::MouseButton;
+
+// The group's name back in its own colour, from the colour file or the default.
+void UnmarkGroupName(App& app, int group) {
+    const std::vector<std::int32_t> colors = ReadGroupNameColors(app);
+    const std::int32_t stored = colors[static_cast<size_t>(group)];
+    ShowTrueColor(app, kFirstGroupNamePos + group,
+                  static_cast<forms::Color>(stored != 0 ? stored : app.settings.GroupNameColor));
+}
+
+}  // namespace
+
+void PanelLabel_MouseMove(App& app, int pos) {
+    HideDropTargets(app);
+    if (app.settings.HighlightWithMouse == 1 && !app.editing.EditorOpen) {
+        MoveHighlight(app, pos);
+    }
+}
+
+void PanelLabel_MouseUp(App& app, MouseButton button) {
+    app.display.ClickButton = static_cast<int>(button);
+    app.display.DragArmed = false;
+}
+
+void GroupName_MouseUp(App& app, int group, MouseButton button) {
+    PanelLabel_MouseUp(app, button);
+    if (button == MouseButton::Right) {
+        Group_Click(app, group);
+    }
+}
+
+void Group_Click(App& app, int group) {
+    if (app.editing.EditorOpen) {
+        return;
+    }
+    HoldFocus(app);
+    app.display.DragArmed = false;
+    const bool right = app.display.ClickButton == static_cast<int>(MouseButton::Right);
+    if (group == store::kHotKeyGroup) {
+        if (app.CurrentLibrary == store::kLaunchPadLibrary) {
+            return;
+        }
+        if (right) {
+            app.display.ClickButton = static_cast<int>(MouseButton::Left);
+            ShowQuickHelp(app, Topic::HotKeyClips);
+            return;
+        }
+    }
+    AppSettings& s = app.settings;
+    if (!right && group == s.CurrentGroup) {
+        return;
+    }
+    if (s.CurrentGroup >= 0 && s.CurrentGroup < store::kGroupCount) {
+        UnmarkGroupName(app, s.CurrentGroup);
+    }
+    s.CurrentGroup = static_cast<std::int16_t>(group);
+    MarkCurrentGroupName(app);
+    SetGroupDataPrefix(app);
+    SaveSettings(app);
+    LoadGroup(app);
+    // The Diary's day labels follow the month.
+    LabelClipKeys(app);
+    ArrangeGroupClips(app);
+}
+
+void PanelFrame_MouseUp(App& app, PanelFrame frame, MouseButton button) {
+    if (button != MouseButton::Right) {
+        return;
+    }
+    switch (frame) {
+        case PanelFrame::ClipboardClips:
+            ShowQuickHelp(app, Topic::ClipboardClipsFrame);
+            break;
+        case PanelFrame::GroupClips:
+            ShowQuickHelp(app, app.settings.CurrentGroup == store::kHotKeyGroup
+                                   ? Topic::HotKeyClips
+                                   : Topic::GroupClipsFrame);
+            break;
+        case PanelFrame::GroupNames:
+            ShowQuickHelp(app, Topic::GroupNamesFrame);
+            break;
+        case PanelFrame::TransferSlots:
+            ShowQuickHelp(app, Topic::TransferSlotsFrame);
+            break;
+    }
+}
+
+}  // namespace mirvo

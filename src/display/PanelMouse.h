@@ -1,0 +1,26 @@
+#pragma once
+
+#include "forms/Types.h"
+
+namespace mirvo {
+
+class App;
+
+// Mouse handling shared by the four panels (clipboard clips, group clips, transfer slots and
+// group names), the frames' help, and the choice of a group by a click on its name.
+
+// The mouse over a panel label: the drop targets go, and the highlight follows the mouse when
+// the user chose so.
+void PanelLabel_MouseMove(App& app, int pos);
+// A button released over a panel label: the clip clicks that follow know which button it was.
+void PanelLabel_MouseUp(App& app, forms::MouseButton button);
+// A button released over a group name; a right click chooses the group too.
+void GroupName_MouseUp(App& app, int group, forms::MouseButton button);
+// A click on a group name: shows that group (a right click on "Hot Key Clips" shows its help).
+void Group_Click(App& app, int group);
+
+// The panels' frames: a right click on one shows its help.
+enum class PanelFrame { ClipboardClips, GroupClips, GroupNames, TransferSlots };
+void PanelFrame_MouseUp(App& app, PanelFrame frame, forms::MouseButton button);
+
+}  // namespace mirvo

@@ -1,0 +1,142 @@
+// Every event of the main window's controls, connected to its handler. The handlers live in
+// their subsystems; this is the one place that says which control runs which of them.
+
+#include "app/App.h"
+#include "clipboard/CaptureButtons.h"
+#include "clipboard/Monitor.h"
+#include "display/DisplayModes.h"
+#include "display/Highlight.h"
+#include "display/PanelMouse.h"
+#include "forms/FormsHost.h"
+#include "libraries/LibForm.h"
+#include "mainwindow/Edit.h"
+#include "panels/Positions.h"
+#include "paste/HotKeys.h"
+#include "paste/PasteButtons.h"
+#include "paste/PasteEngine.h"
+#include "platform/KeyboardHook.h"
+#include "platform/MouseHook.h"
+#include "search/SearchBox.h"
+
+namespace mirvo {
+
+namespace {
+
+using forms::MouseButton;
+
+// The mouse over a panel label, common to the four panels.
+void ConnectPanelLabel(App& app, forms::Label& label, int pos) {
+    label.OnMouseMove = [&app, pos](MouseButton, int, int, int) { PanelLabel_MouseMove(app, pos); };
+}
+
+// A clip of the clipboard, group clip or transfer slot panel: a click pastes it.
+template <class Click>
+void ConnectClipLabel(App& app, forms::Label& label, int pos, Click click) {
+    ConnectPanelLabel(app, label, pos);
+    label.OnMouseUp = [&app](MouseButton b, int, int, int) { PanelLabel_MouseUp(app, b); };
+    label.OnClick = click;
+}
+
+void ConnectClipboardPanel(App& app, ClipboardPanel& panel) {
+    for (int i = 0; i < 9; ++i) {
+        ConnectClipLabel(app, *panel.ClipboardClip[static_cast<size_t>(i)],
+                         kFirstClipboardClipPos + i, [&app, i] { ClipboardClip_Click(app, i); });
+    }
+    panel.ClearBtn.OnMouseUp = [&app](MouseButton b, int, int, int) { ClearBtn_MouseUp(app, b); };
+    for (int i = 0; i < 4; ++i) {
+        panel.SizerBtn[static_cast<size_t>(i)]->OnMouseUp =
+            [&app, i](MouseButton b, int, int, int) { SizerBtn_MouseUp(app, i, b); };
+    }
+    panel.TopBtn0.OnMouseUp = [&app](MouseButton b, int, int, int) { TopBtn_MouseUp(app, 0, b); };
+    panel.CtrlFrame0.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        PanelFrame_MouseUp(app, PanelFrame::ClipboardClips, b);
+    };
+}
+
+void ConnectGroupPanels(App& app, GroupPanels& panels) {
+    for (int n = 0; n < 96; ++n) {
+        ConnectClipLabel(app, *panels.item[static_cast<size_t>(n)], kFirstGroupClipPos + n,
+                         [&app, n] { item_Click(app, n); });
+    }
+    for (int k = 0; k < 8; ++k) {
+        ConnectClipLabel(app, *panels.Trans[static_cast<size_t>(k)], kFirstTransferSlotPos + k,
+                         [&app, k] { Trans_Click(app, k); });
+    }
+    for (int g = 0; g < 32; ++g) {
+        forms::Label& name = *panels.Group[static_cast<size_t>(g)];
+        ConnectPanelLabel(app, name, kFirstGroupNamePos + g);
+        name.OnMouseUp = [&app, g](MouseButton b, int, int, int) { GroupName_MouseUp(app, g, b); };
+        name.OnClick = [&app, g] { Group_Click(app, g); };
+    }
+    for (int c = 1; c <= 3; ++c) {
+        panels.TopBtn[static_cast<size_t>(c)]->OnMouseUp = [&app, c](MouseButton b, int, int, int) {
+            TopBtn_MouseUp(app, c, b);
+        };
+    }
+    panels.CtrlFrame1.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        PanelFrame_MouseUp(app, PanelFrame::GroupClips, b);
+    };
+    panels.Frame1.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        PanelFrame_MouseUp(app, PanelFrame::GroupNames, b);
+    };
+    panels.Frame2.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        PanelFrame_MouseUp(app, PanelFrame::TransferSlots, b);
+    };
+}
+
+void ConnectControlPanel(App& app, ControlPanel& panel) {
+    panel.LibLabel.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        LibLabel_MouseUp(app, b, LibraryLabelPart::Label);
+    };
+    panel.LibLabelFrame.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        LibLabel_MouseUp(app, b, LibraryLabelPart::Frame);
+    };
+    for (int i = 0; i < 5; ++i) {
+        panel.ClipMode[static_cast<size_t>(i)]->OnMouseUp =
+            [&app, i](MouseButton b, int, int, int) { ClipMode_MouseUp(app, i, b); };
+    }
+    panel.TextOnlyBtn.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        TextOnlyBtn_MouseUp(app, b);
+    };
+    panel.HotKeyOnOff.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        HotKeyOnOff_MouseUp(app, b);
+    };
+    panel.Search.OnGotFocus = [&app] { Search_GotFocus(app); };
+    panel.Minimize.OnMouseUp = [&app](MouseButton, int, int, int) { Minimize_MouseUp(app); };
+    panel.NoMinimizeBtn.OnMouseUp = [&app](MouseButton, int, int, int) {
+        NoMinimizeBtn_MouseUp(app);
+    };
+    for (int i = 0; i < 3; ++i) {
+        panel.CaptureMode[static_cast<size_t>(i)]->OnMouseUp =
+            [&app, i](MouseButton b, int, int, int) { CaptureMode_MouseUp(app, i, b); };
+    }
+}
+
+// The system-wide hooks report to the main window; each report runs as an event does.
+void ConnectHooks(App& app) {
+    if (platform::KeyboardHook* hook = app.os.keyboardHook) {
+        hook->OnKeyUp = [&app](const platform::HookKeyEvent& e) {
+            app.os.forms.RunGuarded([&] { HotKeyUp(app, e.keyCode, e.modifiers); });
+        };
+    }
+    if (platform::MouseHook* hook = app.os.mouseHook) {
+        hook->OnMouse = [&app](const platform::HookMouseEvent& e) {
+            app.os.forms.RunGuarded([&] { WaitForClick_MouseEvent(app, e); });
+        };
+    }
+}
+
+}  // namespace
+
+void Edit::ConnectEvents() {
+    App& app = m_app;
+    Timer1.OnTimer = [&app] { PollClipboard(app); };
+    Hotkeytimer.OnTimer = [&app] { Hotkeytimer_Timer(app); };
+    holdfocus.OnGotFocus = [&app] { FocusHolderReset(app); };
+    ConnectClipboardPanel(app, clipboardPanel);
+    ConnectGroupPanels(app, groupPanels);
+    ConnectControlPanel(app, controlPanel);
+    ConnectHooks(app);
+}
+
+}  // namespace mirvo
