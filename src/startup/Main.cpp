@@ -14,11 +14,11 @@
 #include "forms/FormsHost.h"
 #include "libraries/DataFolder.h"
 #include "mainwindow/Edit.h"
-#include "paste/HotKeys.h"
 #include "platform/Desktop.h"
 #include "platform/FileSystem.h"
 #include "startup/Folders.h"
 #include "startup/Instance.h"
+#include "store/HotKeyWatch.h"
 
 namespace mirvo {
 

@@ -4,6 +4,7 @@
 #include "app/PasteState.h"
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/ClipboardFixture.h"
+#include "store/HotKeyWatch.h"
 
 namespace mirvo {
 namespace {
