@@ -1,10 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "app/Modes.h"
 
 namespace mirvo {
+
+namespace forms {
+class Form;
+class TextBox;
+}  // namespace forms
 
 // The clip being edited: set by the main window before it opens a clip dialog, consumed by the
 // store's save of an edited clip. (The title and text travel in ClipboardState.)
@@ -16,6 +22,15 @@ struct EditContext {
     std::uint8_t EditPasteMode = PasteMode::NotSet;
     std::int32_t EditColor = 0;  // 0: the panel's default colour
     bool EditorOpen = false;
+
+    // The clip editor, kept until the next one opens (it is modeless), and the text box in view
+    // while it is open: a clip clicked meanwhile pastes its text there.
+    std::unique_ptr<forms::Form> Editor;
+    forms::TextBox* EditorText = nullptr;
+    // The editor shows the text that does not wrap; kept until the program ends.
+    bool WordWrapOff = false;
+    // The paste option last clicked in the clip settings, chosen again when they next open.
+    int LastPasteOption = PasteMode::Clip;
 };
 
 }  // namespace mirvo

@@ -44,33 +44,26 @@ void PanelLabel_MouseUp(App& app, MouseButton button) {
     app.display.DragArmed = false;
 }
 
-void GroupName_MouseUp(App& app, int group, MouseButton button) {
-    PanelLabel_MouseUp(app, button);
-    if (button == MouseButton::Right) {
-        Group_Click(app, group);
-    }
-}
-
-void Group_Click(App& app, int group) {
+bool Group_Click(App& app, int group) {
     if (app.editing.EditorOpen) {
-        return;
+        return false;
     }
     HoldFocus(app);
     app.display.DragArmed = false;
     const bool right = app.display.ClickButton == static_cast<int>(MouseButton::Right);
     if (group == store::kHotKeyGroup) {
         if (app.CurrentLibrary == store::kLaunchPadLibrary) {
-            return;
+            return false;
         }
         if (right) {
             app.display.ClickButton = static_cast<int>(MouseButton::Left);
             ShowQuickHelp(app, Topic::HotKeyClips);
-            return;
+            return false;
         }
     }
     AppSettings& s = app.settings;
     if (!right && group == s.CurrentGroup) {
-        return;
+        return false;
     }
     if (s.CurrentGroup >= 0 && s.CurrentGroup < store::kGroupCount) {
         UnmarkGroupName(app, s.CurrentGroup);
@@ -83,6 +76,7 @@ void Group_Click(App& app, int group) {
     // The Diary's day labels follow the month.
     LabelClipKeys(app);
     ArrangeGroupClips(app);
+    return right;
 }
 
 void PanelFrame_MouseUp(App& app, PanelFrame frame, MouseButton button) {

@@ -14,10 +14,9 @@ class App;
 void PanelLabel_MouseMove(App& app, int pos);
 // A button released over a panel label: the clip clicks that follow know which button it was.
 void PanelLabel_MouseUp(App& app, forms::MouseButton button);
-// A button released over a group name; a right click chooses the group too.
-void GroupName_MouseUp(App& app, int group, forms::MouseButton button);
 // A click on a group name: shows that group (a right click on "Hot Key Clips" shows its help).
-void Group_Click(App& app, int group);
+// True when a right click chose the group: it is to be named next.
+bool Group_Click(App& app, int group);
 
 // The panels' frames: a right click on one shows its help.
 enum class PanelFrame { ClipboardClips, GroupClips, GroupNames, TransferSlots };

@@ -2,6 +2,7 @@
 // their subsystems; this is the one place that says which control runs which of them.
 
 #include "app/App.h"
+#include "app/Modes.h"
 #include "clipboard/CaptureButtons.h"
 #include "clipboard/Monitor.h"
 #include "display/DisplayModes.h"
@@ -9,6 +10,7 @@
 #include "display/PanelMouse.h"
 #include "forms/FormsHost.h"
 #include "libraries/LibForm.h"
+#include "mainwindow/ClipClicks.h"
 #include "mainwindow/Edit.h"
 #include "panels/Positions.h"
 #include "paste/HotKeys.h"
@@ -29,18 +31,22 @@ void ConnectPanelLabel(App& app, forms::Label& label, int pos) {
     label.OnMouseMove = [&app, pos](MouseButton, int, int, int) { PanelLabel_MouseMove(app, pos); };
 }
 
-// A clip of the clipboard, group clip or transfer slot panel: a click pastes it.
+// A clip of the clipboard, group clip or transfer slot panel: a click pastes it, a right click
+// opens it for editing.
 template <class Click>
-void ConnectClipLabel(App& app, forms::Label& label, int pos, Click click) {
+void ConnectClipLabel(App& app, forms::Label& label, int pos, int source, int index, Click click) {
     ConnectPanelLabel(app, label, pos);
-    label.OnMouseUp = [&app](MouseButton b, int, int, int) { PanelLabel_MouseUp(app, b); };
+    label.OnMouseUp = [&app, source, index](MouseButton b, int, int, int) {
+        ClipLabel_MouseUp(app, source, index, b);
+    };
     label.OnClick = click;
 }
 
 void ConnectClipboardPanel(App& app, ClipboardPanel& panel) {
     for (int i = 0; i < 9; ++i) {
         ConnectClipLabel(app, *panel.ClipboardClip[static_cast<size_t>(i)],
-                         kFirstClipboardClipPos + i, [&app, i] { ClipboardClip_Click(app, i); });
+                         kFirstClipboardClipPos + i, ClipSource::ClipboardClip, i,
+                         [&app, i] { ClipboardClip_Click(app, i); });
     }
     panel.ClearBtn.OnMouseUp = [&app](MouseButton b, int, int, int) { ClearBtn_MouseUp(app, b); };
     for (int i = 0; i < 4; ++i) {
@@ -56,17 +62,17 @@ void ConnectClipboardPanel(App& app, ClipboardPanel& panel) {
 void ConnectGroupPanels(App& app, GroupPanels& panels) {
     for (int n = 0; n < 96; ++n) {
         ConnectClipLabel(app, *panels.item[static_cast<size_t>(n)], kFirstGroupClipPos + n,
-                         [&app, n] { item_Click(app, n); });
+                         ClipSource::GroupClip, n, [&app, n] { item_Click(app, n); });
     }
     for (int k = 0; k < 8; ++k) {
         ConnectClipLabel(app, *panels.Trans[static_cast<size_t>(k)], kFirstTransferSlotPos + k,
-                         [&app, k] { Trans_Click(app, k); });
+                         ClipSource::TransferSlot, k, [&app, k] { Trans_Click(app, k); });
     }
     for (int g = 0; g < 32; ++g) {
         forms::Label& name = *panels.Group[static_cast<size_t>(g)];
         ConnectPanelLabel(app, name, kFirstGroupNamePos + g);
         name.OnMouseUp = [&app, g](MouseButton b, int, int, int) { GroupName_MouseUp(app, g, b); };
-        name.OnClick = [&app, g] { Group_Click(app, g); };
+        name.OnClick = [&app, g] { GroupName_Click(app, g); };
     }
     for (int c = 1; c <= 3; ++c) {
         panels.TopBtn[static_cast<size_t>(c)]->OnMouseUp = [&app, c](MouseButton b, int, int, int) {

@@ -10,14 +10,17 @@
 #include "app/Modes.h"
 #include "app/PasteState.h"
 #include "app/StoreState.h"
+#include "clipboard/Markers.h"
 #include "display/DisplayModes.h"
 #include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "forms/FormsHost.h"
+#include "forms/TextBox.h"
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
 #include "paste/WebClips.h"
+#include "platform/Clipboard.h"
 #include "platform/Desktop.h"
 #include "platform/KeySender.h"
 #include "platform/KeyboardHook.h"
@@ -125,6 +128,20 @@ void PasteStoredClip(App& app, ClipKind kind, int index, std::uint8_t& ownMode) 
     Dispatch(app, PasteModeOf(app, ownMode));
 }
 
+// The clip editor is open: the clipboard's text replaces the selection of its text box.
+void PasteIntoEditor(App& app) {
+    forms::TextBox* text = app.editing.EditorText;
+    if (!text || !OpenClipboardRetrying(app)) {
+        return;
+    }
+    std::string pasted;
+    if (const auto data = app.os.clipboard.GetData(platform::Format::Text)) {
+        pasted.assign(data->begin(), std::find(data->begin(), data->end(), 0));
+    }
+    app.os.clipboard.Close();
+    text->SetSelText(pasted);
+}
+
 }  // namespace
 
 bool RestoreForPaste(App& app, ClipKind kind, int n) {
@@ -182,6 +199,11 @@ void Hotkeytimer_Timer(App& app) {
 
 void SendPasteKeys(App& app) {
     MainForm& edit = app.MainWindow();
+    if (app.editing.EditorOpen) {
+        PasteIntoEditor(app);
+        edit.SetPointer(forms::MousePointer::Default);
+        return;
+    }
     if (app.settings.KeepClipboardClips == 0) {
         app.clip.ClearOnNextCapture = true;
     }

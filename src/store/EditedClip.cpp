@@ -15,6 +15,7 @@
 #include "panels/Positions.h"
 #include "platform/Clipboard.h"
 #include "store/Groups.h"
+#include "store/HotKeyWatch.h"
 #include "store/TransferSlots.h"
 
 namespace mirvo {
@@ -103,6 +104,9 @@ void SaveGroupClip(App& app) {
     app.store.ClipPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;
     SaveGroup(app);
     WriteEditedText(app, app.store.GroupDataPrefix + std::to_string(edit.EditIndex));
+    if (app.settings.CurrentGroup == kHotKeyGroup) {
+        WatchHotKeyLetter(app, edit.EditIndex);
+    }
 }
 
 void SaveTransferSlot(App& app) {

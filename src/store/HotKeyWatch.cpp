@@ -75,6 +75,12 @@ void RegisterHotKeys(App& app) {
     WatchCtrlKeys(app, true);
 }
 
+void WatchHotKeyLetter(App& app, int slot) {
+    if (!app.paste.HotKeysOff && slot >= 0 && slot < store::kKeySlotCount) {
+        Watch(app, Alt | ('A' + slot));
+    }
+}
+
 void UnregisterHotKeys(App& app) {
     for (int letter = 0; letter < store::kKeySlotCount; ++letter) {
         Unwatch(app, Alt | ('A' + letter));

@@ -12,6 +12,9 @@ class App;
 // Switches the hot keys on: Alt+letter for every titled clip of "Hot Key Clips", the Ctrl keys
 // and the bulk key.
 void RegisterHotKeys(App& app);
+// Watches Alt with the letter of slot n of "Hot Key Clips", a clip that was just titled, unless
+// the hot keys are switched off.
+void WatchHotKeyLetter(App& app, int slot);
 // Switches them off; Ctrl+plus stays watched to switch them on again.
 void UnregisterHotKeys(App& app);
 // The paste activation key: Shift+Insert, Ctrl+V or both.

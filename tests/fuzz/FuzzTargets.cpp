@@ -19,6 +19,7 @@ const std::vector<FuzzTarget>& AllFuzzTargets() {
         AddLibraryTargets(all);
         AddClipTargets(all);
         AddHelpTargets(all);
+        AddDialogTargets(all);
         return all;
     }();
     return targets;

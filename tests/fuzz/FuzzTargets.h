@@ -46,5 +46,6 @@ void AddTransferTargets(std::vector<FuzzTarget>& targets);
 void AddLibraryTargets(std::vector<FuzzTarget>& targets);
 void AddClipTargets(std::vector<FuzzTarget>& targets);
 void AddHelpTargets(std::vector<FuzzTarget>& targets);
+void AddDialogTargets(std::vector<FuzzTarget>& targets);
 
 }  // namespace mirvo::fuzz

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "forms/Controls.h"
+#include "forms/Form.h"
+#include "forms/TextBox.h"
+
+namespace mirvo {
+
+class App;
+
+// The clip settings: title, paste mode and colour of a clip just dropped into an empty group
+// slot. It never touches the clip's data.
+class Settings : public forms::Form {
+public:
+    explicit Settings(App& app);
+
+    forms::Frame& Frame1;
+    forms::Frame& Frame4;
+    forms::PictureBox& Picture1;
+    forms::TextBox& title;
+    std::array<forms::Label*, 2> Label1{};
+    std::array<forms::OptionButton*, 5> PasteOption{};
+    std::vector<forms::OptionButton*> Colr;
+    forms::CommandButton& Command1;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+private:
+    void ConnectEvents();
+    void Colr_MouseUp(int index, forms::MouseButton button);
+    void PasteOption_MouseUp(int index, forms::MouseButton button);
+    void Label1_MouseUp(forms::MouseButton button);
+    void title_GotFocus();
+    void title_KeyDown(int& keyCode);
+    void title_KeyPress(int& keyAscii);
+    void title_KeyUp(int& keyCode);
+    void Command1_Click();
+
+    App& m_app;
+};
+
+}  // namespace mirvo
