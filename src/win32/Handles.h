@@ -10,72 +10,69 @@
 
 namespace mirvo::win32 {
 
-// Moves a handle out of a source, leaving the empty value there.
-template <class H>
-H TakeHandle(H& h, H empty) {
-    return std::exchange(h, empty);
-}
-
-// A kernel handle closed by CloseHandle (files, mutexes, processes).
-class KernelHandle {
+// Owns one handle and frees it when reset or destroyed; moves hand it over, copies do not
+// exist. Traits give the handle type (Type), the value that holds nothing (Empty) and how to
+// free a handle (Free); an optional Adopt maps what a creating call returned to what is stored.
+template <class Traits>
+class UniqueHandle {
 public:
-    KernelHandle() = default;
-    explicit KernelHandle(HANDLE h) : m_h(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-    ~KernelHandle() { Reset(); }
-    KernelHandle(KernelHandle&& o) noexcept : m_h(TakeHandle(o.m_h, HANDLE{})) {}
-    KernelHandle& operator=(KernelHandle&& o) noexcept {
+    using Type = typename Traits::Type;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Type h) : m_h(Adopted(h)) {}
+    ~UniqueHandle() { Reset(); }
+    UniqueHandle(UniqueHandle&& o) noexcept : m_h(o.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& o) noexcept {
         if (this != &o) {
-            Reset();
-            m_h = TakeHandle(o.m_h, HANDLE{});
+            Reset(o.Release());
         }
         return *this;
     }
-    KernelHandle(const KernelHandle&) = delete;
-    KernelHandle& operator=(const KernelHandle&) = delete;
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
 
-    HANDLE Get() const { return m_h; }
-    explicit operator bool() const { return m_h != nullptr; }
-    void Reset() {
-        if (m_h) {
-            CloseHandle(m_h);
-            m_h = nullptr;
+    Type Get() const { return m_h; }
+    explicit operator bool() const { return m_h != Traits::Empty(); }
+    // Frees the handle held, if any, and takes h.
+    void Reset(Type h = Traits::Empty()) {
+        if (m_h != Traits::Empty()) {
+            Traits::Free(m_h);
+        }
+        m_h = Adopted(h);
+    }
+    // Gives up ownership without freeing, as when the system takes the handle over.
+    Type Release() { return std::exchange(m_h, Traits::Empty()); }
+
+private:
+    static Type Adopted(Type h) {
+        if constexpr (requires { Traits::Adopt(h); }) {
+            return Traits::Adopt(h);
+        } else {
+            return h;
         }
     }
 
-private:
-    HANDLE m_h = nullptr;
+    Type m_h = Traits::Empty();
 };
+
+// The traits of a handle that is null when empty and freed by one call.
+template <class H, auto FreeFn>
+struct FreedBy {
+    using Type = H;
+    static Type Empty() { return nullptr; }
+    static void Free(Type h) { FreeFn(h); }
+};
+
+// A kernel handle closed by CloseHandle (files, mutexes, processes).
+struct KernelTraits : FreedBy<HANDLE, CloseHandle> {
+    // Some creating calls fail with INVALID_HANDLE_VALUE rather than null: both hold nothing.
+    static Type Adopt(Type h) { return h == INVALID_HANDLE_VALUE ? nullptr : h; }
+};
+using KernelHandle = UniqueHandle<KernelTraits>;
 
 // A GDI object (brush, font, bitmap, pen) deleted by DeleteObject.
 template <class T>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(T h) : m_h(h) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& o) noexcept : m_h(TakeHandle(o.m_h, T{})) {}
-    GdiObject& operator=(GdiObject&& o) noexcept {
-        if (this != &o) {
-            Reset();
-            m_h = TakeHandle(o.m_h, T{});
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    T Get() const { return m_h; }
-    explicit operator bool() const { return m_h != nullptr; }
-    void Reset(T h = T{}) {
-        if (m_h) {
-            DeleteObject(m_h);
-        }
-        m_h = h;
-    }
-
-private:
-    T m_h{};
-};
+using GdiObject = UniqueHandle<FreedBy<T, DeleteObject>>;
 
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
@@ -83,23 +80,12 @@ using Bitmap = GdiObject<HBITMAP>;
 using Pen = GdiObject<HPEN>;
 
 // A memory device context deleted by DeleteDC.
-class MemoryDc {
+class MemoryDc : public UniqueHandle<FreedBy<HDC, DeleteDC>> {
 public:
-    explicit MemoryDc(HDC compatibleWith) : m_dc(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() {
-        if (m_dc) {
-            DeleteDC(m_dc);
-        }
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC Get() const { return m_dc; }
-
-private:
-    HDC m_dc;
+    explicit MemoryDc(HDC compatibleWith) : UniqueHandle(CreateCompatibleDC(compatibleWith)) {}
 };
 
-// A window's device context from GetDC, released by ReleaseDC.
+// A window's device context from GetDC, released by ReleaseDC (which needs the window too).
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : m_window(window), m_dc(GetDC(window)) {}
@@ -147,156 +133,49 @@ private:
     bool m_open;
 };
 
-// A global memory block, freed unless ownership was handed over (to the clipboard).
-class GlobalBlock {
+// A global memory block, freed unless ownership was handed over (to the clipboard) with
+// Release, as after a successful SetClipboardData.
+class GlobalBlock : public UniqueHandle<FreedBy<HGLOBAL, GlobalFree>> {
 public:
-    GlobalBlock(UINT flags, SIZE_T size) : m_h(GlobalAlloc(flags, size)) {}
-    ~GlobalBlock() {
-        if (m_h) {
-            GlobalFree(m_h);
-        }
-    }
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    HGLOBAL Get() const { return m_h; }
-    explicit operator bool() const { return m_h != nullptr; }
-    // Gives up ownership, as after a successful SetClipboardData.
-    HGLOBAL Release() { return TakeHandle(m_h, HGLOBAL{}); }
-
-private:
-    HGLOBAL m_h;
+    GlobalBlock(UINT flags, SIZE_T size) : UniqueHandle(GlobalAlloc(flags, size)) {}
 };
 
 // A locked global memory block; unlocked when the scope ends. Also gives the block's size.
 class GlobalLockGuard {
 public:
-    explicit GlobalLockGuard(HGLOBAL h) : m_h(h), m_data(h ? GlobalLock(h) : nullptr) {}
-    ~GlobalLockGuard() {
-        if (m_data) {
-            GlobalUnlock(m_h);
-        }
-    }
+    explicit GlobalLockGuard(HGLOBAL h)
+        : m_data(h ? GlobalLock(h) : nullptr), m_locked(m_data ? h : nullptr) {}
     GlobalLockGuard(const GlobalLockGuard&) = delete;
     GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
     void* Data() const { return m_data; }
-    SIZE_T Size() const { return m_data ? GlobalSize(m_h) : 0; }
+    SIZE_T Size() const { return m_data ? GlobalSize(m_locked.Get()) : 0; }
     explicit operator bool() const { return m_data != nullptr; }
 
 private:
-    HGLOBAL m_h;
     void* m_data;
+    // The block while it is locked: the lock is what this owns.
+    UniqueHandle<FreedBy<HGLOBAL, GlobalUnlock>> m_locked;
 };
 
 // A hook removed by UnhookWindowsHookEx.
-class HookHandle {
-public:
-    HookHandle() = default;
-    explicit HookHandle(HHOOK h) : m_h(h) {}
-    ~HookHandle() { Reset(); }
-    HookHandle(HookHandle&& o) noexcept : m_h(TakeHandle(o.m_h, HHOOK{})) {}
-    HookHandle& operator=(HookHandle&& o) noexcept {
-        if (this != &o) {
-            Reset();
-            m_h = TakeHandle(o.m_h, HHOOK{});
-        }
-        return *this;
-    }
-    HookHandle(const HookHandle&) = delete;
-    HookHandle& operator=(const HookHandle&) = delete;
-    HHOOK Get() const { return m_h; }
-    void Reset() {
-        if (m_h) {
-            UnhookWindowsHookEx(m_h);
-            m_h = nullptr;
-        }
-    }
+using HookHandle = UniqueHandle<FreedBy<HHOOK, UnhookWindowsHookEx>>;
 
-private:
-    HHOOK m_h = nullptr;
+// A menu destroyed with DestroyMenu unless a window took it over (Release).
+using MenuHandle = UniqueHandle<FreedBy<HMENU, DestroyMenu>>;
+
+// A file search closed by FindClose; a failed FindFirstFile gives INVALID_HANDLE_VALUE.
+struct FindTraits {
+    using Type = HANDLE;
+    static Type Empty() { return INVALID_HANDLE_VALUE; }
+    static void Free(Type h) { FindClose(h); }
 };
-
-// A menu destroyed with DestroyMenu unless a window owns it.
-class MenuHandle {
-public:
-    MenuHandle() = default;
-    explicit MenuHandle(HMENU h) : m_h(h) {}
-    ~MenuHandle() {
-        if (m_h) {
-            DestroyMenu(m_h);
-        }
-    }
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    HMENU Get() const { return m_h; }
-    HMENU Release() { return TakeHandle(m_h, HMENU{}); }
-
-private:
-    HMENU m_h = nullptr;
-};
-
-// A file search closed by FindClose.
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE h) : m_h(h) {}
-    ~FindHandle() {
-        if (m_h != INVALID_HANDLE_VALUE) {
-            FindClose(m_h);
-        }
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    HANDLE Get() const { return m_h; }
-    explicit operator bool() const { return m_h != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_h;
-};
+using FindHandle = UniqueHandle<FindTraits>;
 
 // A window the program created and destroys with DestroyWindow (for windows no C++ object
 // stands behind, such as a hidden owner window).
-class OwnedWindow {
-public:
-    OwnedWindow() = default;
-    explicit OwnedWindow(HWND h) : m_h(h) {}
-    ~OwnedWindow() { Reset(); }
-    OwnedWindow(OwnedWindow&& o) noexcept : m_h(TakeHandle(o.m_h, HWND{})) {}
-    OwnedWindow& operator=(OwnedWindow&& o) noexcept {
-        if (this != &o) {
-            Reset();
-            m_h = TakeHandle(o.m_h, HWND{});
-        }
-        return *this;
-    }
-    OwnedWindow(const OwnedWindow&) = delete;
-    OwnedWindow& operator=(const OwnedWindow&) = delete;
-    HWND Get() const { return m_h; }
-    void Reset() {
-        if (m_h) {
-            DestroyWindow(m_h);
-            m_h = nullptr;
-        }
-    }
-
-private:
-    HWND m_h = nullptr;
-};
+using OwnedWindow = UniqueHandle<FreedBy<HWND, DestroyWindow>>;
 
 // A library loaded with LoadLibrary, freed with FreeLibrary.
-class LibraryHandle {
-public:
-    LibraryHandle() = default;
-    explicit LibraryHandle(HMODULE h) : m_h(h) {}
-    ~LibraryHandle() {
-        if (m_h) {
-            FreeLibrary(m_h);
-        }
-    }
-    LibraryHandle(const LibraryHandle&) = delete;
-    LibraryHandle& operator=(const LibraryHandle&) = delete;
-    HMODULE Get() const { return m_h; }
-
-private:
-    HMODULE m_h = nullptr;
-};
+using LibraryHandle = UniqueHandle<FreedBy<HMODULE, FreeLibrary>>;
 
 }  // namespace mirvo::win32

@@ -321,11 +321,7 @@ LRESULT ControlWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
             return result;
         }
         if (left) {
-            m_leftDown = true;
-            if (ClickSource() == ClickFrom::MouseUp && GetCapture() != Hwnd()) {
-                SetCapture(Hwnd());
-                m_ownCapture = true;
-            }
+            m_clicks.Down(Hwnd(), ClickSource() == ClickFrom::MouseUp);
         }
         if (m_control.Kind() == forms::ControlKind::PictureBox && GetFocus() != Hwnd()) {
             ::SetFocus(Hwnd());
@@ -344,16 +340,7 @@ LRESULT ControlWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
     RECT bounds{};
     GetWindowRect(Hwnd(), &bounds);
     const bool click =
-        left && m_leftDown && PtInRect(&bounds, screen) && ClickSource() == ClickFrom::MouseUp;
-    if (left) {
-        m_leftDown = false;
-        if (m_ownCapture) {
-            m_ownCapture = false;
-            if (GetCapture() == Hwnd()) {
-                ReleaseCapture();
-            }
-        }
-    }
+        left && m_clicks.Up(Hwnd(), bounds, screen) && ClickSource() == ClickFrom::MouseUp;
     m_control.RaiseMouseUp(mouse.button, shift, at.x, at.y);
     if (click && Live()) {
         m_control.RaiseClick();

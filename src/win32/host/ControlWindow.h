@@ -5,6 +5,7 @@
 #include <string>
 
 #include "forms/Control.h"
+#include "win32/host/ClickTracker.h"
 #include "win32/host/Win32FormsHost.h"
 #include "win32/host/WindowBase.h"
 
@@ -90,8 +91,7 @@ private:
     FormWindow& m_form;
     forms::Control& m_control;
     Look m_created;
-    bool m_leftDown = false;
-    bool m_ownCapture = false;
+    ClickTracker m_clicks;
 };
 
 }  // namespace mirvo::win32

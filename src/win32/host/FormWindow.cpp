@@ -606,21 +606,14 @@ LRESULT FormWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
         case Kind::Down:
         case Kind::DoubleClick:
             if (left) {
-                m_leftDown = true;
-                SetCapture(Hwnd());
+                m_clicks.Down(Hwnd(), true);
             }
             m_form.RaiseMouseDown(mouse.button, shift, x, y);
             break;
         case Kind::Up: {
             RECT area{};
             GetClientRect(Hwnd(), &area);
-            const bool click = left && m_leftDown && PtInRect(&area, client);
-            if (left) {
-                m_leftDown = false;
-                if (GetCapture() == Hwnd()) {
-                    ReleaseCapture();
-                }
-            }
+            const bool click = left && m_clicks.Up(Hwnd(), area, client);
             m_form.RaiseMouseUp(mouse.button, shift, x, y);
             if (click && m_live) {
                 m_form.RaiseClick();

@@ -12,6 +12,7 @@
 #include "forms/Menu.h"
 #include "forms/Timer.h"
 #include "win32/Handles.h"
+#include "win32/host/ClickTracker.h"
 #include "win32/host/KeyRouter.h"
 #include "win32/host/MenuBar.h"
 #include "win32/host/Win32FormsHost.h"
@@ -116,7 +117,7 @@ private:
     bool m_inShow = false;
     bool m_pendingActivate = false;
     bool m_applyingBounds = false;
-    bool m_leftDown = false;
+    ClickTracker m_clicks;
     HWND m_savedFocus = nullptr;
     // The model's bounds in the normal (not maximized) state, to come back to without drift.
     Bounds m_normalBounds;
