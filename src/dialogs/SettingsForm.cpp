@@ -1,11 +1,10 @@
 #include "dialogs/SettingsForm.h"
 
 #include "app/App.h"
-#include "app/ClipboardState.h"
 #include "app/EditContext.h"
 #include "app/Modes.h"
+#include "dialogs/ClipFields.h"
 #include "dialogs/Swatches.h"
-#include "files/AnsiText.h"
 #include "forms/Types.h"
 #include "help/QuickHelp.h"
 #include "help/Topics.h"
@@ -136,24 +135,11 @@ void Settings::title_KeyUp(int& keyCode) {
 }
 
 void Settings::Command1_Click() {
-    if (files::TrimRight(title.Text()).empty()) {
-        m_app.RefusalTones();
-        title.SetText("A title is required.");
-        title.TrySetFocus();
+    if (RefuseBlankTitle(m_app, title)) {
         return;
     }
-    EditContext& edit = m_app.editing;
-    if (GroupColorSelected(Colr)) {
-        edit.EditColor = 0;
-    }
-    for (size_t i = 0; i < PasteOption.size(); ++i) {
-        if (PasteOption[i]->Value()) {
-            edit.EditPasteMode = static_cast<std::uint8_t>(i);
-            break;
-        }
-    }
-    m_app.clip.PendingTitle = m_app.ansi.Fixed(title.Text(), 50);
-    edit.EditTextChanged = false;
+    TakeClipFields(m_app, title, PasteOption, Colr);
+    m_app.editing.EditTextChanged = false;
     SaveEditedClip(m_app);
     Unload();
 }

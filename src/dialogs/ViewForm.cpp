@@ -10,6 +10,7 @@
 #include "app/StoreState.h"
 #include "clipboard/Markers.h"
 #include "clipboard/Restore.h"
+#include "dialogs/ClipFields.h"
 #include "dialogs/Swatches.h"
 #include "dialogs/ViewedClip.h"
 #include "dialogs/WarnForm.h"
@@ -42,7 +43,6 @@ constexpr int kRowHeight = 285;
 constexpr int kEnterAscii = 13;
 constexpr int kEscapeAscii = 27;
 constexpr const char* kNonTextClip = "Non Text Clip";
-constexpr const char* kTitleRequired = "A title is required.";
 constexpr const char* kHelpTip = " Right click for help ";
 constexpr const char* kTitleTip = " Point to the words Clip Title(left) and right click for help ";
 
@@ -451,25 +451,12 @@ void view::Form_KeyPress(int& keyAscii) {
 }
 
 void view::OKBtn_Click() {
-    if (files::TrimRight(title.Text()).empty()) {
-        m_app.RefusalTones();
-        title.SetText(kTitleRequired);
-        FocusTitle();
+    if (RefuseBlankTitle(m_app, title)) {
         return;
     }
-    EditContext& edit = m_app.editing;
-    if (GroupColorSelected(Colr)) {
-        edit.EditColor = 0;
-    }
-    for (size_t i = 0; i < PasteOption.size(); ++i) {
-        if (PasteOption[i]->Value()) {
-            edit.EditPasteMode = static_cast<std::uint8_t>(i);
-            break;
-        }
-    }
-    m_app.clip.PendingTitle = m_app.ansi.Fixed(title.Text(), 50);
+    TakeClipFields(m_app, title, PasteOption, Colr);
     m_app.clip.ClipText = ShownText().Text();
-    edit.EditTextChanged = m_app.clip.ClipText != m_loadedText;
+    m_app.editing.EditTextChanged = m_app.clip.ClipText != m_loadedText;
     SaveEditedClip(m_app);
     Unload();
 }
