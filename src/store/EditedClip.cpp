@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
+#include "clipboard/ClipDataFile.h"
 #include "clipboard/History.h"
 #include "clipboard/Markers.h"
 #include "files/DataFile.h"
@@ -84,7 +85,7 @@ void ApplyEdit(App& app, int pos, std::int32_t defaultColor) {
 
 void WriteEditedText(App& app, const std::string& dataFile) {
     if (app.editing.EditTextChanged) {
-        files::ReplaceDataFile(app.os.files, dataFile, TextOnlyClip(app.clip.ClipText));
+        files::ReplaceDataFile(app.os.files, dataFile, TextClipBytes(app.clip.ClipText));
     }
 }
 
@@ -121,15 +122,6 @@ void SaveTransferSlot(App& app) {
 }
 
 }  // namespace
-
-files::Bytes TextOnlyClip(const std::string& text) {
-    files::Bytes bytes;
-    files::WriteInt32(bytes, 0, -1);
-    files::WriteInt32(bytes, 4, -1);
-    files::WriteInt32(bytes, 8, static_cast<std::int32_t>(text.size()));
-    files::WriteText(bytes, 12, text);
-    return bytes;
-}
 
 void SaveEditedClip(App& app) {
     switch (app.editing.EditSource) {
