@@ -5,6 +5,7 @@
 
 #include "app/ClipboardState.h"
 #include "app/DisplayState.h"
+#include "app/DragState.h"
 #include "app/EditContext.h"
 #include "app/PasteState.h"
 #include "app/StoreState.h"
@@ -23,11 +24,13 @@ App::App(const Platform& platform)
       m_editing(std::make_unique<EditContext>()),
       m_display(std::make_unique<DisplayState>()),
       m_paste(std::make_unique<PasteState>()),
+      m_drag(std::make_unique<DragState>()),
       clip(*m_clip),
       store(*m_store),
       editing(*m_editing),
       display(*m_display),
-      paste(*m_paste) {
+      paste(*m_paste),
+      drag(*m_drag) {
     // A data file that cannot be opened ends the program with its one message, from whatever
     // event it happened in; every other error only ends the event's handler.
     os.forms.SetErrorHandler([this](std::exception_ptr error) {

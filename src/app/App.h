@@ -27,6 +27,7 @@ class Shell;
 class MainForm;
 struct ClipboardState;
 struct DisplayState;
+struct DragState;
 struct EditContext;
 struct PasteState;
 struct StoreState;
@@ -81,15 +82,17 @@ private:
     std::unique_ptr<EditContext> m_editing;
     std::unique_ptr<DisplayState> m_display;
     std::unique_ptr<PasteState> m_paste;
+    std::unique_ptr<DragState> m_drag;
 
 public:
     // Subsystem state (app/ClipboardState.h, StoreState.h, EditContext.h, DisplayState.h,
-    // PasteState.h).
+    // PasteState.h, DragState.h).
     ClipboardState& clip;
     StoreState& store;
     EditContext& editing;
     DisplayState& display;
     PasteState& paste;
+    DragState& drag;
 
     // The next key-up on the main window is ignored (the key that closed a dialog).
     bool SwallowKeyUp = false;

@@ -24,8 +24,6 @@ struct DisplayState {
     int ClickButton = 1;
     // While the search box is being typed in.
     bool SearchActive = false;
-    // A MouseDown on a non-empty drag source armed a drag.
-    bool DragArmed = false;
 };
 
 }  // namespace mirvo

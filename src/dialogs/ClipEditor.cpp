@@ -123,7 +123,7 @@ void OpenGroupnamer(App& app, int group) {
     MarkCurrentGroupName(app);
 }
 
-void OpenClipSettings(App& app, int slot) {
+void OpenClipSettings(App& app, int slot, const std::string& title) {
     if (slot < 0 || slot >= store::kSlotCount) {
         return;
     }
@@ -133,6 +133,7 @@ void OpenClipSettings(App& app, int slot) {
     edit.EditGroup = app.settings.CurrentGroup;
     edit.EditColor = 0;
     Settings settings(app);
+    settings.title.SetText(title);
     const forms::Label& label = *app.MainWindow().groupPanels.item[static_cast<size_t>(slot)];
     const ScreenPoint at = OnScreen(app, label);
     PlaceOnScreen(app, settings, at.left + label.Width(), at.top);

@@ -4,11 +4,11 @@
 #include "app/EditContext.h"
 #include "app/StoreLayout.h"
 #include "dialogs/Swatches.h"
-#include "files/DataFile.h"
 #include "forms/Types.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
 #include "platform/Desktop.h"
+#include "store/GroupFiles.h"
 
 namespace mirvo {
 
@@ -94,14 +94,7 @@ void Groupnamer::Command1_Click() {
         m_groupColor = 0;
     }
     const int group = m_app.editing.EditIndex;
-    {
-        // One Long per group, written in place.
-        files::DataFile colors =
-            files::OpenDataFile(m_app.os.files, m_app.LibraryFolder + store::kGroupColorsFile);
-        files::Bytes color(4);
-        files::WriteInt32(color, 0, m_groupColor);
-        colors.Write(4 * static_cast<std::uint64_t>(group), color);
-    }
+    WriteGroupNameColor(m_app, group, m_groupColor);
     ShowTitle(m_app, kFirstGroupNamePos + group, title.Text().empty() ? "Untitled" : title.Text());
     Unload();
 }

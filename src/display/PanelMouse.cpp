@@ -2,9 +2,12 @@
 
 #include "app/App.h"
 #include "app/DisplayState.h"
+#include "app/DragState.h"
 #include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
+#include "display/DisplayModes.h"
 #include "display/Highlight.h"
 #include "help/QuickHelp.h"
 #include "help/Topics.h"
@@ -32,8 +35,22 @@ void UnmarkGroupName(App& app, int group) {
 
 }  // namespace
 
-void PanelLabel_MouseMove(App& app, int pos) {
+void Hidetrash(App& app) {
     HideDropTargets(app);
+    DragState& drag = app.drag;
+    if (drag.ReturnMode == ClipboardOnly::Vertical ||
+        drag.ReturnMode == ClipboardOnly::Horizontal) {
+        const int mode = drag.ReturnMode;
+        drag.ReturnMode = ClipboardOnly::Off;
+        SizerBtn_MouseUp(app, mode, MouseButton::Left);
+    } else if (drag.ReturnColumn) {
+        drag.ReturnColumn = false;
+        TopBtn_MouseUp(app, 0, MouseButton::None);
+    }
+}
+
+void PanelLabel_MouseMove(App& app, int pos) {
+    Hidetrash(app);
     if (app.settings.HighlightWithMouse == 1 && !app.editing.EditorOpen) {
         MoveHighlight(app, pos);
     }
@@ -41,30 +58,11 @@ void PanelLabel_MouseMove(App& app, int pos) {
 
 void PanelLabel_MouseUp(App& app, MouseButton button) {
     app.display.ClickButton = static_cast<int>(button);
-    app.display.DragArmed = false;
+    app.drag.DragArmed = false;
 }
 
-bool Group_Click(App& app, int group) {
-    if (app.editing.EditorOpen) {
-        return false;
-    }
-    HoldFocus(app);
-    app.display.DragArmed = false;
-    const bool right = app.display.ClickButton == static_cast<int>(MouseButton::Right);
-    if (group == store::kHotKeyGroup) {
-        if (app.CurrentLibrary == store::kLaunchPadLibrary) {
-            return false;
-        }
-        if (right) {
-            app.display.ClickButton = static_cast<int>(MouseButton::Left);
-            ShowQuickHelp(app, Topic::HotKeyClips);
-            return false;
-        }
-    }
+void SelectGroup(App& app, int group) {
     AppSettings& s = app.settings;
-    if (!right && group == s.CurrentGroup) {
-        return false;
-    }
     if (s.CurrentGroup >= 0 && s.CurrentGroup < store::kGroupCount) {
         UnmarkGroupName(app, s.CurrentGroup);
     }
@@ -76,6 +74,29 @@ bool Group_Click(App& app, int group) {
     // The Diary's day labels follow the month.
     LabelClipKeys(app);
     ArrangeGroupClips(app);
+}
+
+bool Group_Click(App& app, int group) {
+    if (app.editing.EditorOpen) {
+        return false;
+    }
+    HoldFocus(app);
+    app.drag.DragArmed = false;
+    const bool right = app.display.ClickButton == static_cast<int>(MouseButton::Right);
+    if (group == store::kHotKeyGroup) {
+        if (app.CurrentLibrary == store::kLaunchPadLibrary) {
+            return false;
+        }
+        if (right) {
+            app.display.ClickButton = static_cast<int>(MouseButton::Left);
+            ShowQuickHelp(app, Topic::HotKeyClips);
+            return false;
+        }
+    }
+    if (!right && group == app.settings.CurrentGroup) {
+        return false;
+    }
+    SelectGroup(app, group);
     return right;
 }
 

@@ -10,4 +10,9 @@ void OpenShortcutEditor(App& app, int /*source*/, int /*index*/) {
     app.RefusalTones();
 }
 
+void OpenShortcutFromClipboardClip(App& app, int /*clip*/, int /*slot*/) {
+    // Not built yet: nothing is filed into the launch pad rather than a clip that is no shortcut.
+    app.RefusalTones();
+}
+
 }  // namespace mirvo

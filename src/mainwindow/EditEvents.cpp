@@ -8,6 +8,8 @@
 #include "display/DisplayModes.h"
 #include "display/Highlight.h"
 #include "display/PanelMouse.h"
+#include "dragdrop/DragStart.h"
+#include "dragdrop/Drops.h"
 #include "forms/FormsHost.h"
 #include "libraries/LibForm.h"
 #include "mainwindow/ClipClicks.h"
@@ -26,9 +28,14 @@ namespace {
 
 using forms::MouseButton;
 
-// The mouse over a panel label, common to the four panels.
+// The mouse over a panel label, common to the four panels: it hovers, or drags the label.
 void ConnectPanelLabel(App& app, forms::Label& label, int pos) {
-    label.OnMouseMove = [&app, pos](MouseButton, int, int, int) { PanelLabel_MouseMove(app, pos); };
+    label.OnMouseDown = [&app, &label](MouseButton b, int, int x, int y) {
+        Source_MouseDown(app, label, b, x, y);
+    };
+    label.OnMouseMove = [&app, &label, pos](MouseButton b, int, int x, int y) {
+        PanelSource_MouseMove(app, label, pos, b, x, y);
+    };
 }
 
 // A clip of the clipboard, group clip or transfer slot panel: a click pastes it, a right click
@@ -61,18 +68,32 @@ void ConnectClipboardPanel(App& app, ClipboardPanel& panel) {
 
 void ConnectGroupPanels(App& app, GroupPanels& panels) {
     for (int n = 0; n < 96; ++n) {
-        ConnectClipLabel(app, *panels.item[static_cast<size_t>(n)], kFirstGroupClipPos + n,
-                         ClipSource::GroupClip, n, [&app, n] { item_Click(app, n); });
+        forms::Label& item = *panels.item[static_cast<size_t>(n)];
+        ConnectClipLabel(app, item, kFirstGroupClipPos + n, ClipSource::GroupClip, n,
+                         [&app, n] { item_Click(app, n); });
+        item.OnDragDrop = [&app, n](forms::Control& source, int, int) {
+            item_DragDrop(app, n, source);
+        };
     }
     for (int k = 0; k < 8; ++k) {
-        ConnectClipLabel(app, *panels.Trans[static_cast<size_t>(k)], kFirstTransferSlotPos + k,
-                         ClipSource::TransferSlot, k, [&app, k] { Trans_Click(app, k); });
+        forms::Label& slot = *panels.Trans[static_cast<size_t>(k)];
+        ConnectClipLabel(app, slot, kFirstTransferSlotPos + k, ClipSource::TransferSlot, k,
+                         [&app, k] { Trans_Click(app, k); });
+        slot.OnDragDrop = [&app, k](forms::Control& source, int, int) {
+            Trans_DragDrop(app, k, source);
+        };
     }
     for (int g = 0; g < 32; ++g) {
         forms::Label& name = *panels.Group[static_cast<size_t>(g)];
         ConnectPanelLabel(app, name, kFirstGroupNamePos + g);
         name.OnMouseUp = [&app, g](MouseButton b, int, int, int) { GroupName_MouseUp(app, g, b); };
         name.OnClick = [&app, g] { GroupName_Click(app, g); };
+        name.OnDragOver = [&app, g](forms::Control& source, int, int, forms::DragState) {
+            Group_DragOver(app, g, source);
+        };
+        name.OnDragDrop = [&app, g](forms::Control& source, int, int) {
+            Group_DragDrop(app, g, source);
+        };
     }
     for (int c = 1; c <= 3; ++c) {
         panels.TopBtn[static_cast<size_t>(c)]->OnMouseUp = [&app, c](MouseButton b, int, int, int) {
@@ -88,6 +109,31 @@ void ConnectGroupPanels(App& app, GroupPanels& panels) {
     panels.Frame2.OnMouseUp = [&app](MouseButton b, int, int, int) {
         PanelFrame_MouseUp(app, PanelFrame::TransferSlots, b);
     };
+}
+
+// The drop targets that show while something is dragged; a move over one without a drag ends
+// the drag's display.
+void ConnectDropTargets(App& app, ControlPanel& panel) {
+    auto endOnMove = [&app](forms::Control& target) {
+        target.OnMouseMove = [&app](MouseButton, int, int, int) { Hidetrash(app); };
+    };
+    for (forms::Label* trash : panel.TrashLabel) {
+        endOnMove(*trash);
+        trash->OnDragDrop = [&app](forms::Control& source, int, int) {
+            TrashLabel_DragDrop(app, source);
+        };
+    }
+    for (forms::Control* cache : {static_cast<forms::Control*>(&panel.BulkDropPicture),
+                                  static_cast<forms::Control*>(&panel.BulkDrop)}) {
+        endOnMove(*cache);
+        cache->OnDragDrop = [&app](forms::Control& source, int, int) {
+            BulkDrop_DragDrop(app, source);
+        };
+    }
+    endOnMove(panel.BulkPaste);
+    for (forms::Label* label : panel.BulkPastelabel) {
+        endOnMove(*label);
+    }
 }
 
 void ConnectControlPanel(App& app, ControlPanel& panel) {
@@ -116,6 +162,14 @@ void ConnectControlPanel(App& app, ControlPanel& panel) {
         panel.CaptureMode[static_cast<size_t>(i)]->OnMouseUp =
             [&app, i](MouseButton b, int, int, int) { CaptureMode_MouseUp(app, i, b); };
     }
+    forms::OptionButton& bulk = *panel.CaptureMode[Capture::Bulk];
+    bulk.OnMouseDown = [&app, &bulk](MouseButton b, int, int x, int y) {
+        Source_MouseDown(app, bulk, b, x, y);
+    };
+    bulk.OnMouseMove = [&app, &bulk](MouseButton b, int, int x, int y) {
+        Source_MouseMove(app, bulk, b, x, y);
+    };
+    ConnectDropTargets(app, panel);
 }
 
 // The system-wide hooks report to the main window; each report runs as an event does.

@@ -99,6 +99,9 @@ void ControlPanel::AddCaptureModes(forms::Form& edit) {
         button.SetBackColor(colors[i]);
         Place(button, captures[i], capturePlace[i][0], capturePlace[i][1], capturePlace[i][2]);
         CaptureMode[static_cast<size_t>(i)] = &button;
+        if (i == 2) {
+            button.SetTag("bulk");  // a drag source once the bulk cache holds clips
+        }
     }
 }
 

@@ -90,6 +90,24 @@ void ShowBulkButton(App& app, std::string caption) {
     app.MainWindow().controlPanel.CaptureMode[2]->SetCaption(std::move(caption));
 }
 
+void ShowDropTargets(App& app, bool erase, bool bulkCache, bool bulkPaste) {
+    ControlPanel& panel = app.MainWindow().controlPanel;
+    for (forms::Label* trash : panel.TrashLabel) {
+        trash->SetVisible(erase);
+        if (erase) {
+            trash->BringToFront();
+        }
+    }
+    panel.BulkDropPicture.SetVisible(bulkCache);
+    panel.BulkPaste.SetVisible(bulkPaste);
+    if (bulkCache) {
+        panel.BulkDropPicture.BringToFront();
+    }
+    if (bulkPaste) {
+        panel.BulkPaste.BringToFront();
+    }
+}
+
 void HideDropTargets(App& app) {
     ControlPanel& panel = app.MainWindow().controlPanel;
     panel.BulkDropPicture.SetVisible(false);

@@ -38,6 +38,8 @@ void ShowLibraryLabel(App& app, std::string name);
 void ShowLaunchPadButton(App& app, bool down);
 // The caption of the "Bulk" capture button: its count, or "Bulk".
 void ShowBulkButton(App& app, std::string caption);
+// Shows the drop targets of a drag: the erase labels, the bulk-cache label, the bulk-paste target.
+void ShowDropTargets(App& app, bool erase, bool bulkCache, bool bulkPaste);
 // Hides the drop targets that show while something is dragged.
 void HideDropTargets(App& app);
 

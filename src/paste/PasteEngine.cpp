@@ -6,6 +6,7 @@
 #include "app/App.h"
 #include "app/ClipboardState.h"
 #include "app/DisplayState.h"
+#include "app/DragState.h"
 #include "app/EditContext.h"
 #include "app/Modes.h"
 #include "app/PasteState.h"
@@ -105,7 +106,7 @@ void Dispatch(App& app, int mode) {
 // What every clip click does first; false when the click has nothing to paste.
 bool StartClick(App& app, int pos) {
     HoldFocus(app);
-    app.display.DragArmed = false;
+    app.drag.DragArmed = false;
     // A new click replaces a paste still waiting for its click.
     SetWaitForClick(app, false);
     return !files::TrimRight(PanelTitle(app, pos)).empty();

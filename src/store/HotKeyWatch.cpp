@@ -81,6 +81,12 @@ void WatchHotKeyLetter(App& app, int slot) {
     }
 }
 
+void UnwatchHotKeyLetter(App& app, int slot) {
+    if (slot >= 0 && slot < store::kKeySlotCount) {
+        Unwatch(app, Alt | ('A' + slot));
+    }
+}
+
 void UnregisterHotKeys(App& app) {
     for (int letter = 0; letter < store::kKeySlotCount; ++letter) {
         Unwatch(app, Alt | ('A' + letter));

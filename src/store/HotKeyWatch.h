@@ -15,6 +15,8 @@ void RegisterHotKeys(App& app);
 // Watches Alt with the letter of slot n of "Hot Key Clips", a clip that was just titled, unless
 // the hot keys are switched off.
 void WatchHotKeyLetter(App& app, int slot);
+// Stops watching the letter of slot n, whose clip was removed.
+void UnwatchHotKeyLetter(App& app, int slot);
 // Switches them off; Ctrl+plus stays watched to switch them on again.
 void UnregisterHotKeys(App& app);
 // The paste activation key: Shift+Insert, Ctrl+V or both.

@@ -1,0 +1,118 @@
+// Drops on the erase labels and on the bulk-cache label.
+
+#include "app/App.h"
+#include "app/DragState.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
+#include "clipboard/BulkCache.h"
+#include "display/DisplayModes.h"
+#include "display/Highlight.h"
+#include "dragdrop/Dragged.h"
+#include "dragdrop/Drops.h"
+#include "files/AnsiText.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
+#include "platform/FileSystem.h"
+#include "store/GroupFiles.h"
+#include "store/Groups.h"
+
+namespace mirvo {
+
+namespace {
+
+// Deletes a group's clips and records; its name goes, and its colour.
+void EraseGroup(App& app, int group) {
+    DeleteGroupFiles(app, group);
+    const bool current = group == app.settings.CurrentGroup;
+    if (current) {
+        for (int n = 0; n < store::kSlotCount; ++n) {
+            const int pos = kFirstGroupClipPos + n;
+            ShowTitle(app, pos, "");
+            ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.GroupClipColor));
+            app.store.ClipPasteMode[static_cast<size_t>(n)] = store::kPasteModeNotSet;
+        }
+    }
+    const int namePos = kFirstGroupNamePos + group;
+    ShowTitle(app, namePos, "");
+    WriteGroupNameColor(app, group, 0);
+    if (!current) {
+        ShowTrueColor(app, namePos, static_cast<forms::Color>(app.settings.GroupNameColor));
+    }
+    SaveGroupNames(app);
+}
+
+// A group clip's title as its group's records hold it, and its data file.
+DraggedClip GroupClipForCache(App& app, int group, int slot) {
+    DraggedClip clip;
+    clip.title = ReadGroupRecord(app, group, slot).title;
+    clip.dataFile = GroupClipPath(app, group, slot);
+    return clip;
+}
+
+void AddGroupToCache(App& app, int group) {
+    for (int n = 0; n < store::kSlotCount && app.settings.BulkCount < kBulkCacheSize; ++n) {
+        const DraggedClip clip = GroupClipForCache(app, group, n);
+        if (!files::TrimRight(clip.title).empty() && app.os.files.Exists(clip.dataFile)) {
+            AddToBulkCache(app, clip.dataFile, clip.title);
+        }
+    }
+}
+
+}  // namespace
+
+void TrashLabel_DragDrop(App& app, forms::Control& source) {
+    const Dragged dragged = DraggedFrom(source);
+    ResetHighlight(app);
+    Working busy(app);
+    switch (dragged.kind) {
+        case SourceKind::BulkButton:
+            ClearBulkCache(app);
+            RefreshModeButtons(app);
+            break;
+        case SourceKind::TransferSlot:
+        case SourceKind::GroupClip:
+            EmptySource(app, dragged);
+            break;
+        case SourceKind::GroupName:
+            if (dragged.index != store::kHotKeyGroup) {
+                EraseGroup(app, dragged.index);
+                RefreshModeButtons(app);
+            }
+            break;
+        default:
+            break;  // clipboard clips are not erased by a drop
+    }
+    HoldFocus(app);
+}
+
+void BulkDrop_DragDrop(App& app, forms::Control& source) {
+    const Dragged dragged = DraggedFrom(source);
+    if (dragged.kind == SourceKind::None || dragged.kind == SourceKind::BulkButton) {
+        return;
+    }
+    if (app.settings.BulkCount >= kBulkCacheSize) {
+        app.RefusalTones();  // full
+        return;
+    }
+    Working busy(app);
+    switch (dragged.kind) {
+        case SourceKind::GroupName:
+            AddGroupToCache(app, dragged.index);
+            break;
+        case SourceKind::GroupClip: {
+            const DraggedClip clip =
+                GroupClipForCache(app, app.drag.DragSourceGroup, dragged.index);
+            AddToBulkCache(app, clip.dataFile, clip.title);
+            break;
+        }
+        default: {
+            const DraggedClip clip = ClipOf(app, dragged);
+            AddToBulkCache(app, clip.dataFile, clip.title);
+            break;
+        }
+    }
+    RefreshModeButtons(app);
+}
+
+}  // namespace mirvo

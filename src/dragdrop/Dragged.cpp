@@ -1,0 +1,128 @@
+#include "dragdrop/Dragged.h"
+
+#include "app/App.h"
+#include "app/DragState.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
+#include "clipboard/Restore.h"
+#include "files/DataFile.h"
+#include "forms/Control.h"
+#include "panels/MainForm.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
+#include "store/GroupFiles.h"
+#include "store/Groups.h"
+#include "store/HotKeyWatch.h"
+#include "store/RecordCodec.h"
+#include "store/TransferSlots.h"
+
+namespace mirvo {
+
+namespace {
+
+std::int32_t StoredColorOf(App& app, int group, int slot) {
+    const files::Bytes colors =
+        files::ReadIfPresent(app.os.files, GroupColorsPath(app, group), store::kSlotCount * 4);
+    return store::DecodeLongs(colors, store::kSlotCount)[static_cast<size_t>(slot)];
+}
+
+void EmptyGroupClip(App& app, int group, int slot) {
+    if (group == app.settings.CurrentGroup) {
+        const int pos = kFirstGroupClipPos + slot;
+        ShowTitle(app, pos, "");
+        ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.GroupClipColor));
+        app.store.ClipPasteMode[static_cast<size_t>(slot)] = store::kPasteModeNotSet;
+        SaveGroup(app);
+    } else {
+        ClearGroupRecord(app, group, slot);
+    }
+    files::DeleteDataFile(app.os.files, GroupClipPath(app, group, slot));
+    if (group == store::kHotKeyGroup) {
+        UnwatchHotKeyLetter(app, slot);
+    }
+}
+
+}  // namespace
+
+Dragged DraggedFrom(const forms::Control& source) {
+    const std::string& tag = source.Tag();
+    Dragged dragged{SourceKind::None, source.Index()};
+    if (tag == "temp") {
+        dragged.kind = SourceKind::ClipboardClip;
+    } else if (tag == "alt") {
+        dragged.kind = SourceKind::GroupClip;
+    } else if (tag == "trans") {
+        dragged.kind = SourceKind::TransferSlot;
+    } else if (tag == "group") {
+        dragged.kind = SourceKind::GroupName;
+    } else if (tag == "bulk") {
+        dragged.kind = SourceKind::BulkButton;
+    }
+    return dragged;
+}
+
+DraggedClip ClipOf(App& app, const Dragged& dragged) {
+    DraggedClip clip;
+    const int n = dragged.index;
+    switch (dragged.kind) {
+        case SourceKind::ClipboardClip:
+            clip.title = PanelTitle(app, kFirstClipboardClipPos + n);
+            clip.dataFile = ClipDataPath(app, ClipKind::Clip, n);
+            break;
+        case SourceKind::TransferSlot: {
+            const int pos = kFirstTransferSlotPos + n;
+            clip.title = PanelTitle(app, pos);
+            clip.pasteMode = app.store.TransPasteMode[static_cast<size_t>(n)];
+            clip.color = StoredColor(TrueColor(app, pos), app.settings.TransferSlotColor);
+            clip.dataFile = ClipDataPath(app, ClipKind::Trans, n);
+            break;
+        }
+        case SourceKind::GroupClip: {
+            const int group = app.drag.DragSourceGroup;
+            if (group == app.settings.CurrentGroup) {
+                const int pos = kFirstGroupClipPos + n;
+                clip.title = PanelTitle(app, pos);
+                clip.pasteMode = app.store.ClipPasteMode[static_cast<size_t>(n)];
+                clip.color = StoredColor(TrueColor(app, pos), app.settings.GroupClipColor);
+            } else {
+                const GroupRecord record = ReadGroupRecord(app, group, n);
+                clip.title = record.title;
+                clip.pasteMode = record.pasteMode;
+                clip.color = StoredColorOf(app, group, n);
+            }
+            clip.dataFile = GroupClipPath(app, group, n);
+            break;
+        }
+        default:
+            break;
+    }
+    return clip;
+}
+
+void EmptySource(App& app, const Dragged& dragged) {
+    const int n = dragged.index;
+    if (dragged.kind == SourceKind::GroupClip) {
+        EmptyGroupClip(app, app.drag.DragSourceGroup, n);
+    } else if (dragged.kind == SourceKind::TransferSlot) {
+        files::DeleteDataFile(app.os.files, ClipDataPath(app, ClipKind::Trans, n));
+        const int pos = kFirstTransferSlotPos + n;
+        ShowTitle(app, pos, "");
+        ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.TransferSlotColor));
+        StoreState& store = app.store;
+        store.TransPasteMode[static_cast<size_t>(n)] = store::kPasteModeNotSet;
+        store.TransSource[static_cast<size_t>(n)] = -1;
+        store.TransSourceFolder[static_cast<size_t>(n)].clear();
+        SaveTransferSlots(app);
+    }
+}
+
+Working::Working(App& app) : m_app(app) {
+    m_app.MainWindow().SetPointer(forms::MousePointer::Hourglass);
+}
+
+Working::~Working() {
+    m_app.MainWindow().SetPointer(forms::MousePointer::Default);
+}
+
+}  // namespace mirvo

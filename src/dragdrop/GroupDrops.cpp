@@ -1,0 +1,146 @@
+// Passing over and dropping on a group name: whole groups are moved, copied, carried from
+// another library, or made from the bulk cache.
+
+#include <vector>
+
+#include "app/App.h"
+#include "app/DisplayState.h"
+#include "app/DragState.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
+#include "app/StoreState.h"
+#include "display/DisplayModes.h"
+#include "display/PanelMouse.h"
+#include "dragdrop/Dragged.h"
+#include "dragdrop/Drops.h"
+#include "files/DataFile.h"
+#include "forms/Types.h"
+#include "panels/PanelColor.h"
+#include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
+#include "store/GroupFiles.h"
+#include "store/Groups.h"
+#include "store/RecordCodec.h"
+#include "store/StoreColors.h"
+#include "store/TransferSlots.h"
+
+namespace mirvo {
+
+namespace {
+
+constexpr const char* kBulkGroupName = "Bulk Captures";
+
+int NamePos(int group) {
+    return kFirstGroupNamePos + group;
+}
+
+// Group g onto the empty group t of this library; a move empties g.
+void DropGroup(App& app, int from, int to) {
+    CopyGroupFiles(app, app.LibraryFolder, from, to);
+    ShowTitle(app, NamePos(to), PanelTitle(app, NamePos(from)));
+    SaveGroupNames(app);
+    WriteGroupNameColor(app, to, ReadGroupNameColors(app)[static_cast<size_t>(from)]);
+    if (!app.drag.DragWithRight) {
+        WriteGroupNameColor(app, from, 0);
+        if (from != app.settings.CurrentGroup) {
+            ShowTrueColor(app, NamePos(from),
+                          static_cast<forms::Color>(app.settings.GroupNameColor));
+        }
+        DeleteGroupFiles(app, from);
+        ShowTitle(app, NamePos(from), "");
+        SaveGroupNames(app);
+    }
+    SelectGroup(app, to);
+}
+
+// The group a transfer slot refers to, from whatever library, becomes group t here.
+void DropCarriedGroup(App& app, int slot, int to) {
+    StoreState& store = app.store;
+    const auto k = static_cast<size_t>(slot);
+    const std::string folder = store.TransSourceFolder[k];
+    const int from = store.TransSource[k];
+    if (folder == app.LibraryFolder && from == to) {
+        return;
+    }
+    CopyGroupFiles(app, folder, from, to);
+    const int slotPos = kFirstTransferSlotPos + slot;
+    ShowTitle(app, NamePos(to), PanelTitle(app, slotPos));
+    SaveGroupNames(app);
+    WriteGroupNameColor(app, to, 0);
+    ShowTitle(app, slotPos, "");
+    store.TransSource[k] = -1;
+    store.TransSourceFolder[k].clear();
+    store.TransPasteMode[k] = store::kPasteModeNotSet;
+    SaveTransferSlots(app);
+    SelectGroup(app, to);
+}
+
+// The bulk cache becomes group t, its items moved into the first slots.
+void DropBulkCache(App& app, int to) {
+    SelectGroup(app, to);
+    const int count = app.settings.BulkCount;
+    const std::vector<std::string> titles =
+        store::DecodeTitles(files::ReadIfPresent(app.os.files, app.DataFolder + "bulk.dat",
+                                                 static_cast<size_t>(count) * store::kTitleWidth),
+                            count);
+    for (int n = 0; n < count && n < store::kSlotCount; ++n) {
+        const int pos = kFirstGroupClipPos + n;
+        files::MoveDataFile(app.os.files, app.DataFolder + "bulk." + std::to_string(n),
+                            GroupClipPath(app, to, n));
+        ShowTitle(app, pos, titles[static_cast<size_t>(n)]);
+        ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.GroupClipColor));
+        app.store.ClipPasteMode[static_cast<size_t>(n)] = store::kPasteModeNotSet;
+    }
+    SaveGroup(app);
+    files::DeleteDataFile(app.os.files, app.DataFolder + "bulk.dat");
+    app.settings.BulkCount = 0;
+    SaveSettings(app);
+    RefreshModeButtons(app);
+    ShowTitle(app, NamePos(to), kBulkGroupName);
+    SaveGroupNames(app);
+}
+
+}  // namespace
+
+void Group_DragOver(App& app, int group, forms::Control& source) {
+    const SourceKind kind = DraggedFrom(source).kind;
+    if (kind == SourceKind::GroupName || kind == SourceKind::BulkButton ||
+        kind == SourceKind::None) {
+        return;
+    }
+    app.display.ClickButton = static_cast<int>(forms::MouseButton::Left);
+    Group_Click(app, group);
+}
+
+void Group_DragDrop(App& app, int group, forms::Control& source) {
+    const Dragged dragged = DraggedFrom(source);
+    // An unnamed group may still hold clips: only a group without name and titles is empty.
+    if (group == store::kHotKeyGroup || !GroupIsEmpty(app, group)) {
+        return;
+    }
+    switch (dragged.kind) {
+        case SourceKind::GroupName:
+            if (dragged.index != group && dragged.index != store::kHotKeyGroup) {
+                Working busy(app);
+                DropGroup(app, dragged.index, group);
+            }
+            break;
+        case SourceKind::TransferSlot:
+            // A slot holding a clip of its own is no group: the drop is ignored, the clip kept.
+            if (app.store.TransSource[static_cast<size_t>(dragged.index)] != -1) {
+                Working busy(app);
+                DropCarriedGroup(app, dragged.index, group);
+            }
+            break;
+        case SourceKind::BulkButton:
+            if (app.settings.BulkCount > 0) {
+                Working busy(app);
+                DropBulkCache(app, group);
+            }
+            break;
+        default:
+            break;  // clips: passing over the name opened the group, they drop on a slot
+    }
+}
+
+}  // namespace mirvo

@@ -1,0 +1,287 @@
+#include "dragdrop/Drops.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/ClipboardState.h"
+#include "app/DragState.h"
+#include "app/Modes.h"
+#include "app/StoreState.h"
+#include "clipboard/BulkCache.h"
+#include "dialogs/SettingsForm.h"
+#include "panels/PanelDisplay.h"
+#include "platform/KeyboardHook.h"
+#include "store/Libraries.h"
+#include "store/StoreFixture.h"
+
+namespace mirvo {
+namespace {
+
+using forms::MouseButton;
+
+class DragDrop : public test::StoreFixture {
+protected:
+    void StartWith(const std::vector<std::pair<int, std::string>>& clips, int group = 0) {
+        std::string all(4800, ' ');
+        for (const auto& [n, title] : clips) {
+            all.replace(static_cast<size_t>(n) * 50, title.size(), title);
+            Put(LibPath(1, "group" + std::to_string(group) + "." + std::to_string(n)),
+                Text("data of " + title));
+        }
+        Put(LibPath(1, "group" + std::to_string(group) + ".dat"), Text(all));
+        Start();
+        edit().SetWindowState(forms::WindowState::Normal);
+    }
+    // Presses on the source, moves it beyond the start distance and drops it on the target.
+    void Drag(forms::Control& source, forms::Control& target,
+              MouseButton button = MouseButton::Left, forms::Control* passing = nullptr) {
+        source.RaiseMouseDown(button, 0, 100, 100);
+        source.RaiseMouseMove(button, 0, 100, 110);
+        ASSERT_EQ(t.host.DragSource(), nullptr) << "20 twips do not start a drag";
+        source.RaiseMouseMove(button, 0, 100, 121);
+        ASSERT_EQ(t.host.DragSource(), &source) << source.Name();
+        if (passing) {
+            passing->RaiseDragOver(source, 0, 0, forms::DragState::Over);
+        }
+        t.host.Drop(target);
+    }
+    void Copy(const std::string& text) {
+        std::vector<std::uint8_t> bytes(text.begin(), text.end());
+        bytes.push_back(0);
+        t.clipboard.PutFromOtherProgram({{1, bytes}});
+        t.host.AdvanceTime(1000);
+    }
+    forms::Label& Clip(int i) {
+        return *edit().clipboardPanel.ClipboardClip[static_cast<size_t>(i)];
+    }
+    forms::Label& Trash() { return *edit().controlPanel.TrashLabel[3]; }
+    forms::Control& BulkButton() { return *edit().controlPanel.CaptureMode[Capture::Bulk]; }
+    std::string Data(int group, int n) const {
+        const std::string path =
+            LibPath(1, "group" + std::to_string(group) + "." + std::to_string(n));
+        if (!std::filesystem::exists(path)) {
+            return "<none>";
+        }
+        const files::Bytes bytes = Read(path);
+        return std::string(bytes.begin(), bytes.end());
+    }
+    std::string Record(int group, int n) {
+        const files::Bytes titles = Read(LibPath(1, "group" + std::to_string(group) + ".dat"));
+        return files::TrimRight(std::string(titles.begin() + n * 50, titles.begin() + n * 50 + 50));
+    }
+};
+
+TEST_F(DragDrop, AClipIsFiledCopiedMovedAndErasedThroughTheSlots) {
+    StartWith({});
+    Copy("alpha text");
+    const files::Bytes clipData = Read(DataPath("clip.0"));
+    std::string offered;
+    t.host.onModal = [&](forms::Form& form) {
+        auto& settings = static_cast<Settings&>(form);
+        offered = settings.title.Text();
+        settings.title.SetText("Alpha");
+        t.host.Click(settings.Command1);
+    };
+    Drag(Clip(0), Item(3));
+    EXPECT_TRUE(edit().controlPanel.BulkDropPicture.Visible());
+    EXPECT_FALSE(Trash().Visible()) << "a clipboard clip cannot be erased";
+    EXPECT_EQ(offered, "alpha text") << "the clip's title is offered";
+    EXPECT_EQ(Item(3).Caption(), "Alpha");
+    EXPECT_EQ(Read(LibPath(1, "group0.3")), clipData);
+    EXPECT_EQ(GroupName(0).Caption(), "Right click to enter title");
+    EXPECT_EQ(Clip(0).Caption().substr(0, 10), "alpha text") << "clipboard clips are copied";
+
+    Drag(Item(3), Slot(1), MouseButton::Right);
+    EXPECT_EQ(Slot(1).Caption(), "Alpha");
+    EXPECT_EQ(Read(DataPath("trans.1")), clipData);
+    EXPECT_EQ(Item(3).Caption(), "Alpha") << "a right drag copies";
+
+    Drag(Slot(1), Item(5));
+    EXPECT_EQ(Item(5).Caption(), "Alpha");
+    EXPECT_EQ(Slot(1).Caption(), "") << "a left drag moves";
+    EXPECT_FALSE(std::filesystem::exists(DataPath("trans.1")));
+    EXPECT_EQ(app.store.TransSource[1], -1);
+    EXPECT_EQ(app.store.TransPasteMode[1], 3);
+
+    // A copy that fails (a full disk) leaves both ends as they were.
+    t.fs.diskFullFor = "group0.7";
+    Drag(Item(5), Item(7));
+    t.fs.diskFullFor.clear();
+    EXPECT_EQ(Item(7).Caption(), "");
+    EXPECT_EQ(Item(5).Caption(), "Alpha");
+    EXPECT_EQ(Data(0, 5), std::string(clipData.begin(), clipData.end()));
+
+    Drag(Item(5), Item(3));
+    EXPECT_EQ(Data(0, 5), std::string(clipData.begin(), clipData.end()))
+        << "an occupied slot takes nothing, the source stays";
+    Drag(Item(5), Item(5));
+    EXPECT_EQ(Item(5).Caption(), "Alpha") << "a clip dropped on itself stays";
+
+    Drag(Item(5), Trash());
+    EXPECT_TRUE(Trash().Visible());
+    EXPECT_EQ(Item(5).Caption(), "");
+    EXPECT_EQ(Data(0, 5), "<none>");
+    EXPECT_EQ(Record(0, 5), "");
+    edit().groupPanels.item[10]->RaiseMouseMove(MouseButton::None, 0, 0, 0);
+    EXPECT_FALSE(Trash().Visible()) << "the targets go with the drag";
+}
+
+TEST_F(DragDrop, PassingOverAGroupNameOpensItAndTheSourceGroupIsTheOneEmptied) {
+    StartWith({{2, "Two"}, {7, "Seven"}});
+    std::string four = std::string(7 * 50, ' ') + Padded("Kept");
+    four.resize(4800, ' ');
+    Put(LibPath(1, "group4.dat"), Text(four));
+    Put(LibPath(1, "group4.7"), Text("kept data"));
+
+    Drag(Item(2), Item(0), MouseButton::Left, &GroupName(4));
+    EXPECT_EQ(app.settings.CurrentGroup, 4) << "passing over the name opened the group";
+    EXPECT_EQ(Item(0).Caption(), "Two");
+    EXPECT_EQ(Data(4, 0), "data of Two");
+    EXPECT_EQ(Data(0, 2), "<none>") << "moved out of group 0";
+    EXPECT_EQ(Record(0, 2), "");
+    EXPECT_EQ(Read(LibPath(1, "group0.mod"))[2], 3);
+
+    t.host.Click(GroupName(0));
+    Drag(Item(7), Trash(), MouseButton::Left, &GroupName(4));
+    EXPECT_EQ(app.settings.CurrentGroup, 4);
+    EXPECT_EQ(Record(0, 7), "") << "the erased clip is the dragged one, of group 0";
+    EXPECT_EQ(Data(0, 7), "<none>");
+    EXPECT_EQ(Item(7).Caption(), "Kept") << "slot 7 of the group shown is untouched";
+    EXPECT_EQ(Data(4, 7), "kept data");
+}
+
+TEST_F(DragDrop, WholeGroupsAreCopiedMovedAndErasedOnlyOntoGroupsThatAreEmpty) {
+    std::string names = Padded("") + Padded("Work");
+    names.resize(1600, ' ');
+    Put(LibPath(1, "Groups.dat"), Text(names));
+    std::string seven = Padded("A clip of an unnamed group");
+    seven.resize(4800, ' ');
+    Put(LibPath(1, "group7.dat"), Text(seven));
+    StartWith({{0, "First"}, {95, "Last"}}, 1);
+    const files::Bytes records = Read(LibPath(1, "group1.dat"));
+
+    Drag(GroupName(1), GroupName(7));
+    EXPECT_EQ(GroupName(7).Caption(), "") << "a blank name over clips is no empty group";
+    EXPECT_EQ(Read(LibPath(1, "group7.dat")), Text(seven));
+    Drag(GroupName(1), GroupName(1));
+    EXPECT_EQ(GroupName(1).Caption(), "Work");
+
+    Drag(GroupName(1), GroupName(5), MouseButton::Right);
+    EXPECT_EQ(GroupName(5).Caption(), "Work");
+    EXPECT_EQ(app.settings.CurrentGroup, 5) << "the new group is shown";
+    EXPECT_EQ(Item(95).Caption(), "Last");
+    EXPECT_EQ(Read(LibPath(1, "group5.dat")), records);
+    EXPECT_EQ(Data(5, 0), "data of First");
+    EXPECT_EQ(Data(1, 0), "data of First") << "a right drag copies";
+
+    Drag(GroupName(1), GroupName(6));
+    EXPECT_EQ(GroupName(6).Caption(), "Work");
+    EXPECT_EQ(GroupName(1).Caption(), "") << "a left drag moves";
+    EXPECT_EQ(Data(1, 0), "<none>");
+    EXPECT_FALSE(std::filesystem::exists(LibPath(1, "group1.dat")));
+    EXPECT_EQ(Data(6, 95), "data of Last");
+
+    Drag(GroupName(6), Trash());
+    EXPECT_EQ(GroupName(6).Caption(), "");
+    EXPECT_EQ(Data(6, 95), "<none>");
+    EXPECT_EQ(Item(95).Caption(), "") << "the erased group was shown: its clips go too";
+    EXPECT_EQ(Data(5, 95), "data of Last") << "the copy stays";
+}
+
+TEST_F(DragDrop, AGroupIsCarriedToAnotherLibraryInATransferSlot) {
+    std::string names = Padded("") + Padded("Recipes");
+    names.resize(1600, ' ');
+    Put(LibPath(1, "Groups.dat"), Text(names));
+    StartWith({{4, "Soup"}}, 1);
+    Put(DataPath("trans.2"), Text("own clip"));
+
+    Drag(GroupName(1), Slot(0));
+    EXPECT_EQ(Slot(0).Caption(), "Recipes");
+    EXPECT_EQ(app.store.TransSource[0], 1);
+    SwitchLibrary(app, 2);
+
+    Drag(Slot(0), GroupName(3));
+    EXPECT_EQ(GroupName(3).Caption(), "Recipes");
+    EXPECT_EQ(app.settings.CurrentGroup, 3);
+    EXPECT_EQ(Item(4).Caption(), "Soup");
+    const std::string copied = LibPath(2, "group3.4");
+    EXPECT_EQ(Read(copied), Text("data of Soup"));
+    EXPECT_EQ(Slot(0).Caption(), "");
+    EXPECT_EQ(app.store.TransSource[0], -1);
+
+    // A slot holding a clip of its own is no group: the drop does nothing.
+    ShowTitle(app, 105 + 2, "Own");
+    Drag(Slot(2), GroupName(8));
+    EXPECT_EQ(GroupName(8).Caption(), "");
+    EXPECT_EQ(Slot(2).Caption(), "Own");
+    EXPECT_EQ(Read(DataPath("trans.2")), Text("own clip"));
+}
+
+TEST_F(DragDrop, TheBulkCacheTakesClipsAndGroupsUpToItsSizeAndBecomesAGroup) {
+    std::string names = Padded("Three clips");
+    names.resize(1600, ' ');
+    Put(LibPath(1, "Groups.dat"), Text(names));
+    StartWith({{0, "One"}, {1, "Two"}, {2, "Three"}});
+    Copy("copied");
+    Drag(Clip(0), *edit().controlPanel.BulkDrop.Container());
+    Drag(GroupName(0), edit().controlPanel.BulkDrop);
+    EXPECT_EQ(app.settings.BulkCount, 4);
+    EXPECT_EQ(BulkButton().Caption(), "4");
+    EXPECT_EQ(Read(DataPath("bulk.3")), Text("data of Three"));
+
+    Drag(BulkButton(), GroupName(9));
+    EXPECT_EQ(GroupName(9).Caption(), "Bulk Captures");
+    EXPECT_EQ(app.settings.CurrentGroup, 9);
+    EXPECT_EQ(files::TrimRight(Item(0).Caption()), "copied");
+    EXPECT_EQ(Item(3).Caption(), "Three");
+    EXPECT_EQ(Data(9, 3), "data of Three");
+    EXPECT_FALSE(std::filesystem::exists(DataPath("bulk.3"))) << "moved, not copied";
+    EXPECT_FALSE(std::filesystem::exists(DataPath("bulk.dat")));
+    EXPECT_EQ(app.settings.BulkCount, 0);
+    EXPECT_EQ(BulkButton().Caption(), "Bulk");
+
+    for (int i = 0; i < 96; ++i) {
+        AddToBulkCache(app, DataPath("clip.0"), "item");
+    }
+    const int beeps = static_cast<int>(t.desktop.beeps.size());
+    Drag(Item(3), edit().controlPanel.BulkDrop);
+    EXPECT_EQ(app.settings.BulkCount, 96);
+    EXPECT_EQ(static_cast<int>(t.desktop.beeps.size()), beeps + 2) << "a full cache refuses";
+    Drag(BulkButton(), Trash());
+    EXPECT_EQ(app.settings.BulkCount, 0);
+    EXPECT_FALSE(std::filesystem::exists(DataPath("bulk.95")));
+}
+
+TEST_F(DragDrop, HotKeyClipsDroppedInOrOutWatchTheirLetter) {
+    StartWith({{1, "Sig"}});
+    t.host.Click(GroupName(22));
+    Put(DataPath("group22.0"), Text("x"));
+    const std::int32_t altB = platform::HookKey::Alt | 'B';
+    EXPECT_EQ(t.keyboard.watched.count(altB), 0u);
+    t.host.Click(GroupName(0));
+    Drag(Item(1), Item(1), MouseButton::Left, &GroupName(22));
+    EXPECT_EQ(Item(1).Caption(), "Sig");
+    EXPECT_EQ(t.keyboard.watched.count(altB), 1u) << "Alt+B pastes the new hot-key clip";
+    Drag(Item(1), Trash());
+    EXPECT_EQ(t.keyboard.watched.count(altB), 0u);
+}
+
+TEST_F(DragDrop, AClipboardClipDragFromACompactDisplayReturnsToIt) {
+    StartWith({});
+    Copy("compact");
+    t.host.Click(*edit().clipboardPanel.SizerBtn[ClipboardOnly::Vertical]);
+    ASSERT_EQ(app.settings.ClipboardOnlyMode, ClipboardOnly::Vertical);
+    Clip(0).RaiseMouseDown(MouseButton::Left, 0, 0, 0);
+    Clip(0).RaiseMouseMove(MouseButton::Left, 0, 0, 40);
+    EXPECT_EQ(app.settings.ClipboardOnlyMode, ClipboardOnly::Off) << "the full window opens";
+    EXPECT_TRUE(edit().groupPanels.CtrlFrame1.Visible());
+    t.host.Drop(GroupName(3));
+    Clip(1).RaiseMouseMove(MouseButton::None, 0, 0, 0);
+    EXPECT_EQ(app.settings.ClipboardOnlyMode, ClipboardOnly::Vertical) << "and goes again";
+}
+
+}  // namespace
+}  // namespace mirvo
