@@ -1,6 +1,8 @@
 // Every event of the main window's controls, connected to its handler. The handlers live in
 // their subsystems; this is the one place that says which control runs which of them.
 
+#include <vector>
+
 #include "app/App.h"
 #include "app/Modes.h"
 #include "clipboard/CaptureButtons.h"
@@ -117,7 +119,9 @@ void ConnectDropTargets(App& app, ControlPanel& panel) {
     auto endOnMove = [&app](forms::Control& target) {
         target.OnMouseMove = [&app](MouseButton, int, int, int) { Hidetrash(app); };
     };
-    for (forms::Label* trash : panel.TrashLabel) {
+    std::vector<forms::Control*> erase(panel.TrashLabel.begin(), panel.TrashLabel.end());
+    erase.push_back(panel.TrashPicture);
+    for (forms::Control* trash : erase) {
         endOnMove(*trash);
         trash->OnDragDrop = [&app](forms::Control& source, int, int) {
             TrashLabel_DragDrop(app, source);

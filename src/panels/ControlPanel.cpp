@@ -106,12 +106,19 @@ void ControlPanel::AddCaptureModes(forms::Form& edit) {
 }
 
 void ControlPanel::AddDropTargets(forms::Form& edit) {
-    // The erase target: eight red labels in a column over the left half of the buttons.
+    // The erase target: eight red labels in a column over the left half of the buttons. Their
+    // container lifts them above the buttons, which labels alone stay under.
     const int trashTop = Row(2);
     const int trashPitch = (Row(9) - trashTop) / 8;
+    TrashPicture = &edit.Add<forms::PictureBox>("TrashPicture", -1, &CPFrame);
+    TrashPicture->Move(kLeft, trashTop, kHalfWidth, trashPitch * 8);
+    TrashPicture->SetBorder(forms::BorderStyle::None);
+    TrashPicture->SetBackColor(kTrashColor);
+    TrashPicture->SetTabStop(false);
+    TrashPicture->SetVisible(false);
     for (int i = 0; i < 8; ++i) {
-        forms::Label& trash = edit.Add<forms::Label>("TrashLabel", i, &CPFrame);
-        trash.Move(kLeft, trashTop + trashPitch * i, kHalfWidth, trashPitch);
+        forms::Label& trash = edit.Add<forms::Label>("TrashLabel", i, TrashPicture);
+        trash.Move(0, trashPitch * i, kHalfWidth, trashPitch);
         trash.SetBackColor(kTrashColor);
         trash.SetForeColor(forms::QBColor(15));
         trash.SetAlignment(forms::Alignment::Center);

@@ -33,6 +33,7 @@ struct ControlPanel {
     std::array<forms::OptionButton*, 3> CaptureMode{};
 
     // Drop targets, hidden until a drag starts.
+    forms::PictureBox* TrashPicture = nullptr;
     std::array<forms::Label*, 8> TrashLabel{};
     forms::PictureBox& BulkDropPicture;
     forms::Label& BulkDrop;

@@ -92,11 +92,12 @@ void ShowBulkButton(App& app, std::string caption) {
 
 void ShowDropTargets(App& app, bool erase, bool bulkCache, bool bulkPaste) {
     ControlPanel& panel = app.MainWindow().controlPanel;
+    panel.TrashPicture->SetVisible(erase);
     for (forms::Label* trash : panel.TrashLabel) {
         trash->SetVisible(erase);
-        if (erase) {
-            trash->BringToFront();
-        }
+    }
+    if (erase) {
+        panel.TrashPicture->BringToFront();
     }
     panel.BulkDropPicture.SetVisible(bulkCache);
     panel.BulkPaste.SetVisible(bulkPaste);
@@ -111,6 +112,7 @@ void ShowDropTargets(App& app, bool erase, bool bulkCache, bool bulkPaste) {
 void HideDropTargets(App& app) {
     ControlPanel& panel = app.MainWindow().controlPanel;
     panel.BulkDropPicture.SetVisible(false);
+    panel.TrashPicture->SetVisible(false);
     for (forms::Label* trash : panel.TrashLabel) {
         trash->SetVisible(false);
     }

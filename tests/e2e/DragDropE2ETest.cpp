@@ -1,0 +1,157 @@
+// Drag and drop in the real program under Windows (Wine), with the real mouse: a copied clip is
+// filed into an empty group slot and titled, copied to a transfer slot with the right button,
+// moved back with the left, erased; and a group is moved onto an empty group name.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e/ProgramRun.h"
+#include "win32/WinTestSupport.h"
+
+namespace mirvo::e2e {
+namespace {
+
+// A point of the main window's client area given in twips.
+POINT AtTwips(HWND window, int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    POINT p{MulDiv(x, dpi, 1440), MulDiv(y, dpi, 1440)};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+// Where the layout puts the middle of group clip n (first column), transfer slot k and group
+// name g in the large window.
+POINT ItemAt(HWND window, int n) {
+    return AtTwips(window, 2808 + 396 + 1000, 216 + 252 * n + 120);
+}
+POINT SlotAt(HWND window, int k) {
+    return AtTwips(window, 36 + 108 + 1000, 6096 + 216 + 252 * k + 120);
+}
+POINT GroupAt(HWND window, int g) {
+    return AtTwips(window, 10008 + 72 + 800, 216 + 252 * g + 120);
+}
+
+// Presses, moves in steps and releases: a drag as a hand makes it. The target may be found
+// only once the drag shows it.
+template <class Target>
+void DragTo(POINT from, Target target, bool right = false) {
+    wintest::MoveMouseTo(from);
+    Sleep(50);
+    wintest::SetMouseButton(right, true);
+    Sleep(50);
+    POINT at = from;
+    for (int step = 1; step <= 4; ++step) {
+        at.y = from.y + step * 3;
+        wintest::MoveMouseTo(at);
+        Sleep(30);
+    }
+    const POINT to = target();
+    for (int step = 1; step <= 8; ++step) {
+        wintest::MoveMouseTo(
+            POINT{at.x + (to.x - at.x) * step / 8, at.y + (to.y - at.y) * step / 8});
+        Sleep(30);
+    }
+    Sleep(100);
+    wintest::SetMouseButton(right, false);
+    Sleep(200);
+}
+
+void PutTextOnClipboard(const std::string& text) {
+    ASSERT_TRUE(WaitFor([] { return OpenClipboard(nullptr) != 0; }, 3000));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+HWND VisibleWindow(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+TEST(DragDropOnWindows, AClipIsFiledCopiedMovedAndErasedAndAGroupMoved) {
+    ProgramSetup setup;
+    const std::string lib = setup.ProgramFolder() + "Lib1\\";
+    CreateDirectoryA(lib.c_str(), nullptr);
+    std::string names = Padded("") + Padded("Letters");
+    names.resize(1600, ' ');
+    WriteBytes(lib + "Groups.dat", Text(names));
+    std::string titles = Padded("Dear Sir");
+    titles.resize(4800, ' ');
+    WriteBytes(lib + "group1.dat", Text(titles));
+    WriteBytes(lib + "group1.0", Text("letter data"));
+    ProgramProcess program(setup.Executable());
+    HWND window = program.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000));
+    SetForegroundWindow(window);
+
+    PutTextOnClipboard("filed text");
+    HWND clip = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (clip = LabelShowing(window, Padded("filed text"))); }, 5000));
+
+    // Into an empty slot of group 0, titled in the clip settings.
+    DragTo(wintest::CenterOf(clip), [&] { return ItemAt(window, 0); });
+    HWND settings = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (settings = VisibleWindow(" Clip Settings")); }, 5000));
+    SetForegroundWindow(settings);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == settings; }, 5000));
+    wintest::PressKey('A', {VK_CONTROL});
+    wintest::TypeText("Filed");
+    wintest::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !VisibleWindow(" Clip Settings"); }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return LabelShowing(window, "Filed") != nullptr; }, 5000));
+    const std::vector<std::uint8_t> data = ReadBytes(lib + "group0.0");
+    EXPECT_FALSE(data.empty()) << "the clip's data was filed";
+
+    // Right drag to a transfer slot copies; left drag back to another slot moves.
+    DragTo(
+        ItemAt(window, 0), [&] { return SlotAt(window, 0); }, true);
+    EXPECT_TRUE(WaitFor([&] { return Exists(setup.ProgramFolder() + "trans.0"); }, 5000));
+    EXPECT_EQ(ReadBytes(setup.ProgramFolder() + "trans.0"), data);
+    EXPECT_EQ(ReadBytes(lib + "group0.0"), data) << "a right drag leaves the source";
+    DragTo(SlotAt(window, 0), [&] { return ItemAt(window, 1); });
+    EXPECT_TRUE(WaitFor([&] { return !Exists(setup.ProgramFolder() + "trans.0"); }, 5000))
+        << "a left drag moves";
+    EXPECT_EQ(ReadBytes(lib + "group0.1"), data);
+
+    // To the erase label, which shows while the drag goes on.
+    DragTo(ItemAt(window, 1), [&] {
+        HWND erase = nullptr;
+        WaitFor([&] { return (erase = LabelShowing(window, "TO ERASE")) != nullptr; }, 3000);
+        ScreenshotOfProgramWindow(window, "drag-targets.bmp");
+        return erase ? wintest::CenterOf(erase) : POINT{0, 0};
+    });
+    EXPECT_TRUE(WaitFor([&] { return !Exists(lib + "group0.1"); }, 5000)) << "erased";
+    EXPECT_TRUE(Exists(lib + "group0.0"));
+
+    // The group "Letters" onto the empty group 6.
+    HWND letters = LabelShowing(window, "Letters");
+    ASSERT_NE(letters, nullptr);
+    DragTo(wintest::CenterOf(letters), [&] { return GroupAt(window, 6); });
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            const std::vector<std::uint8_t> stored = ReadBytes(lib + "Groups.dat");
+            return stored.size() == 1600u &&
+                   std::string(stored.begin() + 300, stored.begin() + 350) == Padded("Letters") &&
+                   std::string(stored.begin() + 50, stored.begin() + 100) == Padded("");
+        },
+        5000))
+        << "the group moved in the names file";
+    EXPECT_EQ(ReadBytes(lib + "group6.0"), Text("letter data"));
+    EXPECT_FALSE(Exists(lib + "group1.0"));
+    EXPECT_NE(LabelShowing(window, "Dear Sir"), nullptr) << "the moved group is shown";
+    ScreenshotOfProgramWindow(window, "drag-group-moved.bmp");
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace mirvo::e2e
