@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/ClipboardState.h"
+#include "app/DragState.h"
 #include "app/Modes.h"
 #include "app/Settings.h"
 #include "clipboard/BulkCache.h"
@@ -36,6 +37,7 @@ void ClearBtn_MouseUp(App& app, forms::MouseButton button) {
 }
 
 void CaptureMode_MouseUp(App& app, int index, forms::MouseButton button) {
+    app.drag.DragArmed = false;  // released without dragging the bulk button
     if (button == forms::MouseButton::Right) {
         if (index == Capture::Off || index == Capture::Bulk) {
             ShowQuickHelp(app, index == Capture::Off ? Topic::CaptureOffButton : Topic::BulkButton);
