@@ -8,6 +8,7 @@
 #include "app/DragState.h"
 #include "app/EditContext.h"
 #include "app/PasteState.h"
+#include "app/SearchState.h"
 #include "app/StoreState.h"
 #include "files/DataFile.h"
 #include "forms/Form.h"
@@ -25,12 +26,14 @@ App::App(const Platform& platform)
       m_display(std::make_unique<DisplayState>()),
       m_paste(std::make_unique<PasteState>()),
       m_drag(std::make_unique<DragState>()),
+      m_search(std::make_unique<SearchState>()),
       clip(*m_clip),
       store(*m_store),
       editing(*m_editing),
       display(*m_display),
       paste(*m_paste),
-      drag(*m_drag) {
+      drag(*m_drag),
+      search(*m_search) {
     // A data file that cannot be opened ends the program with its one message, from whatever
     // event it happened in; every other error only ends the event's handler.
     os.forms.SetErrorHandler([this](std::exception_ptr error) {

@@ -30,6 +30,7 @@ struct DisplayState;
 struct DragState;
 struct EditContext;
 struct PasteState;
+struct SearchState;
 struct StoreState;
 
 // The operating-system services the program uses. The hooks and the key sender may be absent
@@ -83,16 +84,18 @@ private:
     std::unique_ptr<DisplayState> m_display;
     std::unique_ptr<PasteState> m_paste;
     std::unique_ptr<DragState> m_drag;
+    std::unique_ptr<SearchState> m_search;
 
 public:
     // Subsystem state (app/ClipboardState.h, StoreState.h, EditContext.h, DisplayState.h,
-    // PasteState.h, DragState.h).
+    // PasteState.h, DragState.h, SearchState.h).
     ClipboardState& clip;
     StoreState& store;
     EditContext& editing;
     DisplayState& display;
     PasteState& paste;
     DragState& drag;
+    SearchState& search;
 
     // The next key-up on the main window is ignored (the key that closed a dialog).
     bool SwallowKeyUp = false;

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <memory>
+
 #include "app/Modes.h"
 
 namespace mirvo {
+
+namespace forms {
+class Form;
+}
 
 // What the main window shows and where it returns to; the persistent part of the display
 // lives in the settings (LargeWindow, ClipboardOnlyMode, DisplayMode, CompactLayout, the
@@ -24,6 +30,10 @@ struct DisplayState {
     int ClickButton = 1;
     // While the search box is being typed in.
     bool SearchActive = false;
+    // The screen-edge switcher's window, kept until the next one shows, and its centre in pixels.
+    std::unique_ptr<forms::Form> EdgeWindow;
+    int EdgeCentreX = 0;
+    int EdgeCentreY = 0;
 };
 
 }  // namespace mirvo

@@ -126,6 +126,7 @@ void FocusHolderReset(App& app) {
     MainForm& edit = app.MainWindow();
     app.display.SearchActive = false;
     edit.controlPanel.Search.SetText(kSearchPrompt);
+    HideSearchPointer(app);
     const int column = app.settings.DisplayMode;
     if (column >= Column::First && column <= Column::Third) {
         MoveHighlight(app, ColumnTopPos(column));

@@ -24,6 +24,10 @@ public:
     void SetLocked(bool v);
     forms::Alignment Alignment() const { return m_alignment; }
     void SetAlignment(forms::Alignment a);
+    // Whether a right click shows the system's edit menu; without it the right button is the
+    // program's (a help topic).
+    bool ContextMenu() const { return m_contextMenu; }
+    void SetContextMenu(bool v) { m_contextMenu = v; }
 
     // Selection, in bytes of the text; a shown text box answers from the native control.
     int SelStart() const;
@@ -46,6 +50,7 @@ private:
     forms::ScrollBars m_scrollBars = forms::ScrollBars::None;
     int m_maxLength = 0;
     bool m_locked = false;
+    bool m_contextMenu = true;
     forms::Alignment m_alignment = forms::Alignment::Left;
     int m_selStart = 0;
     int m_selLength = 0;

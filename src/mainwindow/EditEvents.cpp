@@ -12,10 +12,12 @@
 #include "display/PanelMouse.h"
 #include "dragdrop/DragStart.h"
 #include "dragdrop/Drops.h"
+#include "edge/EdgeWatch.h"
 #include "forms/FormsHost.h"
 #include "libraries/LibForm.h"
 #include "mainwindow/ClipClicks.h"
 #include "mainwindow/Edit.h"
+#include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
 #include "paste/HotKeys.h"
 #include "paste/PasteButtons.h"
@@ -23,6 +25,7 @@
 #include "platform/KeyboardHook.h"
 #include "platform/MouseHook.h"
 #include "search/SearchBox.h"
+#include "search/Searchit.h"
 
 namespace mirvo {
 
@@ -158,6 +161,11 @@ void ConnectControlPanel(App& app, ControlPanel& panel) {
         HotKeyOnOff_MouseUp(app, b);
     };
     panel.Search.OnGotFocus = [&app] { Search_GotFocus(app); };
+    panel.Search.OnLostFocus = [&app] { Search_LostFocus(app); };
+    panel.Search.OnMouseUp = [&app](MouseButton b, int, int, int) { Search_MouseUp(app, b); };
+    panel.Search.OnKeyDown = [](int& keyCode, int) { Search_Key(keyCode); };
+    panel.Search.OnKeyPress = [](int& keyAscii) { Search_Key(keyAscii); };
+    panel.Search.OnKeyUp = [](int& keyCode, int) { Search_Key(keyCode); };
     panel.Minimize.OnMouseUp = [&app](MouseButton, int, int, int) { Minimize_MouseUp(app); };
     panel.NoMinimizeBtn.OnMouseUp = [&app](MouseButton, int, int, int) {
         NoMinimizeBtn_MouseUp(app);
@@ -196,6 +204,10 @@ void Edit::ConnectEvents() {
     App& app = m_app;
     Timer1.OnTimer = [&app] { PollClipboard(app); };
     Hotkeytimer.OnTimer = [&app] { Hotkeytimer_Timer(app); };
+    PointerTimer.OnTimer = [&app] { PointerTimer_Timer(app); };
+    TimerEdge.OnTimer = [&app] { TimerEdge_Timer(app); };
+    TimerEdgeOff.OnTimer = [&app] { TimerEdgeOff_Timer(app); };
+    Pointer.OnClick = [&app] { HoldFocus(app); };
     holdfocus.OnGotFocus = [&app] { FocusHolderReset(app); };
     ConnectClipboardPanel(app, clipboardPanel);
     ConnectGroupPanels(app, groupPanels);

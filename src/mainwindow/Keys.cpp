@@ -10,6 +10,7 @@
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
+#include "search/Searchit.h"
 
 namespace mirvo {
 
@@ -74,8 +75,10 @@ void MainWindow_KeyUp(App& app, int& keyCode, int /*shift*/) {
     if (app.display.SearchActive) {
         if (keyCode == forms::Key::Escape) {
             HoldFocus(app);
+        } else if (keyCode == forms::Key::Return) {
+            Search_Enter(app);
         }
-        return;  // the search box keeps letters, digits and Enter
+        return;  // the search box keeps letters and digits
     }
     int key = keyCode;
     if (key >= forms::Key::Numpad0 + 1 && key <= forms::Key::Numpad0 + 9) {

@@ -79,6 +79,7 @@ void ControlPanel::AddButtons(forms::Form& edit) {
     Place(TextOnlyBtn, "Text Only", kLeft, Row(2), kHalfWidth).SetBackColor(0x80C0FF);
     Place(HotKeyOnOff, "Hot Keys Off", 1368, Row(2), kHalfWidth).SetBackColor(0xC0C0C0);
     Place(Search, "Search", kLeft, Row(3), kFullWidth);
+    Search.SetContextMenu(false);  // the right button shows the search's help
     Place(OptionButton, "Options", kLeft, Row(4), 780);
     Place(HelpButton, "Help", 900, Row(4), 780);
     Place(TutorialBtn, "Tutorial", 1692, Row(4), 912);

@@ -15,10 +15,13 @@ MainForm::MainForm(App& app)
       Timer1(Add<forms::Timer>("Timer1")),
       TimerEdge(Add<forms::Timer>("TimerEdge")),
       Hotkeytimer(Add<forms::Timer>("Hotkeytimer")),
+      TimerEdgeOff(Add<forms::Timer>("TimerEdgeOff")),
+      PointerTimer(Add<forms::Timer>("PointerTimer")),
       holdfocus(Add<forms::PictureBox>("holdfocus")),
       clipboardPanel(*this),
       controlPanel(*this),
       groupPanels(*this),
+      Pointer(Add<forms::PictureBox>("Pointer")),
       m_app(app) {
     SetBorder(forms::BorderStyle::FixedSingle);
     SetMaxButton(false);
@@ -30,6 +33,16 @@ MainForm::MainForm(App& app)
     TimerEdge.SetEnabled(false);
     Hotkeytimer.SetInterval(150);
     Hotkeytimer.SetEnabled(false);
+    TimerEdgeOff.SetInterval(100);
+    TimerEdgeOff.SetEnabled(false);
+    PointerTimer.SetInterval(200);
+    PointerTimer.SetEnabled(false);
+
+    Pointer.Move(0, 0, 240, 150);
+    Pointer.SetBorder(forms::BorderStyle::None);
+    Pointer.SetBackColor(forms::QBColor(12));
+    Pointer.SetTabStop(false);
+    Pointer.SetVisible(false);
 
     // Outside the visible area, but able to take the focus from every button.
     holdfocus.Move(12240, 3348, 255, 105);

@@ -28,10 +28,15 @@ public:
     forms::Timer& TimerEdge;
     // The delayed paste: 150 ms after a clip reached the clipboard.
     forms::Timer& Hotkeytimer;
+    // The screen-edge switcher closes its window when the pointer leaves it.
+    forms::Timer& TimerEdgeOff;
+    // The blinking marker of a search's match.
+    forms::Timer& PointerTimer;
     forms::PictureBox& holdfocus;
     ClipboardPanel clipboardPanel;
     ControlPanel controlPanel;
     GroupPanels groupPanels;
+    forms::PictureBox& Pointer;
 
 protected:
     App& m_app;

@@ -109,6 +109,12 @@ void ShowDropTargets(App& app, bool erase, bool bulkCache, bool bulkPaste) {
     }
 }
 
+void HideSearchPointer(App& app) {
+    MainForm& edit = app.MainWindow();
+    edit.PointerTimer.SetEnabled(false);
+    edit.Pointer.SetVisible(false);
+}
+
 void HideDropTargets(App& app) {
     ControlPanel& panel = app.MainWindow().controlPanel;
     panel.BulkDropPicture.SetVisible(false);

@@ -40,6 +40,8 @@ void ShowLaunchPadButton(App& app, bool down);
 void ShowBulkButton(App& app, std::string caption);
 // Shows the drop targets of a drag: the erase labels, the bulk-cache label, the bulk-paste target.
 void ShowDropTargets(App& app, bool erase, bool bulkCache, bool bulkPaste);
+// Hides the blinking marker of a search's match.
+void HideSearchPointer(App& app);
 // Hides the drop targets that show while something is dragged.
 void HideDropTargets(App& app);
 

@@ -3,10 +3,16 @@
 #include "app/App.h"
 #include "app/DisplayState.h"
 #include "app/EditContext.h"
+#include "help/QuickHelp.h"
+#include "help/Topics.h"
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 
 namespace mirvo {
+
+namespace {
+constexpr int kEnter = 13;  // the key code and the character alike
+}  // namespace
 
 void Search_GotFocus(App& app) {
     if (app.editing.EditorOpen) {
@@ -14,8 +20,32 @@ void Search_GotFocus(App& app) {
         HoldFocus(app);
         return;
     }
-    app.MainWindow().controlPanel.Search.SetText("");
+    forms::TextBox& box = app.MainWindow().controlPanel.Search;
+    box.SetText("");
+    box.SetPointer(forms::MousePointer::Default);
     app.display.SearchActive = true;
+}
+
+void Search_MouseUp(App& app, forms::MouseButton button) {
+    if (button == forms::MouseButton::Right) {
+        ShowQuickHelp(app, Topic::SearchBox);
+        HoldFocus(app);
+        return;
+    }
+    if (button == forms::MouseButton::Left && !app.editing.EditorOpen) {
+        app.MainWindow().controlPanel.Search.SetText("");
+        app.display.SearchActive = true;
+    }
+}
+
+void Search_Key(int& keyCode) {
+    if (keyCode == kEnter) {
+        keyCode = 0;
+    }
+}
+
+void Search_LostFocus(App& app) {
+    app.MainWindow().controlPanel.Search.SetPointer(forms::MousePointer::Custom);
 }
 
 }  // namespace mirvo

@@ -103,4 +103,12 @@ bool TextBoxWindow::OnCommand(WORD code) {
     return true;
 }
 
+bool TextBoxWindow::HandleKindMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+    if (msg == WM_CONTEXTMENU && !m_box.ContextMenu()) {
+        result = 0;
+        return true;  // the right button's release reaches the model as MouseUp instead
+    }
+    return false;
+}
+
 }  // namespace mirvo::win32

@@ -21,6 +21,7 @@ private:
     void ApplyKindProperty(forms::Property p) override;
     void ApplyCaption() override;
     bool OnCommand(WORD code) override;
+    bool HandleKindMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
     void ApplyLimits();
     void ApplySelection();

@@ -1,0 +1,106 @@
+#include "search/SearchCore.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace mirvo {
+
+namespace {
+
+constexpr int kRecord = 50;
+constexpr int kGroups = 32;
+constexpr int kSmallRows = 23;
+constexpr int kColumnSlots = 32;
+constexpr int kLastSlot = 95;
+
+// The group names a window of that size shows, upper-cased.
+std::string NamesSearched(const std::string& names, bool large) {
+    return SearchUpper(
+        names.substr(0, static_cast<size_t>((large ? kGroups : kSmallRows) * kRecord)));
+}
+
+// The titles a window of that size shows, at their slots' offsets: the small window shows rows
+// 0..22 of the first two columns only.
+std::string TitlesSearched(const std::string& titles, bool large) {
+    if (large) {
+        return SearchUpper(titles.substr(0, static_cast<size_t>(96 * kRecord)));
+    }
+    const size_t shown = kSmallRows * kRecord;
+    std::string searched = titles.substr(0, shown);
+    searched.resize(kColumnSlots * kRecord, ' ');
+    if (titles.size() > kColumnSlots * kRecord) {
+        searched += titles.substr(kColumnSlots * kRecord, shown);
+    }
+    return SearchUpper(searched);
+}
+
+int NextLibrary(int library) {
+    return library >= kSearchLibraries ? 1 : library + 1;
+}
+
+}  // namespace
+
+std::string SearchUpper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+SearchPosition NewSearch(int currentLibrary) {
+    SearchPosition at;
+    at.library = currentLibrary;
+    at.stopLibrary = currentLibrary <= 1 ? kSearchLibraries : currentLibrary - 1;
+    return at;
+}
+
+std::optional<SearchHit> FindNext(const SearchFiles& files, const std::string& term,
+                                  SearchPosition& at, bool large) {
+    if (term.empty()) {
+        return std::nullopt;
+    }
+    const int lastGroup = (large ? kGroups : kSmallRows) - 1;
+    // Each library once, and the one it started in a second time for what lies before the start.
+    for (int visited = 0; visited <= kSearchLibraries; ++visited) {
+        const int library = at.library;
+        if (const auto names = files.groupNames(library)) {
+            const std::string searched = NamesSearched(*names, large);
+            const size_t found = searched.find(term, static_cast<size_t>(at.nameOffset));
+            if (found != std::string::npos) {
+                const int row = static_cast<int>(found) / kRecord;
+                at.nameOffset = (row + 1) * kRecord;
+                return SearchHit{library, row, true, row, 0};
+            }
+            at.nameOffset = static_cast<int>(searched.size());
+        }
+        for (int group = at.group; group <= lastGroup; ++group) {
+            const auto titles = files.titles(library, group);
+            if (titles) {
+                const std::string searched = TitlesSearched(*titles, large);
+                const size_t found = searched.find(term, static_cast<size_t>(at.titleOffset));
+                if (found != std::string::npos) {
+                    const int slot = static_cast<int>(found) / kRecord;
+                    const SearchHit hit{library, group, false, slot % kColumnSlots,
+                                        slot / kColumnSlots + 1};
+                    if (slot < kLastSlot) {
+                        at.group = group;
+                        at.titleOffset = (slot + 1) * kRecord;
+                    } else if (group < lastGroup) {
+                        at.group = group + 1;
+                        at.titleOffset = 0;
+                    } else {
+                        at = SearchPosition{NextLibrary(library), 0, 0, 0, at.stopLibrary};
+                    }
+                    return hit;
+                }
+            }
+            at.titleOffset = 0;
+        }
+        if (library == at.stopLibrary) {
+            return std::nullopt;
+        }
+        at = SearchPosition{NextLibrary(library), 0, 0, 0, at.stopLibrary};
+    }
+    return std::nullopt;
+}
+
+}  // namespace mirvo

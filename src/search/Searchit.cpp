@@ -1,0 +1,144 @@
+#include "search/Searchit.h"
+
+#include "app/App.h"
+#include "app/SearchState.h"
+#include "app/StoreLayout.h"
+#include "display/PanelMouse.h"
+#include "files/AnsiText.h"
+#include "files/DataFile.h"
+#include "forms/FormsHost.h"
+#include "panels/MainForm.h"
+#include "panels/PanelDisplay.h"
+#include "platform/FileSystem.h"
+#include "search/SearchCore.h"
+#include "store/Libraries.h"
+#include "store/LibraryFiles.h"
+
+namespace mirvo {
+
+namespace {
+
+constexpr forms::Color kSearchingColor = 255;
+constexpr int kBlinks = 3;
+constexpr std::uint32_t kBlinkMs = 200;
+// Where the marker stands: rows of 252 twips from 200; left of the columns and group names.
+constexpr int kPointerFirstTop = 200;
+constexpr int kPointerRowPitch = 252;
+constexpr int kPointerColumnLefts[4] = {0, 2450, 4650, 6900};
+constexpr int kPointerNamesLeftSmall = 6900;
+constexpr int kPointerNamesLeftLarge = 9150;
+
+// The files a search reads, bounded by their layouts: short files are read as far as they go.
+SearchFiles FilesOf(App& app) {
+    SearchFiles files;
+    files.groupNames = [&app](int library) -> std::optional<std::string> {
+        const std::string path = LibraryFolderOf(app, library) + store::kGroupNamesFile;
+        if (!app.os.files.Exists(path)) {
+            return std::nullopt;
+        }
+        const files::Bytes bytes =
+            files::ReadIfPresent(app.os.files, path, store::kGroupCount * store::kTitleWidth);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    files.titles = [&app](int library, int group) -> std::optional<std::string> {
+        // The library's own files: "Hot Key Clips", kept in the data folder, is not searched.
+        const std::string path =
+            LibraryFolderOf(app, library) + "group" + std::to_string(group) + ".dat";
+        if (!app.os.files.Exists(path)) {
+            return std::nullopt;
+        }
+        const files::Bytes bytes =
+            files::ReadIfPresent(app.os.files, path, store::kSlotCount * store::kTitleWidth);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    return files;
+}
+
+void Repaint(App& app) {
+    app.MainWindow().Refresh();
+}
+
+void ShowNothingFound(App& app, forms::TextBox& box) {
+    box.SetText("Nothing Found");
+    app.RefusalTones();
+    for (int blink = 0; blink < kBlinks; ++blink) {
+        box.SetBackColor(kSearchingColor);
+        Repaint(app);
+        WaitMs(app, kBlinkMs);
+        box.SetBackColor(forms::QBColor(15));
+        Repaint(app);
+        WaitMs(app, kBlinkMs);
+    }
+    app.search.SearchTerm.clear();
+    box.SetText("");
+    box.TrySetFocus();
+}
+
+// The match becomes what the main window shows: its library (switched the way the library
+// manager switches) and its group.
+void ShowMatch(App& app, const SearchHit& hit) {
+    if (hit.library != app.CurrentLibrary) {
+        SwitchLibrary(app, hit.library);
+    }
+    if (hit.group != app.settings.CurrentGroup) {
+        SelectGroup(app, hit.group);
+    }
+    MainForm& edit = app.MainWindow();
+    const bool large = app.settings.LargeWindow == 1;
+    const int left = hit.groupName ? (large ? kPointerNamesLeftLarge : kPointerNamesLeftSmall)
+                                   : kPointerColumnLefts[hit.column];
+    edit.Pointer.Move(left, kPointerFirstTop + hit.row * kPointerRowPitch, edit.Pointer.Width(),
+                      edit.Pointer.Height());
+    edit.Pointer.BringToFront();
+    edit.Pointer.SetVisible(true);
+    edit.PointerTimer.SetEnabled(true);
+}
+
+}  // namespace
+
+void Search_Enter(App& app) {
+    const std::string typed = SearchUpper(app.MainWindow().controlPanel.Search.Text());
+    if (files::TrimRight(typed).empty()) {
+        return;
+    }
+    if (typed != app.search.SearchTerm) {
+        app.search.SearchTerm = typed;
+        Searchit(app, 1);
+    } else {
+        Searchit(app, 2);
+    }
+}
+
+void Searchit(App& app, int mode) {
+    MainForm& edit = app.MainWindow();
+    forms::TextBox& box = edit.controlPanel.Search;
+    edit.SetPointer(forms::MousePointer::ArrowHourglass);
+    HideSearchPointer(app);
+    const std::string typed = box.Text();
+    box.SetText("Searching");
+    box.SetBackColor(kSearchingColor);
+    Repaint(app);
+
+    SearchPosition& at = app.search.position;
+    if (mode == 1) {
+        at = NewSearch(app.CurrentLibrary);
+    }
+    const std::optional<SearchHit> hit =
+        FindNext(FilesOf(app), app.search.SearchTerm, at, app.settings.LargeWindow == 1);
+    edit.SetPointer(forms::MousePointer::Default);
+    box.SetBackColor(forms::QBColor(15));
+    if (!hit) {
+        ShowNothingFound(app, box);
+        return;
+    }
+    ShowMatch(app, *hit);
+    box.SetText(typed);
+}
+
+void PointerTimer_Timer(App& app) {
+    forms::PictureBox& pointer = app.MainWindow().Pointer;
+    pointer.SetBackColor(pointer.BackColor() == kSearchingColor ? forms::QBColor(15)
+                                                                : kSearchingColor);
+}
+
+}  // namespace mirvo

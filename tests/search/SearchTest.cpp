@@ -1,0 +1,139 @@
+#include "search/SearchCore.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "app/SearchState.h"
+#include "search/Searchit.h"
+#include "store/StoreFixture.h"
+
+namespace mirvo {
+namespace {
+
+// Libraries as the search reads them: group names and titles by (library, group).
+struct Libraries {
+    std::map<int, std::string> names;
+    std::map<std::pair<int, int>, std::string> titles;
+
+    void Title(int library, int group, int slot, const std::string& title) {
+        std::string& all = titles[{library, group}];
+        all.resize(4800, ' ');
+        all.replace(static_cast<size_t>(slot) * 50, title.size(), title);
+    }
+    void Name(int library, int group, const std::string& name) {
+        std::string& all = names[library];
+        all.resize(1600, ' ');
+        all.replace(static_cast<size_t>(group) * 50, name.size(), name);
+    }
+    SearchFiles Files() const {
+        return {[this](int l) -> std::optional<std::string> {
+                    const auto it = names.find(l);
+                    return it == names.end() ? std::nullopt : std::optional(it->second);
+                },
+                [this](int l, int g) -> std::optional<std::string> {
+                    const auto it = titles.find({l, g});
+                    return it == titles.end() ? std::nullopt : std::optional(it->second);
+                }};
+    }
+};
+
+std::string Where(const std::optional<SearchHit>& hit) {
+    if (!hit) {
+        return "none";
+    }
+    return std::to_string(hit->library) + "/" + std::to_string(hit->group) +
+           (hit->groupName ? " name"
+                           : " r" + std::to_string(hit->row) + "c" + std::to_string(hit->column));
+}
+
+TEST(SearchCore, FindsTitlesAndNamesInOrderAcrossLibrariesAndStopsWhereItBegan) {
+    Libraries libs;
+    libs.Title(3, 0, 1, "Invoice March");
+    libs.Title(3, 0, 40, "invoice april");  // column 2, row 8
+    libs.Title(3, 5, 95, "Old invoice");    // the last slot
+    libs.Name(7, 4, "Invoices");
+    libs.Title(29, 31, 2, "INVOICE copy");
+    libs.Title(1, 2, 0, "Invoice one");
+    libs.Title(2, 0, 0, "Invoice two");  // library 2 is the stop library of a search from 3
+
+    const SearchFiles files = libs.Files();
+    const std::string term = SearchUpper("invoice");
+    SearchPosition at = NewSearch(3);
+    std::vector<std::string> found;
+    for (int i = 0; i < 8; ++i) {
+        found.push_back(Where(FindNext(files, term, at, true)));
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{"3/0 r1c1", "3/0 r8c2", "3/5 r31c3", "7/4 name",
+                                               "29/31 r2c1", "1/2 r0c1", "2/0 r0c1", "none"}))
+        << "case-insensitive, group after group, wrapping from 29 to 1, up to the stop library";
+}
+
+TEST(SearchCore, TheSmallWindowSearchesWhatItShowsAndNothingFoundIsNone) {
+    Libraries libs;
+    libs.Title(1, 0, 23, "hidden row");    // row 23 of column 1
+    libs.Title(1, 0, 64, "third column");  // column 3
+    libs.Title(1, 0, 54, "last shown");    // row 22 of column 2
+    libs.Title(1, 23, 0, "hidden group");  // group 23
+    libs.Name(1, 25, "hidden name");
+    const SearchFiles files = libs.Files();
+    for (const char* word : {"HIDDEN", "THIRD"}) {
+        SearchPosition at = NewSearch(1);
+        EXPECT_EQ(Where(FindNext(files, word, at, false)), "none") << word;
+    }
+    SearchPosition at = NewSearch(1);
+    EXPECT_EQ(Where(FindNext(files, "LAST SHOWN", at, false)), "1/0 r22c2");
+    at = NewSearch(1);
+    EXPECT_EQ(Where(FindNext(files, "HIDDEN ROW", at, true)), "1/0 r23c1") << "the large one does";
+    at = NewSearch(1);
+    EXPECT_EQ(Where(FindNext(files, "", at, true)), "none");
+}
+
+class SearchBox : public test::StoreFixture {};
+
+TEST_F(SearchBox, AMatchInAnotherLibrarySwitchesToItWholeAndNothingFoundSaysSo) {
+    std::string names = Padded("Travel");
+    names.resize(1600, ' ');
+    Put(LibPath(4, "Groups.dat"), Text(names));
+    std::string titles = Padded("") + Padded("Passport number");
+    titles.resize(4800, ' ');
+    Put(LibPath(4, "group6.dat"), Text(titles));
+    Put(LibPath(4, "Last.grp"), {6, 0});
+    Start();
+    edit().SetWindowState(forms::WindowState::Normal);
+    forms::TextBox& box = edit().controlPanel.Search;
+
+    box.SetFocus();
+    box.SetText("passport");
+    t.host.PressKey(forms::Key::Return, 0, 13);
+    EXPECT_EQ(app.CurrentLibrary, 4);
+    EXPECT_EQ(app.settings.CurrentGroup, 6);
+    EXPECT_EQ(GroupName(0).Caption(), "Travel") << "the library's group names came with it";
+    EXPECT_EQ(Item(1).Caption(), "Passport number");
+    EXPECT_EQ(LibLabel(), "Library 4");
+    EXPECT_EQ(StoredSettings().CommonLibrary, 4) << "the library comes back at the next start";
+    EXPECT_TRUE(edit().Pointer.Visible());
+    EXPECT_EQ(edit().Pointer.Top(), 200 + 1 * 252);
+    EXPECT_EQ(edit().Pointer.Left(), 2450);
+    EXPECT_EQ(box.Text(), "passport");
+    const forms::Color before = edit().Pointer.BackColor();
+    t.host.AdvanceTime(200);
+    EXPECT_NE(edit().Pointer.BackColor(), before) << "the marker blinks";
+
+    const int beeps = static_cast<int>(t.desktop.beeps.size());
+    t.host.PressKey(forms::Key::Return, 0, 13);
+    EXPECT_EQ(static_cast<int>(t.desktop.beeps.size()), beeps + 2) << "nothing more: two tones";
+    EXPECT_EQ(app.search.SearchTerm, "");
+    EXPECT_EQ(box.Text(), "");
+    EXPECT_FALSE(edit().Pointer.Visible());
+
+    edit().holdfocus.SetFocus();
+    EXPECT_EQ(box.Text(), "Search");
+    EXPECT_FALSE(box.ContextMenu()) << "the right button is the search's help";
+    t.host.Click(box, forms::MouseButton::Right);
+    EXPECT_EQ(app.HelpTopic, 47);
+}
+
+}  // namespace
+}  // namespace mirvo
