@@ -91,39 +91,6 @@ HWND WindowShowing(DWORD process, const std::string& text) {
     return search.found;
 }
 
-// The text of another process's control: GetWindowText reads only captions across processes.
-std::string ControlText(HWND control) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    DWORD_PTR got = 0;
-    SendMessageTimeoutA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, 1000, &got);
-    text.resize(static_cast<size_t>(got));
-    return text;
-}
-
-// A child of another process's window whose text (as WM_GETTEXT gives it) is that text.
-struct TextSearch {
-    std::string text;
-    HWND found = nullptr;
-};
-BOOL CALLBACK MatchText(HWND child, LPARAM param) {
-    auto* s = reinterpret_cast<TextSearch*>(param);
-    if (IsWindowVisible(child) && ControlText(child) == s->text) {
-        s->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-HWND ChildWithText(HWND window, const std::string& text) {
-    TextSearch search{text};
-    EnumChildWindows(window, MatchText, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Brings a window of the program to the front and waits until it is there.
 bool BringToFront(HWND window) {
     SetForegroundWindow(window);

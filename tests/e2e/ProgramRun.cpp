@@ -276,6 +276,36 @@ BOOL CALLBACK MatchChild(HWND window, LPARAM param) noexcept {
 }
 }  // namespace
 
+std::string ControlText(HWND control) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length)) {
+        return {};
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 1000, &got);
+    text.resize(static_cast<size_t>(got));
+    return text;
+}
+
+namespace {
+BOOL CALLBACK MatchControlText(HWND child, LPARAM param) noexcept {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    if (IsWindowVisible(child) && ControlText(child) == search->text) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND ChildWithText(HWND window, const std::string& text) {
+    ChildSearch search{text};
+    EnumChildWindows(window, MatchControlText, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND LabelShowing(HWND main, const std::string& text) {
     ChildSearch search{text};
     EnumChildWindows(main, MatchChild, reinterpret_cast<LPARAM>(&search));

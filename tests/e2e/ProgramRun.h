@@ -98,6 +98,11 @@ std::string Padded(const std::string& s, size_t width = 50);
 // Little-endian colours, the first ones given, the rest 0.
 std::vector<std::uint8_t> Colors(std::initializer_list<COLORREF> first, size_t count);
 
+// The text of another process's control: GetWindowText reads only captions across processes.
+std::string ControlText(HWND control);
+// A visible child of another process's window whose text (as WM_GETTEXT gives it) is that text:
+// text boxes too.
+HWND ChildWithText(HWND window, const std::string& text);
 // The visible label of a window that shows text, or nullptr.
 HWND LabelShowing(HWND main, const std::string& text);
 // The background of a label as the screen shows it, right of its (short) text.
