@@ -1,5 +1,7 @@
 #include "search/Searchit.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "app/SearchState.h"
 #include "app/StoreLayout.h"
@@ -9,6 +11,7 @@
 #include "forms/FormsHost.h"
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 #include "platform/FileSystem.h"
 #include "search/SearchCore.h"
 #include "store/Libraries.h"
@@ -21,12 +24,6 @@ namespace {
 constexpr forms::Color kSearchingColor = 255;
 constexpr int kBlinks = 3;
 constexpr std::uint32_t kBlinkMs = 200;
-// Where the marker stands: rows of 252 twips from 200; left of the columns and group names.
-constexpr int kPointerFirstTop = 200;
-constexpr int kPointerRowPitch = 252;
-constexpr int kPointerColumnLefts[4] = {0, 2450, 4650, 6900};
-constexpr int kPointerNamesLeftSmall = 6900;
-constexpr int kPointerNamesLeftLarge = 9150;
 
 // The files a search reads, bounded by their layouts: short files are read as far as they go.
 SearchFiles FilesOf(App& app) {
@@ -83,12 +80,20 @@ void ShowMatch(App& app, const SearchHit& hit) {
     if (hit.group != app.settings.CurrentGroup) {
         SelectGroup(app, hit.group);
     }
+    // The marker stands just left of the matched label, wherever the layout puts it.
     MainForm& edit = app.MainWindow();
-    const bool large = app.settings.LargeWindow == 1;
-    const int left = hit.groupName ? (large ? kPointerNamesLeftLarge : kPointerNamesLeftSmall)
-                                   : kPointerColumnLefts[hit.column];
-    edit.Pointer.Move(left, kPointerFirstTop + hit.row * kPointerRowPitch, edit.Pointer.Width(),
-                      edit.Pointer.Height());
+    const int pos =
+        hit.groupName ? kFirstGroupNamePos + hit.row : ColumnTopPos(hit.column) + hit.row;
+    int left = 0;
+    int top = 0;
+    const forms::Label* label = PanelLabel(app, pos);
+    for (const forms::Control* c = label; c; c = c->Container()) {
+        left += c->Left();
+        top += c->Top();
+    }
+    forms::PictureBox& pointer = edit.Pointer;
+    pointer.Move(std::max(0, left - pointer.Width()),
+                 top + (label->Height() - pointer.Height()) / 2, pointer.Width(), pointer.Height());
     edit.Pointer.BringToFront();
     edit.Pointer.SetVisible(true);
     edit.PointerTimer.SetEnabled(true);

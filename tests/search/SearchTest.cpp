@@ -114,8 +114,11 @@ TEST_F(SearchBox, AMatchInAnotherLibrarySwitchesToItWholeAndNothingFoundSaysSo) 
     EXPECT_EQ(LibLabel(), "Library 4");
     EXPECT_EQ(StoredSettings().CommonLibrary, 4) << "the library comes back at the next start";
     EXPECT_TRUE(edit().Pointer.Visible());
-    EXPECT_EQ(edit().Pointer.Top(), 200 + 1 * 252);
-    EXPECT_EQ(edit().Pointer.Left(), 2450);
+    const forms::Label& matched = Item(1);
+    const int labelLeft = matched.Container()->Left() + matched.Left();
+    EXPECT_EQ(edit().Pointer.Left() + edit().Pointer.Width(), labelLeft) << "just left of it";
+    EXPECT_NEAR(edit().Pointer.Top() + edit().Pointer.Height() / 2,
+                matched.Container()->Top() + matched.Top() + matched.Height() / 2, 1);
     EXPECT_EQ(box.Text(), "passport");
     const forms::Color before = edit().Pointer.BackColor();
     t.host.AdvanceTime(200);
