@@ -1,7 +1,5 @@
 #include "search/SearchCore.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace mirvo {
 
@@ -41,8 +39,12 @@ int NextLibrary(int library) {
 }  // namespace
 
 std::string SearchUpper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    // ASCII letters only, whatever the locale: titles are bytes of the ANSI code page.
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
     return text;
 }
 

@@ -41,11 +41,11 @@ SearchFiles FilesOf(App& app) {
         // The library's own files: "Hot Key Clips", kept in the data folder, is not searched.
         const std::string path =
             LibraryFolderOf(app, library) + "group" + std::to_string(group) + ".dat";
-        if (!app.os.files.Exists(path)) {
-            return std::nullopt;
-        }
         const files::Bytes bytes =
             files::ReadIfPresent(app.os.files, path, store::kSlotCount * store::kTitleWidth);
+        if (bytes.empty()) {
+            return std::nullopt;
+        }
         return std::string(bytes.begin(), bytes.end());
     };
     return files;
