@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prints the native benchmark figures (Google Benchmark): capture and restore of clips next to a
-# plain file copy, one idle clipboard poll, and a search of 29 full libraries next to reading them. Start-up under Wine: scripts/bench-startup.sh.
+# plain file copy, one idle clipboard poll, a full group's load and save, and a search of 29 full
+# libraries next to reading the same files. Start-up under Wine: scripts/bench-startup.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
