@@ -17,6 +17,7 @@
 #include "libraries/LibForm.h"
 #include "mainwindow/ClipClicks.h"
 #include "mainwindow/Edit.h"
+#include "options/OpenOptions.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
 #include "paste/HotKeys.h"
@@ -166,6 +167,9 @@ void ConnectControlPanel(App& app, ControlPanel& panel) {
     panel.Search.OnKeyDown = [](int& keyCode, int) { Search_Key(keyCode); };
     panel.Search.OnKeyPress = [](int& keyAscii) { Search_Key(keyAscii); };
     panel.Search.OnKeyUp = [](int& keyCode, int) { Search_Key(keyCode); };
+    panel.OptionButton.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        OptionButton_MouseUp(app, b);
+    };
     panel.Minimize.OnMouseUp = [&app](MouseButton, int, int, int) { Minimize_MouseUp(app); };
     panel.NoMinimizeBtn.OnMouseUp = [&app](MouseButton, int, int, int) {
         NoMinimizeBtn_MouseUp(app);
