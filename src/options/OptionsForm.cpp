@@ -23,11 +23,14 @@ constexpr int kClientHeight = 3900;
 constexpr int kFrameLeft = 120;
 constexpr int kFrameTop = 480;
 constexpr int kFrameWidth = 6900;
-constexpr int kFrameHeight = 2100;
-constexpr int kRowHeight = 285;
-constexpr int kLabelWidth = 3780;
-constexpr int kChoiceLeft = 3900;
+constexpr int kFrameHeight = 2340;
+constexpr int kRowHeight = 255;
+constexpr int kLabelWidth = 6600;
+constexpr int kChoiceLeft = 360;
 constexpr int kHelpLeft = 6420;
+// Rough widths of the dialog font, to run the underscores to the end of the row.
+constexpr int kCharTwips = 95;
+constexpr int kUnderscoreTwips = 105;
 constexpr forms::Color kChosenPage = 0xC0C0FF;
 
 constexpr std::int32_t kPalette[24] = {0xFFFFFF, 0xC0C0FF, 0xC0E0FF, 0xC0FFFF, 0xC0FFC0, 0xFFFFC0,
@@ -47,19 +50,29 @@ constexpr int kHelpTopics[12] = {
     Topic::OptionsWindowSize, Topic::OptionsHighlight,      Topic::OptionsRestore,
     Topic::OptionsWebPage,    Topic::OptionsWebPage,        Topic::OptionsDataLocation};
 
+// Each option takes two rows: its label, then its choices and help button beneath.
 int RowTop(int row) {
-    return 300 + 420 * row;
+    return 270 + 630 * row;
 }
 
-// A label that ends in underscores running to the buttons.
+int ChoiceTop(int row) {
+    return RowTop(row) + 270;
+}
+
+// A label whose underscores run on to its right-hand end.
+forms::Label& AddRowLabel(forms::Form& form, forms::Control& frame, const std::string& text,
+                          int left, int top, int width) {
+    auto& label = form.Add<forms::Label>("RowLabel", -1, &frame);
+    const int textTwips = static_cast<int>(text.size() + 1) * kCharTwips;
+    const int underscores = std::max(0, (width - textTwips) / kUnderscoreTwips);
+    label.SetCaption(text + " " + std::string(static_cast<size_t>(underscores), '_'));
+    label.Move(left, top, width, kRowHeight);
+    return label;
+}
+
 forms::Label& AddRowLabel(forms::Form& form, forms::Control& frame, const std::string& text,
                           int row) {
-    auto& label = form.Add<forms::Label>("RowLabel", -1, &frame);
-    std::string caption = text + " ";
-    caption.resize(std::max<size_t>(caption.size(), 64), '_');
-    label.SetCaption(caption);
-    label.Move(120, RowTop(row) + 30, kLabelWidth, kRowHeight);
-    return label;
+    return AddRowLabel(form, frame, text, 120, RowTop(row), kLabelWidth);
 }
 
 Options::OptionGroup AddGroup(forms::Form& form, forms::Control& frame, const char* name,
@@ -145,11 +158,14 @@ Options::Options(App& app) : forms::Form(app.os.forms, "Options"), m_app(app) {
         frame.Move(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
         Frm[static_cast<size_t>(i)] = &frame;
     }
-    auto help = [this](int index, forms::Control& frame, int row) {
+    auto helpAt = [this](int index, forms::Control& frame, int top) {
         auto& button = Add<forms::CommandButton>("Hlp", index, &frame);
         button.SetCaption("?");
-        button.Move(kHelpLeft, RowTop(row), 330, 315);
+        button.Move(kHelpLeft, top, 330, 315);
         Hlp[static_cast<size_t>(index)] = &button;
+    };
+    auto help = [&helpAt](int index, forms::Control& frame, int row) {
+        helpAt(index, frame, ChoiceTop(row));
     };
 
     // Activation.
@@ -161,56 +177,56 @@ Options::Options(App& app) : forms::Form(app.os.forms, "Options"), m_app(app) {
     for (int i = 0; i < 4; ++i) {
         auto& box = Add<forms::CheckBox>(edgeNames[i], -1, &activation);
         box.SetCaption(edges[i]);
-        box.Move(kChoiceLeft + i * 620, RowTop(0), 600, 315);
+        box.Move(kChoiceLeft + i * 1000, ChoiceTop(0), 960, 315);
         *edgeBoxes[i] = &box;
     }
     help(0, activation, 0);
     AddRowLabel(*this, activation, "Choose the keys you wish to use to activate Mirvo", 1);
     keysoption = AddGroup(*this, activation, "keysoption", {"Shift+Ins", "Ctrl+V"}, kChoiceLeft,
-                          RowTop(1), 2400);
+                          ChoiceTop(1), 2400);
     help(1, activation, 1);
 
     // Behaviors.
     forms::Frame& behaviors = *Frm[1];
     AddRowLabel(*this, behaviors, "Always restore full window after minimizing a column", 0);
     RestoreOption =
-        AddGroup(*this, behaviors, "RestoreOption", {"No", "Yes"}, kChoiceLeft, RowTop(0), 2400);
+        AddGroup(*this, behaviors, "RestoreOption", {"No", "Yes"}, kChoiceLeft, ChoiceTop(0), 2400);
     help(8, behaviors, 0);
     AddRowLabel(*this, behaviors, "Show or hide the mouse pause help captions", 1);
     HelpOption =
-        AddGroup(*this, behaviors, "HelpOption", {"Hide", "Show"}, kChoiceLeft, RowTop(1), 2400);
+        AddGroup(*this, behaviors, "HelpOption", {"Hide", "Show"}, kChoiceLeft, ChoiceTop(1), 2400);
     help(3, behaviors, 1);
     AddRowLabel(*this, behaviors, "Show or hide Mirvo's taskbar icon when minimized", 2);
     IconOption =
-        AddGroup(*this, behaviors, "IconOption", {"Hide", "Show"}, kChoiceLeft, RowTop(2), 2400);
+        AddGroup(*this, behaviors, "IconOption", {"Hide", "Show"}, kChoiceLeft, ChoiceTop(2), 2400);
 
     // Keyboard.
     forms::Frame& keyboard = *Frm[2];
     AddRowLabel(*this, keyboard, "Choose the keys to bulk paste", 0);
     Bulkoption = AddGroup(*this, keyboard, "Bulkoption", {"Ctrl+Ins", "Ctrl+B"}, kChoiceLeft,
-                          RowTop(0), 2400);
+                          ChoiceTop(0), 2400);
     help(2, keyboard, 0);
     AddRowLabel(*this, keyboard, "Clipboard clearance mode", 1);
-    Clearoption =
-        AddGroup(*this, keyboard, "Clearoption", {"Batch", "Normal"}, kChoiceLeft, RowTop(1), 2400);
+    Clearoption = AddGroup(*this, keyboard, "Clearoption", {"Batch", "Normal"}, kChoiceLeft,
+                           ChoiceTop(1), 2400);
     for (forms::OptionButton* button : Clearoption.buttons) {
         button->SetStyle(forms::ButtonStyle::Graphical);
     }
     help(5, keyboard, 1);
     AddRowLabel(*this, keyboard, "Move highlight bar with", 2);
     StickyOption = AddGroup(*this, keyboard, "StickyOption", {"Mouse", "Keyboard"}, kChoiceLeft,
-                            RowTop(2), 2400);
+                            ChoiceTop(2), 2400);
     help(7, keyboard, 2);
 
     // Display.
     forms::Frame& display = *Frm[3];
     AddRowLabel(*this, display, "Change window size to suit screen resolution", 0);
     SizeOption =
-        AddGroup(*this, display, "SizeOption", {"Small", "Large"}, kChoiceLeft, RowTop(0), 2400);
+        AddGroup(*this, display, "SizeOption", {"Small", "Large"}, kChoiceLeft, ChoiceTop(0), 2400);
     help(6, display, 0);
     AddRowLabel(*this, display, "Choose normal or bold fonts", 1);
     FontOption =
-        AddGroup(*this, display, "FontOption", {"Normal", "Bold"}, kChoiceLeft, RowTop(1), 2400);
+        AddGroup(*this, display, "FontOption", {"Normal", "Bold"}, kChoiceLeft, ChoiceTop(1), 2400);
     help(4, display, 1);
 
     // Colors: five palettes of 24 buttons, 6 columns by 4 rows.
@@ -237,28 +253,28 @@ Options::Options(App& app) : forms::Form(app.os.forms, "Options"), m_app(app) {
         }
     }
 
-    // Web pages.
+    // Web pages: the two choices stacked, each with its meaning beside it.
     forms::Frame& web = *Frm[5];
     auto& when = Add<forms::Label>("WebLabel", -1, &web);
     when.SetCaption("When a Web Page clip is clicked:-");
     when.Move(120, RowTop(0), 4000, kRowHeight);
-    BrowserOption = AddGroup(*this, web, "BrowserOption", {"New Window", "Wait for Click"}, 120,
-                             RowTop(1), 1800);
-    BrowserOption.box->SetHeight(750);
-    BrowserOption.buttons[0]->Move(0, 0, 1740, 315);
-    BrowserOption.buttons[1]->Move(0, 420, 1740, 315);
+    BrowserOption = AddGroup(*this, web, "BrowserOption", {"New Window", "Wait for Click"},
+                             kChoiceLeft, ChoiceTop(0), 1800);
+    BrowserOption.box->SetHeight(1000);
     const char* webLabels[2] = {"Launch web page in a new browser window",
                                 "Wait for click in existing browser address box"};
     for (int i = 0; i < 2; ++i) {
-        AddRowLabel(*this, web, webLabels[i], 1 + i)
-            .Move(2040, RowTop(1 + i) + 30, 4260, kRowHeight);
-        help(9 + i, web, 1 + i);
+        const int top = ChoiceTop(0) + i * 630;
+        BrowserOption.buttons[static_cast<size_t>(i)]->Move(0, i * 630, 1740, 315);
+        AddRowLabel(*this, web, webLabels[i], kChoiceLeft + 1800, top + 30,
+                    kHelpLeft - kChoiceLeft - 1920);
+        helpAt(9 + i, web, top);
     }
 
     // Always shown: where the clip data lives.
     DataFrame = &Add<forms::Frame>("DataFrame");
     DataFrame->SetCaption("Clip Data Location");
-    DataFrame->Move(kFrameLeft, 2640, 5580, 780);
+    DataFrame->Move(kFrameLeft, kFrameTop + kFrameHeight + 60, 5580, 780);
     DataOption = AddGroup(*this, *DataFrame, "DataOption",
                           {"Private Data", "Administrator User's Common Data"}, 120, 300, 4980);
     help(11, *DataFrame, 0);
@@ -266,7 +282,7 @@ Options::Options(App& app) : forms::Form(app.os.forms, "Options"), m_app(app) {
 
     OKBtn = &Add<forms::CommandButton>("OKBtn");
     OKBtn->SetCaption("OK");
-    OKBtn->Move(5820, 2760, 1200, 480);
+    OKBtn->Move(5820, kFrameTop + kFrameHeight + 180, 1200, 480);
     holdfocus = &Add<forms::PictureBox>("holdfocus");
     holdfocus->SetBorder(forms::BorderStyle::None);
     holdfocus->Move(kWidth + 200, 0, 15, 15);
