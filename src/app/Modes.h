@@ -74,4 +74,19 @@ struct BulkPasteKey {
     enum Option : std::int16_t { CtrlInsert = 0, CtrlB = 1 };
 };
 
+// What a bulk paste puts between two clips (BulkSpacing); its value is also the index of its
+// option button.
+struct BulkSeparator {
+    enum Choice : std::int16_t {
+        None = 0,
+        NewLine = 1,
+        BlankLine = 2,
+        UserText = 3,
+        FirstLibraryClip = 4,
+        Tab = 5,
+        Down = 6,
+    };
+    static constexpr int kCount = 7;
+};
+
 }  // namespace mirvo

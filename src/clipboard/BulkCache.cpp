@@ -1,10 +1,13 @@
 #include "clipboard/BulkCache.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "app/ClipboardState.h"
 #include "app/Modes.h"
 #include "app/Settings.h"
 #include "clipboard/BulkFullForm.h"
+#include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "panels/PanelDisplay.h"
 
@@ -59,6 +62,21 @@ void ClearBulkCache(App& app) {
         app.settings.BulkCount = 0;
         SaveSettings(app);
     }
+}
+
+std::vector<std::string> ReadBulkTitles(App& app) {
+    const int count = std::clamp<int>(app.settings.BulkCount, 0, kBulkCacheSize);
+    const files::Bytes stored = files::ReadIfPresent(app.os.files, BulkTitlesPath(app),
+                                                     static_cast<size_t>(count) * kTitleWidth);
+    std::vector<std::string> titles;
+    for (int n = 0; n < count; ++n) {
+        std::string title =
+            files::ReadText(stored, static_cast<size_t>(n) * kTitleWidth, kTitleWidth);
+        // A record cut short reads NUL beyond the end of the file: blank, not text.
+        title.erase(std::find(title.begin(), title.end(), '\0'), title.end());
+        titles.push_back(files::TrimRight(title));
+    }
+    return titles;
 }
 
 void RefreshBulkDisplay(App& app) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace mirvo {
 
@@ -15,6 +16,9 @@ void AddToBulkCache(App& app, const std::string& clipFile, const std::string& ti
 void SeedBulkCacheFromHistory(App& app);
 // Deletes the cache's files and empties it.
 void ClearBulkCache(App& app);
+// The titles of the cache's items from "bulk.dat", trailing spaces removed; an item the file
+// lacks has a blank title. Reads no more than the cache's records and never creates the file.
+std::vector<std::string> ReadBulkTitles(App& app);
 // The "Bulk" button shows the number of items while the cache holds any or bulk mode is on.
 void RefreshBulkDisplay(App& app);
 

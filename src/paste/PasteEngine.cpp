@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "app/App.h"
 #include "app/ClipboardState.h"
@@ -20,6 +21,7 @@
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
+#include "paste/BulkPaste.h"
 #include "paste/WebClips.h"
 #include "platform/Clipboard.h"
 #include "platform/Desktop.h"
@@ -56,19 +58,6 @@ void SetWaitForClick(App& app, bool on) {
     if (app.os.mouseHook) {
         app.os.mouseHook->SetOn(on);
     }
-}
-
-// Gives the focus back to the window the paste is for, waiting (bounded) until it has it.
-void FocusTarget(App& app) {
-    platform::Desktop& desktop = app.os.desktop;
-    const platform::WindowHandle target = app.clip.LastForeignWindow;
-    desktop.SetForegroundWindow(target);
-    const std::uint32_t start = desktop.TickCount();
-    while (desktop.ForegroundWindow() != target &&
-           desktop.TickCount() - start < kForegroundWaitMs) {
-        app.os.forms.DoEvents();
-    }
-    app.os.forms.DoEvents();
 }
 
 // The mode a clip pastes in: the override when one is chosen, else the clip's own mode; a clip
@@ -191,11 +180,27 @@ void Trans_Click(App& app, int index) {
 void Hotkeytimer_Timer(App& app) {
     MainForm& edit = app.MainWindow();
     edit.Hotkeytimer.SetEnabled(false);
-    if (app.paste.PendingPasteJob == PasteJob::Keys) {
+    // Taken before it runs: a paste started meanwhile (the bulk paste waits for its window)
+    // keeps its own job.
+    const int job = std::exchange(app.paste.PendingPasteJob, PasteJob::None);
+    if (job == PasteJob::Keys) {
         SendPasteKeys(app);
+    } else if (job == PasteJob::Bulk) {
+        BulkSub(app);
     }
-    app.paste.PendingPasteJob = PasteJob::None;
     edit.Timer1.SetEnabled(true);
+}
+
+void FocusPasteTarget(App& app) {
+    platform::Desktop& desktop = app.os.desktop;
+    const platform::WindowHandle target = app.clip.LastForeignWindow;
+    desktop.SetForegroundWindow(target);
+    const std::uint32_t start = desktop.TickCount();
+    while (desktop.ForegroundWindow() != target &&
+           desktop.TickCount() - start < kForegroundWaitMs) {
+        app.os.forms.DoEvents();
+    }
+    app.os.forms.DoEvents();
 }
 
 void SendPasteKeys(App& app) {
@@ -210,7 +215,7 @@ void SendPasteKeys(App& app) {
     }
     edit.SetPointer(forms::MousePointer::Default);
     SetMonitoring(app, 0);
-    FocusTarget(app);
+    FocusPasteTarget(app);
     const int action = app.paste.PasteAction;
     if (action == FieldAction::ClearThenEnter || action == FieldAction::ClearThenTab) {
         // Select the target field's line and delete it.

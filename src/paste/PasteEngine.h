@@ -27,6 +27,8 @@ void Trans_Click(App& app, int index);
 void Hotkeytimer_Timer(App& app);
 // Sends the paste keys to the last foreign window.
 void SendPasteKeys(App& app);
+// Gives the focus back to the last foreign window, waiting (bounded) until it has it.
+void FocusPasteTarget(App& app);
 // "Wait for Click": the first button press in another window receives the paste.
 void WaitForClick_MouseEvent(App& app, const platform::HookMouseEvent& event);
 

@@ -6,6 +6,7 @@
 #include "app/ClipboardState.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
+#include "clipboard/BulkCache.h"
 #include "clipboard/Capture.h"
 #include "clipboard/History.h"
 #include "clipboard/Markers.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/Edit.h"
 #include "panels/PanelColor.h"
 #include "panels/Positions.h"
+#include "paste/BulkForm.h"
 #include "startup/Main.h"
 #include "store/Groups.h"
 #include "store/LibraryFiles.h"
@@ -88,6 +90,15 @@ void FuzzProgram::GiveContent() {
     m_app.MainWindow().clipboardPanel.ClipboardClip[0]->SetCaption("hello");
     m_app.clip.ClipboardClipCount = 1;
     SaveClipboardHistory(m_app);
+
+    // Two bulk items and the bulk paste's user text.
+    AddToBulkCache(m_app, m_app.DataFolder + "clip.0", "hello");
+    AddToBulkCache(m_app, m_app.DataFolder + "clip.0", "hello again");
+    BulkForm bulk(m_app);
+    bulk.Show();
+    bulk.spaceoption[BulkSeparator::UserText]->SetValue(true);
+    bulk.Text1.SetText(" | ");
+    m_test.host.Click(bulk.OKBtn);
 
     // The quick-help file that ships beside the program.
     Write(m_app.ProgramFolder + kQuickHelpFileName,

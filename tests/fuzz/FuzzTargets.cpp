@@ -20,6 +20,7 @@ const std::vector<FuzzTarget>& AllFuzzTargets() {
         AddClipTargets(all);
         AddHelpTargets(all);
         AddDialogTargets(all);
+        AddBulkTargets(all);
         return all;
     }();
     return targets;

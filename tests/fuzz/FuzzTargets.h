@@ -47,5 +47,6 @@ void AddLibraryTargets(std::vector<FuzzTarget>& targets);
 void AddClipTargets(std::vector<FuzzTarget>& targets);
 void AddHelpTargets(std::vector<FuzzTarget>& targets);
 void AddDialogTargets(std::vector<FuzzTarget>& targets);
+void AddBulkTargets(std::vector<FuzzTarget>& targets);
 
 }  // namespace mirvo::fuzz

@@ -14,6 +14,12 @@ namespace {
 constexpr DWORD kModifierReleaseWaitMs = 1000;
 // Time given to the target to take the keys when the caller waits for their processing.
 constexpr DWORD kProcessingWaitMs = 50;
+// Then round trips through the target's message loop. It answers one each time it comes back for
+// its next message, and takes one queued message between two answers, so that the keys are
+// handled even behind a few others still queued (earlier keys sent without wait, and the
+// characters they made). A hung target is not waited for.
+constexpr int kProcessingRoundTrips = 12;
+constexpr UINT kRoundTripTimeoutMs = 1000;
 constexpr int kModifiers[] = {VK_MENU, VK_CONTROL, VK_SHIFT};
 
 bool IsExtendedKey(WORD vk) {
@@ -102,9 +108,24 @@ void Win32KeySender::Send(const std::string& keys, platform::SendWait wait) {
     for (const KeyStroke& stroke : *strokes) {
         inputs.push_back(KeyInput(static_cast<WORD>(stroke.keyCode), stroke.down));
     }
+    // A window just made the foreground one may not have taken its activation yet: keys before
+    // it would reach no field.
+    RoundTrips(1);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     if (wait == platform::SendWait::WaitForProcessing) {
         WaitMs(kProcessingWaitMs);
+        RoundTrips(kProcessingRoundTrips);
+    }
+}
+
+void Win32KeySender::RoundTrips(int count) {
+    HWND target = GetForegroundWindow();
+    for (int trip = 0; target && trip < count; ++trip) {
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutA(target, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                                 kRoundTripTimeoutMs, &answer)) {
+            return;
+        }
     }
 }
 

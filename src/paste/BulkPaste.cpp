@@ -1,0 +1,184 @@
+#include "paste/BulkPaste.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/App.h"
+#include "app/ClipboardState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
+#include "app/StoreState.h"
+#include "clipboard/BulkCache.h"
+#include "clipboard/Markers.h"
+#include "clipboard/Restore.h"
+#include "display/DisplayModes.h"
+#include "forms/FormsHost.h"
+#include "panels/MainForm.h"
+#include "panels/PanelDisplay.h"
+#include "paste/BulkForm.h"
+#include "paste/PasteEngine.h"
+#include "platform/Clipboard.h"
+#include "platform/KeySender.h"
+#include "platform/KeyboardHook.h"
+#include "store/LibraryFiles.h"
+
+namespace mirvo {
+
+namespace {
+
+using platform::SendWait;
+
+constexpr int kHookOff = 0;
+constexpr int kHookMonitoring = 2;
+
+// The hot keys rest while the paste sends its keys, and come back however the paste ends.
+class HotKeysResting {
+public:
+    explicit HotKeysResting(App& app) : m_hook(app.os.keyboardHook) {
+        if (m_hook) {
+            m_hook->SetMonitoring(kHookOff);
+        }
+    }
+    ~HotKeysResting() {
+        if (m_hook) {
+            m_hook->SetMonitoring(kHookMonitoring);
+        }
+    }
+    HotKeysResting(const HotKeysResting&) = delete;
+    HotKeysResting& operator=(const HotKeysResting&) = delete;
+
+private:
+    platform::KeyboardHook* m_hook;
+};
+
+void Send(App& app, const char* keys) {
+    if (app.os.keySender) {
+        app.os.keySender->Send(keys, SendWait::NoWait);
+    }
+}
+
+// Shift+Insert, returning once the target has taken it: the clipboard must not change before
+// the target has read it, or it would paste a later clip or one clip twice.
+void SendPasteWaiting(App& app) {
+    if (app.os.keySender) {
+        app.os.keySender->Send("+{INSERT}", SendWait::WaitForProcessing);
+    }
+}
+
+bool PasteStored(App& app, ClipKind kind, int n) {
+    if (!Loadclipboard(app, kind, n)) {
+        return false;
+    }
+    SendPasteWaiting(app);
+    return true;
+}
+
+// The user text as text, marked like a restored clip so that the monitor does not capture it.
+bool PasteText(App& app, const std::string& text) {
+    if (!OpenClipboardRetrying(app)) {
+        return false;
+    }
+    platform::Clipboard& clipboard = app.os.clipboard;
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    if (!clipboard.Empty() || !clipboard.SetData(platform::Format::Text, bytes)) {
+        clipboard.Close();
+        return false;
+    }
+    MarkClipboard(app, 2);
+    SendPasteWaiting(app);
+    return true;
+}
+
+// Clip 0 of group 1 in library 1, whichever library is open.
+bool PasteFirstLibraryClip(App& app) {
+    struct PrefixKept {
+        std::string& prefix;
+        std::string kept;
+        ~PrefixKept() { prefix = std::move(kept); }
+    } restore{app.store.GroupDataPrefix,
+              std::exchange(app.store.GroupDataPrefix, LibraryFolderOf(app, 1) + "group0.")};
+    return PasteStored(app, ClipKind::Hot, 0);
+}
+
+// What goes between two items; false when a separator that goes through the clipboard did not
+// reach it.
+bool PasteSeparator(App& app, int separator, const std::string& spacerText) {
+    switch (separator) {
+        case BulkSeparator::NewLine:
+            Send(app, "{ENTER}");
+            return true;
+        case BulkSeparator::BlankLine:
+            Send(app, "{ENTER}");
+            Send(app, "{ENTER}");
+            return true;
+        case BulkSeparator::UserText:
+            return PasteText(app, spacerText);
+        case BulkSeparator::FirstLibraryClip:
+            return PasteFirstLibraryClip(app);
+        case BulkSeparator::Tab:
+            Send(app, "{TAB}");
+            return true;
+        case BulkSeparator::Down:
+            Send(app, "{DOWN}");
+            return true;
+        default:
+            return true;
+    }
+}
+
+// The main window gets out of the way, as after a clip click, and the focus returns to the
+// window the user works in.
+void TurnToTarget(App& app) {
+    MainForm& edit = app.MainWindow();
+    const bool editorOpen = app.editing.EditorOpen;
+    if (edit.WindowState() == forms::WindowState::Normal) {
+        HideDropTargets(app);
+        if (!editorOpen) {
+            HoldFocus(app);
+            if (app.settings.CompactLayout == 0) {
+                SetLastDisplay(app);
+            }
+        }
+    }
+    if (editorOpen) {
+        app.os.forms.DoEvents();
+    } else {
+        FocusPasteTarget(app);
+    }
+}
+
+}  // namespace
+
+void BulkSub(App& app) {
+    HotKeysResting hotKeys(app);
+    forms::TimerPause capture(app.MainWindow().Timer1);
+
+    BulkForm form(app);
+    form.Show(forms::ShowMode::Modal);
+    if (form.Cancelled()) {
+        return;
+    }
+    TurnToTarget(app);
+
+    const int bulkCount = std::clamp<int>(app.settings.BulkCount, 0, kBulkCacheSize);
+    const ClipKind kind = bulkCount > 0 ? ClipKind::Bulk : ClipKind::Clip;
+    const int count = bulkCount > 0 ? bulkCount : app.clip.ClipboardClipCount;
+    const int separator = app.settings.BulkSpacing;
+    for (int i = 0; i < count; ++i) {
+        const bool pasted = (i == 0 || PasteSeparator(app, separator, form.SpacerText())) &&
+                            PasteStored(app, kind, i);
+        if (!pasted) {
+            // The clipboard still holds what was pasted last: pasting on would repeat it.
+            app.RefusalTones();
+            return;
+        }
+    }
+    if (app.settings.KeepClipboardClips == 0) {
+        app.clip.ClearOnNextCapture = true;
+    }
+}
+
+}  // namespace mirvo
