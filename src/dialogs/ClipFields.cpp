@@ -4,10 +4,10 @@
 #include "app/ClipboardState.h"
 #include "app/EditContext.h"
 #include "app/StoreLayout.h"
-#include "dialogs/Swatches.h"
 #include "files/AnsiText.h"
 #include "forms/Controls.h"
 #include "forms/TextBox.h"
+#include "panels/Swatches.h"
 
 namespace mirvo {
 

@@ -3,10 +3,10 @@
 #include "app/App.h"
 #include "app/EditContext.h"
 #include "app/StoreLayout.h"
-#include "dialogs/Swatches.h"
 #include "forms/Types.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
+#include "panels/Swatches.h"
 #include "platform/Desktop.h"
 #include "store/GroupFiles.h"
 

@@ -4,10 +4,10 @@
 #include "app/EditContext.h"
 #include "app/Modes.h"
 #include "dialogs/ClipFields.h"
-#include "dialogs/Swatches.h"
 #include "forms/Types.h"
 #include "help/QuickHelp.h"
 #include "help/Topics.h"
+#include "panels/Swatches.h"
 #include "platform/Desktop.h"
 #include "store/EditedClip.h"
 

@@ -180,6 +180,9 @@ MsgResult HeadlessHost::MsgBox(const std::string& text, int style, const std::st
 
 void HeadlessHost::DoEvents() {
     ++doEventsCalls;
+    if (onDoEvents) {
+        onDoEvents();
+    }
 }
 
 std::vector<Form*> HeadlessHost::LoadedForms() const {

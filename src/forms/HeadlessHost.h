@@ -43,12 +43,14 @@ public:
 
     // Settings a test may change.
     ScreenMetrics screen{15360, 11520, 15, 15};  // 1024 x 768 pixels
-    int borderTwips = 60;                         // each side
-    int captionTwips = 285;                       // title bar
+    int borderTwips = 60;                        // each side
+    int captionTwips = 285;                      // title bar
     FolderBrowser* browser = nullptr;
     // Answers a modal form; it must unload the form (the host unloads it afterwards if not).
     std::function<void(Form&)> onModal;
     MsgResult nextAnswer = MsgResult::Ok;
+    // Runs at every DoEvents, as the user's input would be served there.
+    std::function<void()> onDoEvents;
 
     struct Message {
         std::string text;

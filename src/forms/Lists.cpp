@@ -1,5 +1,7 @@
 #include "forms/Lists.h"
 
+#include <cctype>
+
 #include "forms/FolderBrowser.h"
 #include "forms/Form.h"
 #include "forms/FormsHost.h"
@@ -16,6 +18,47 @@ std::string WithSeparator(std::string folder, char sep) {
         folder += sep;
     }
     return folder;
+}
+
+// The length of the root of a path: "c:\" of a drive, "\\server\share" of a network path.
+size_t RootLength(const std::string& path, char sep) {
+    if (path.size() >= 2 && path[0] == sep && path[1] == sep) {
+        const size_t server = path.find(sep, 2);
+        const size_t share = server == std::string::npos ? server : path.find(sep, server + 1);
+        return share == std::string::npos ? path.size() : share;
+    }
+    const size_t first = path.find(sep);
+    return first == std::string::npos ? path.size() : first + 1;
+}
+
+// The folders from the root down to the path: "c:\", "c:\a", "c:\a\b".
+std::vector<std::string> FoldersDownTo(const std::string& path, char sep) {
+    const size_t root = RootLength(path, sep);
+    std::vector<std::string> chain{path.substr(0, root)};
+    size_t at = root;
+    while (at < path.size()) {
+        if (path[at] == sep) {
+            ++at;
+            continue;
+        }
+        size_t next = path.find(sep, at);
+        if (next == std::string::npos) {
+            next = path.size();
+        }
+        chain.push_back(path.substr(0, next));
+        at = next;
+    }
+    return chain;
+}
+
+bool SameDrive(const std::string& a, const std::string& b) {
+    return a.size() >= 2 && b.size() >= 2 && a[1] == b[1] &&
+           std::tolower(static_cast<unsigned char>(a[0])) ==
+               std::tolower(static_cast<unsigned char>(b[0]));
+}
+
+std::string Indented(size_t level, const std::string& name) {
+    return std::string(2 * level, ' ') + name;
 }
 }  // namespace
 
@@ -40,9 +83,9 @@ void ListControl::SetListIndex(int i) {
     RaiseClick();
 }
 
-void ListControl::SetItems(std::vector<std::string> items) {
+void ListControl::SetItems(std::vector<std::string> items, int selected) {
     m_items = std::move(items);
-    m_listIndex = -1;
+    m_listIndex = selected >= 0 && selected < ListCount() ? selected : -1;
     Changed(Property::Items);
 }
 
@@ -61,6 +104,12 @@ void DriveList::SetDrive(const std::string& drive) {
     if (Items().empty()) {
         RefreshDrives();
     }
+    // Drive letters have no case: the drive takes the list's spelling.
+    for (int i = 0; i < ListCount(); ++i) {
+        if (List(i).size() >= 2 && SameDrive(List(i), root)) {
+            root = List(i).substr(0, 2);
+        }
+    }
     if (root == m_drive) {
         return;
     }
@@ -78,17 +127,35 @@ DirList::DirList(Form& owner, std::string name, int index, Control* container)
     : ListControl(owner, ControlKind::DirList, std::move(name), index, container) {}
 
 void DirList::SetPath(const std::string& path) {
-    std::vector<std::string> folders = BrowserOf(*this).Folders(path);
-    const bool changed = path != m_path;
-    m_path = path;
-    SetItems(std::move(folders));
+    FolderBrowser& browser = BrowserOf(*this);
+    const char sep = browser.Separator();
+    std::string folder = path;
+    while (folder.size() > RootLength(folder, sep) && folder.back() == sep) {
+        folder.pop_back();
+    }
+    const std::vector<std::string> subFolders = browser.Folders(folder);
+    const bool changed = folder != m_path;
+    m_path = folder;
+    m_paths = FoldersDownTo(folder, sep);
+    std::vector<std::string> items;
+    for (size_t level = 0; level < m_paths.size(); ++level) {
+        const std::string& down = m_paths[level];
+        items.push_back(level == 0 ? down : Indented(level, down.substr(down.rfind(sep) + 1)));
+    }
+    m_pathIndex = static_cast<int>(m_paths.size()) - 1;
+    for (const std::string& name : subFolders) {
+        m_paths.push_back(WithSeparator(folder, sep) + name);
+        items.push_back(Indented(static_cast<size_t>(m_pathIndex) + 1, name));
+    }
+    SetItems(std::move(items), m_pathIndex);
     if (changed) {
         RaiseChange();
     }
 }
 
 std::string DirList::FolderPath(int i) const {
-    return WithSeparator(m_path, BrowserOf(*this).Separator()) + List(i);
+    return i >= 0 && i < static_cast<int>(m_paths.size()) ? m_paths[static_cast<size_t>(i)]
+                                                          : std::string();
 }
 
 FileList::FileList(Form& owner, std::string name, int index, Control* container)

@@ -21,7 +21,8 @@ public:
     void SetListIndex(int i);
 
 protected:
-    void SetItems(std::vector<std::string> items);
+    // New items with one of them selected (or none, -1), without a Click.
+    void SetItems(std::vector<std::string> items, int selected = -1);
 
 private:
     std::vector<std::string> m_items;
@@ -42,19 +43,26 @@ private:
     std::string m_drive;
 };
 
-// The sub-folders of Path; setting Path raises Change.
+// The folders from the root down to Path, Path itself selected, then Path's sub-folders, each
+// entry indented one step below the one it lies in; a user goes up or down by choosing an entry.
+// Setting Path raises Change.
 class DirList : public ListControl {
 public:
     DirList(Form& owner, std::string name, int index, Control* container);
 
+    // Without a separator at its end, but for a root ("c:\").
     const std::string& Path() const { return m_path; }
     // Throws DeviceUnavailable when the folder cannot be read.
     void SetPath(const std::string& path);
-    // The full path of sub-folder i.
+    // The full path of entry i: a folder on the way down to Path, Path, or a sub-folder.
     std::string FolderPath(int i) const;
+    // The entry of Path itself.
+    int PathIndex() const { return m_pathIndex; }
 
 private:
     std::string m_path;
+    std::vector<std::string> m_paths;
+    int m_pathIndex = -1;
 };
 
 // The files of Path that match Pattern ("*.EXE;*.COM" style); raises PathChange / PatternChange.

@@ -14,6 +14,7 @@
 #include "dragdrop/Drops.h"
 #include "edge/EdgeWatch.h"
 #include "forms/FormsHost.h"
+#include "launchpad/LaunchButton.h"
 #include "libraries/LibForm.h"
 #include "mainwindow/ClipClicks.h"
 #include "mainwindow/Edit.h"
@@ -151,6 +152,7 @@ void ConnectControlPanel(App& app, ControlPanel& panel) {
     panel.LibLabelFrame.OnMouseUp = [&app](MouseButton b, int, int, int) {
         LibLabel_MouseUp(app, b, LibraryLabelPart::Frame);
     };
+    panel.LaunchBtn.OnMouseUp = [&app](MouseButton b, int, int, int) { LaunchBtn_MouseUp(app, b); };
     for (int i = 0; i < 5; ++i) {
         panel.ClipMode[static_cast<size_t>(i)]->OnMouseUp =
             [&app, i](MouseButton b, int, int, int) { ClipMode_MouseUp(app, i, b); };

@@ -18,6 +18,8 @@
 #include "files/DataFile.h"
 #include "forms/FormsHost.h"
 #include "forms/TextBox.h"
+#include "launchpad/Launch.h"
+#include "launchpad/ShortcutEditor.h"
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
@@ -161,16 +163,26 @@ void ClipboardClip_Click(App& app, int index) {
 }
 
 void item_Click(App& app, int index) {
-    if (!StartClick(app, kFirstGroupClipPos + index) ||
-        IsShortcut(app, app.store.GroupDataPrefix + std::to_string(index))) {
-        return;  // a shortcut launches with the launch pad
+    if (!StartClick(app, kFirstGroupClipPos + index)) {
+        // In the launch pad an empty slot takes a new shortcut.
+        OpenShortcutForEmptySlot(app, index);
+        return;
+    }
+    const std::string dataFile = app.store.GroupDataPrefix + std::to_string(index);
+    if (IsShortcut(app, dataFile)) {
+        Launch(app, dataFile);
+        return;
     }
     PasteStoredClip(app, ClipKind::Hot, index, app.store.ClipPasteMode[static_cast<size_t>(index)]);
 }
 
 void Trans_Click(App& app, int index) {
-    if (!StartClick(app, kFirstTransferSlotPos + index) ||
-        IsShortcut(app, app.DataFolder + "trans." + std::to_string(index))) {
+    if (!StartClick(app, kFirstTransferSlotPos + index)) {
+        return;
+    }
+    const std::string dataFile = app.DataFolder + "trans." + std::to_string(index);
+    if (IsShortcut(app, dataFile)) {
+        Launch(app, dataFile);
         return;
     }
     PasteStoredClip(app, ClipKind::Trans, index,

@@ -98,22 +98,7 @@ void SwitchLibrary(App& app, int newLibrary) {
         WriteLastLibrary(app, app.CurrentLibrary, LibraryLabel(app));
     }
     ShowLaunchPadButton(app, newLibrary == kLaunchPadLibrary);
-
-    WriteLastGroup(app, app.LibraryFolder, app.settings.CurrentGroup);
-    const int oldGroup = app.settings.CurrentGroup;
-    if (oldGroup >= 0 && oldGroup < kGroupCount) {
-        ShowTrueColor(app, kFirstGroupNamePos + oldGroup,
-                      static_cast<forms::Color>(app.settings.GroupNameColor));
-    }
-
-    app.CurrentLibrary = newLibrary;
-    app.LibraryFolder = LibraryFolderOf(app, newLibrary);
-    // A group outside 0..31 is repaired before it names any file.
-    if (const std::optional<int> group = ReadLastGroup(app, app.LibraryFolder)) {
-        app.settings.CurrentGroup = static_cast<std::int16_t>(*group);
-    }
-    SetGroupDataPrefix(app);
-    MarkCurrentGroupName(app);
+    ShowLibrary(app, newLibrary);
 
     std::vector<std::string> names = ReadLibraryNames(app);
     std::string& name = names[static_cast<size_t>(newLibrary - 1)];
@@ -121,11 +106,28 @@ void SwitchLibrary(App& app, int newLibrary) {
     ShowLibraryLabel(app, name);
     names.resize(kUserLibraryCount);
     SaveLibraryList(app, names);
+    StoreCurrentLibrary(app);
+}
 
+void ShowLibrary(App& app, int library) {
+    WriteLastGroup(app, app.LibraryFolder, app.settings.CurrentGroup);
+    const int oldGroup = app.settings.CurrentGroup;
+    if (oldGroup >= 0 && oldGroup < kGroupCount) {
+        ShowTrueColor(app, kFirstGroupNamePos + oldGroup,
+                      static_cast<forms::Color>(app.settings.GroupNameColor));
+    }
+
+    app.CurrentLibrary = library;
+    app.LibraryFolder = LibraryFolderOf(app, library);
+    // A group outside 0..31 is repaired before it names any file.
+    if (const std::optional<int> group = ReadLastGroup(app, app.LibraryFolder)) {
+        app.settings.CurrentGroup = static_cast<std::int16_t>(*group);
+    }
+    SetGroupDataPrefix(app);
+    MarkCurrentGroupName(app);
     LabelClipKeys(app);
     LoadGroupNames(app);
     LoadGroup(app);
-    StoreCurrentLibrary(app);
 }
 
 void ReloadCurrentLibrary(App& app) {

@@ -21,6 +21,10 @@ void ShowLibraryName(App& app);
 // Changes to another library: remembers the group shown in the one left, shows the new one's
 // last group and stores the choice in the settings.
 void SwitchLibrary(App& app, int newLibrary);
+// Shows another library: "Last.grp" of the one left keeps its group, whose name loses its mark;
+// the new library's last group, key labels, group names and clips are shown. The library
+// label, the library list and the library of the next start are the caller's.
+void ShowLibrary(App& app, int library);
 // Shows the current library again after its folder changed under it (a library moved to or
 // from its number): group names, group, key labels and name, and stores it in the settings.
 void ReloadCurrentLibrary(App& app);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -7,12 +8,17 @@
 
 namespace mirvo::test {
 
-// Records the programs it was asked to start.
+// Records the programs it was asked to start and the documents to open, with the folder that
+// was current then, and answers with the codes a test chose.
 class FakeShell : public platform::Shell {
 public:
-    bool StartProgram(const std::string& commandLine, int showStyle) override {
-        started.push_back({commandLine, showStyle});
-        return startSucceeds;
+    int StartProgram(const std::string& commandLine, int showStyle) override {
+        started.push_back({commandLine, showStyle, current});
+        return startCode;
+    }
+    int OpenWithShell(const std::string& file, const std::string& folder) override {
+        opened.push_back({file, folder});
+        return openCode;
     }
     platform::ExecutableLookup FindExecutable(const std::string&, const std::string&) override {
         return lookup;
@@ -20,15 +26,34 @@ public:
     std::string ShortPath(const std::string& path) override {
         return shortPathsExist ? path : std::string();
     }
+    std::string CurrentFolder() override { return current; }
+    bool SetCurrentFolder(const std::string& folder) override {
+        if (missingFolders.count(folder) != 0) {
+            return false;
+        }
+        current = folder;
+        return true;
+    }
+    bool PathSearchFails(const std::string& path) override { return unsearchable.count(path) != 0; }
 
     struct Start {
         std::string commandLine;
         int showStyle;
+        std::string currentFolder;
+    };
+    struct Open {
+        std::string file;
+        std::string folder;
     };
     std::vector<Start> started;
-    bool startSucceeds = true;
+    std::vector<Open> opened;
+    int startCode = 33;
+    int openCode = 42;
     bool shortPathsExist = true;
     platform::ExecutableLookup lookup;
+    std::string current = "C:\\Mirvo";
+    std::set<std::string> missingFolders;
+    std::set<std::string> unsearchable;
 };
 
 }  // namespace mirvo::test

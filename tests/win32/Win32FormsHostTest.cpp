@@ -222,9 +222,18 @@ TEST_F(FormsHostTest, ShowsEveryControlKindWhereTheTwipsSayWithItsTextAndColours
     // The lists show what the folder browser gives.
     EXPECT_EQ(SendMessageA(Win(f.drvList), CB_GETCOUNT, 0, 0), f.drvList.ListCount());
     EXPECT_GT(f.drvList.ListCount(), 0);
-    ASSERT_EQ(SendMessageA(Win(f.dirList), LB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(ListText(Win(f.dirList), 0), "alpha");
-    EXPECT_EQ(ListText(Win(f.dirList), 1), "beta");
+    // The folder list: the folders from the root down to its path, which is selected, then the
+    // sub-folders one step further in.
+    const int subFolders = f.dirList.PathIndex() + 1;
+    ASSERT_GE(subFolders, 2);
+    ASSERT_EQ(SendMessageA(Win(f.dirList), LB_GETCOUNT, 0, 0), subFolders + 2);
+    EXPECT_EQ(ListText(Win(f.dirList), 0), temp.Path().substr(0, 3));
+    EXPECT_EQ(ListText(Win(f.dirList), subFolders - 1),
+              std::string(2 * (subFolders - 1), ' ') +
+                  temp.Path().substr(temp.Path().find_last_of('\\') + 1));
+    EXPECT_EQ(SendMessageA(Win(f.dirList), LB_GETCURSEL, 0, 0), subFolders - 1);
+    EXPECT_EQ(ListText(Win(f.dirList), subFolders), std::string(2 * subFolders, ' ') + "alpha");
+    EXPECT_EQ(ListText(Win(f.dirList), subFolders + 1), std::string(2 * subFolders, ' ') + "beta");
     ASSERT_EQ(SendMessageA(Win(f.filList), LB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(ListText(Win(f.filList), 0), "one.txt");
     EXPECT_EQ(ListText(Win(f.filList), 1), "two.txt");
@@ -521,15 +530,26 @@ TEST_F(FormsHostTest, ListsReportTheUsersChoice) {
     EXPECT_EQ(f.filList.ListIndex(), 1);
     EXPECT_EQ(f.filList.FileName(), "two.txt");
 
-    // A double-clicked folder becomes the folder list's path.
-    SendMessageA(Win(f.dirList), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-    const POINT alpha = ScreenPointOf(Win(f.dirList), item.left + 10, (item.top + item.bottom) / 2);
-    ClickAt(alpha);
-    ClickAt(alpha);
-    ASSERT_TRUE(WaitFor("dirList", "Change")) << log.Dump();
+    // A double-clicked folder becomes the folder list's path: a sub-folder, or one on the way up.
+    auto doubleClick = [&](int entry) {
+        SendMessageA(Win(f.dirList), LB_GETITEMRECT, static_cast<WPARAM>(entry),
+                     reinterpret_cast<LPARAM>(&item));
+        const POINT at =
+            ScreenPointOf(Win(f.dirList), item.left + 10, (item.top + item.bottom) / 2);
+        log.Clear();
+        ClickAt(at);
+        ClickAt(at);
+        return WaitFor("dirList", "Change");
+    };
+    const int alpha = f.dirList.PathIndex() + 1;
+    ASSERT_TRUE(doubleClick(alpha)) << log.Dump();
     EXPECT_EQ(f.dirList.Path(), temp.Path() + "\\alpha");
-    ASSERT_EQ(SendMessageA(Win(f.dirList), LB_GETCOUNT, 0, 0), 1);
-    EXPECT_EQ(ListText(Win(f.dirList), 0), "inner");
+    ASSERT_EQ(SendMessageA(Win(f.dirList), LB_GETCOUNT, 0, 0), alpha + 2);
+    EXPECT_EQ(ListText(Win(f.dirList), alpha + 1), std::string(2 * (alpha + 1), ' ') + "inner");
+    ASSERT_TRUE(doubleClick(alpha - 1)) << log.Dump();
+    EXPECT_EQ(f.dirList.Path(), temp.Path());
+    ASSERT_TRUE(doubleClick(0)) << log.Dump();
+    EXPECT_EQ(f.dirList.Path(), temp.Path().substr(0, 3)) << "the root keeps its separator";
 
     // Choosing another drive sets Drive.
     ASSERT_GE(f.drvList.ListCount(), 2) << "Wine has c: and z:";
@@ -884,13 +904,17 @@ TEST_F(FormsHostTest, AFailingHandlerEndsOnlyItself) {
     // A folder gone since it was listed: the list reports the error and keeps its path.
     RemoveDirectoryA((temp.Path() + "\\beta").c_str());
     RECT item{};
-    SendMessageA(Win(f.dirList), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const int listed = SendMessageA(Win(f.dirList), LB_GETCOUNT, 0, 0);
+    ASSERT_EQ(listed, f.dirList.PathIndex() + 3) << "the way down to the path, alpha and beta";
+    SendMessageA(Win(f.dirList), LB_SETTOPINDEX, static_cast<WPARAM>(listed - 1), 0);
+    SendMessageA(Win(f.dirList), LB_GETITEMRECT, static_cast<WPARAM>(listed - 1),
+                 reinterpret_cast<LPARAM>(&item));
     const POINT beta = ScreenPointOf(Win(f.dirList), item.left + 10, (item.top + item.bottom) / 2);
     ClickAt(beta);
     ClickAt(beta);
     ASSERT_TRUE(PumpUntil(host, [&] { return errors.size() == 3; }));
     EXPECT_EQ(f.dirList.Path(), temp.Path());
-    EXPECT_EQ(SendMessageA(Win(f.dirList), LB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageA(Win(f.dirList), LB_GETCOUNT, 0, 0), listed);
 }
 
 TEST_F(FormsHostTest, RunReturnsWhenTheLastFormUnloads) {

@@ -6,10 +6,14 @@ namespace mirvo::win32 {
 
 class Win32Shell : public platform::Shell {
 public:
-    bool StartProgram(const std::string& commandLine, int showStyle) override;
+    int StartProgram(const std::string& commandLine, int showStyle) override;
+    int OpenWithShell(const std::string& file, const std::string& folder) override;
     platform::ExecutableLookup FindExecutable(const std::string& document,
                                               const std::string& folder) override;
     std::string ShortPath(const std::string& path) override;
+    std::string CurrentFolder() override;
+    bool SetCurrentFolder(const std::string& folder) override;
+    bool PathSearchFails(const std::string& path) override;
 };
 
 }  // namespace mirvo::win32

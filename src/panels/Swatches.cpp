@@ -1,4 +1,4 @@
-#include "dialogs/Swatches.h"
+#include "panels/Swatches.h"
 
 #include "forms/Controls.h"
 #include "forms/Form.h"

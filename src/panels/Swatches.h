@@ -13,10 +13,10 @@ class Form;
 class OptionButton;
 }  // namespace forms
 
-// The colour swatches of the clip dialogs: a row of graphical option buttons "Colr" in the
-// swatch colours, and after them "Group Clr", which means no colour of its own (the panel's
-// default). The clip viewer and the clip settings show all 13 colours, the group-name form the
-// first 12 (no red).
+// The colour swatches of the clip dialogs and the shortcut editor: a row of graphical option
+// buttons "Colr" in the swatch colours, and after them "Group Clr", which means no colour of its
+// own (the panel's default). The clip viewer and the clip settings show all 13 colours, the
+// group-name form and the shortcut editor the first 12 (no red).
 inline constexpr int kClipSwatchColors = 13;
 inline constexpr int kGroupSwatchColors = 12;
 

@@ -1,0 +1,58 @@
+#include "launchpad/LaunchButton.h"
+
+#include <memory>
+
+#include "app/App.h"
+#include "app/EditContext.h"
+#include "app/Settings.h"
+#include "app/StoreLayout.h"
+#include "display/DisplayModes.h"
+#include "forms/Form.h"
+#include "help/QuickHelp.h"
+#include "help/Topics.h"
+#include "panels/PanelDisplay.h"
+#include "store/Libraries.h"
+#include "store/LibraryFiles.h"
+
+namespace mirvo {
+
+void LaunchBtn_MouseUp(App& app, forms::MouseButton button) {
+    const bool inLaunchPad = app.CurrentLibrary == store::kLaunchPadLibrary;
+    if (app.editing.EditorOpen) {
+        app.RefusalTones();
+        if (app.editing.Editor) {
+            if (forms::Control* title = app.editing.Editor->Find("title")) {
+                title->TrySetFocus();
+            }
+        }
+        ShowLaunchPadButton(app, inLaunchPad);
+        HoldFocus(app);
+        return;
+    }
+    if (button == forms::MouseButton::Right) {
+        ShowQuickHelp(app, Topic::LaunchPadButton);
+        return;
+    }
+    if (app.settings.CompactLayout == 1) {
+        // Back to the full window first.
+        TopBtn_MouseUp(app, 0, forms::MouseButton::None);
+    }
+    int target = store::kLaunchPadLibrary;
+    if (inLaunchPad) {
+        ShowLaunchPadButton(app, false);
+        // Reached some other way than this button, the launch pad returns to the first library.
+        const LastLibrary last = ReadLastLibrary(app);
+        ShowLibraryLabel(app, last.name);
+        target = last.library;
+    } else {
+        WriteLastLibrary(app, app.CurrentLibrary, LibraryLabel(app));
+        ShowLibraryLabel(app, "Launch Pad");
+        ShowLaunchPadButton(app, true);
+    }
+    ShowLibrary(app, target);
+    // The library of the next start stays the one the launch pad was opened from.
+    SaveSettings(app);
+    HoldFocus(app);
+}
+
+}  // namespace mirvo
