@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "app/App.h"
 #include "display/DisplayModes.h"
@@ -28,7 +29,14 @@ std::string Upper(std::string text) {
     return text;
 }
 
-int StartProgramFile(App& app, const Shortcut& shortcut) {
+// The failure's code; nothing when the program started or the document opened.
+using Failure = std::optional<int>;
+
+Failure Checked(int code) {
+    return code >= kFirstSuccess ? Failure() : Failure(code);
+}
+
+Failure StartProgramFile(App& app, const Shortcut& shortcut) {
     platform::Shell& shell = app.os.shell;
     const bool inFolder = !shortcut.start.empty();
     const std::string previous = inFolder ? shell.CurrentFolder() : std::string();
@@ -41,17 +49,17 @@ int StartProgramFile(App& app, const Shortcut& shortcut) {
     if (inFolder && !previous.empty()) {
         shell.SetCurrentFolder(previous);
     }
-    return code;
+    return Checked(code);
 }
 
 // A document opens in the program its type belongs to, a folder in the shell's own window.
-int OpenDocument(App& app, const std::string& file) {
+Failure OpenDocument(App& app, const std::string& file) {
     const size_t split = file.rfind(kWindowsSeparator);
     const std::string folder = split == std::string::npos ? std::string() : file.substr(0, split);
-    return app.os.shell.OpenWithShell(file, folder);
+    return Checked(app.os.shell.OpenWithShell(file, folder));
 }
 
-int StartShortcut(App& app, const Shortcut& shortcut) {
+Failure StartShortcut(App& app, const Shortcut& shortcut) {
     if (app.settings.CompactLayout != 1) {
         // The started program comes to the front.
         SetLastDisplay(app);
@@ -129,9 +137,8 @@ std::string LaunchErrorMessage(int code) {
 
 void Launch(App& app, const std::string& shortcutFile) {
     const Shortcut shortcut = ReadShortcutFile(app, shortcutFile);
-    const int code = StartShortcut(app, shortcut);
-    if (code < kFirstSuccess) {
-        ReportFailure(app, code);
+    if (const Failure failure = StartShortcut(app, shortcut)) {
+        ReportFailure(app, *failure);
     }
 }
 
