@@ -13,12 +13,14 @@ void LaunchPad::ConnectEvents() {
 
     const std::pair<forms::TextBox*, Box> boxes[3] = {
         {&File, Box::File}, {&Start, Box::Start}, {&Command, Box::Command}};
-    for (const auto& [text, box] : boxes) {
-        text->OnMouseDown = [this](MouseButton, int, int x, int y) { Source_MouseDown(x, y); };
-        text->OnMouseMove = [this, box](MouseButton b, int, int x, int y) {
+    for (const auto& entry : boxes) {
+        const Box box = entry.second;
+        forms::TextBox& text = *entry.first;
+        text.OnMouseDown = [this](MouseButton, int, int x, int y) { Source_MouseDown(x, y); };
+        text.OnMouseMove = [this, box](MouseButton b, int, int x, int y) {
             Box_MouseMove(box, b, x, y);
         };
-        text->OnDragDrop = [this, box](forms::Control& source, int, int) {
+        text.OnDragDrop = [this, box](forms::Control& source, int, int) {
             Box_DragDrop(box, source);
         };
     }

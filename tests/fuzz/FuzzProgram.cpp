@@ -11,6 +11,7 @@
 #include "clipboard/History.h"
 #include "clipboard/Markers.h"
 #include "files/DataFile.h"
+#include "fuzz/FuzzTargets.h"
 #include "help/QuickHelp.h"
 #include "mainwindow/Edit.h"
 #include "panels/PanelColor.h"
@@ -103,6 +104,7 @@ void FuzzProgram::GiveContent() {
     // The quick-help file that ships beside the program.
     Write(m_app.ProgramFolder + kQuickHelpFileName,
           Read(std::string(MIRVO_SOURCE_DIR) + "/data/" + kQuickHelpFileName));
+    GiveLaunchPadContent(m_app);
 }
 
 files::Bytes FuzzProgram::AsWritten(const std::string& path) const {

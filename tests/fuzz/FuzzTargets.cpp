@@ -14,6 +14,7 @@ const std::vector<FuzzTarget>& AllFuzzTargets() {
     static const std::vector<FuzzTarget> targets = [] {
         std::vector<FuzzTarget> all;
         AddSettingsTargets(all);
+        AddLaunchPadTargets(all);
         AddGroupTargets(all);
         AddTransferTargets(all);
         AddLibraryTargets(all);

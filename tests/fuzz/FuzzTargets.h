@@ -41,6 +41,9 @@ std::vector<files::Bytes> Seeds(const FuzzTarget& target);
 
 // The targets, by the files they read.
 void AddSettingsTargets(std::vector<FuzzTarget>& targets);
+void AddLaunchPadTargets(std::vector<FuzzTarget>& targets);
+// The launch pad's files as the program writes them, for the seeds.
+void GiveLaunchPadContent(App& app);
 void AddGroupTargets(std::vector<FuzzTarget>& targets);
 void AddTransferTargets(std::vector<FuzzTarget>& targets);
 void AddLibraryTargets(std::vector<FuzzTarget>& targets);
