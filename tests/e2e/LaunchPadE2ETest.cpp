@@ -1,7 +1,8 @@
 // The launch pad of the real program under Windows (Wine): the "Launch Pad" button into the
 // launch-pad library, shortcuts that run a batch file from a folder with a blank, report a
-// missing program and open a text document in notepad, and the shortcut editor on a shortcut
-// and on an empty slot, with a drag from its file list and the refusal of a save without a file.
+// missing program, open a text document in notepad and a folder in the shell's window, and the
+// shortcut editor on a shortcut and on an empty slot, with a drag from its file list and the
+// refusal of a save without a file.
 
 #include <gtest/gtest.h>
 
@@ -107,13 +108,16 @@ protected:
 
         const std::string lib = setup.ProgramFolder() + "Lib29\\";
         CreateDirectoryA(lib.c_str(), nullptr);
-        std::string titles = Padded("Batch") + Padded("Missing") + Padded("Readme");
+        std::string titles =
+            Padded("Batch") + Padded("Missing") + Padded("Readme") + Padded("") + Padded("Folder");
         titles.resize(4800, ' ');
         WriteBytes(lib + "group0.dat", Text(titles));
         WriteBytes(lib + "group0.0", ShortcutFile(Batch(), work.substr(0, work.size() - 1),
                                                   work + "arg file.txt", "Batch"));
         WriteBytes(lib + "group0.1", ShortcutFile(work + "gone\\tool.exe", "", "", "Missing"));
         WriteBytes(lib + "group0.2", ShortcutFile(work + "read me.txt", "", "", "Readme"));
+        CreateDirectoryA((work + "shown folder").c_str(), nullptr);
+        WriteBytes(lib + "group0.4", ShortcutFile(work + "shown folder", "", "", "Folder"));
         // The editor's browser opens on the work folder.
         std::string bookmarks(7300, ' ');
         bookmarks += Padded(work.substr(0, work.size() - 1), 500);
@@ -161,7 +165,7 @@ protected:
     HWND window = nullptr;
 };
 
-TEST_F(LaunchPadOnWindows, ShortcutsRunABatchFileReportAMissingProgramAndOpenADocument) {
+TEST_F(LaunchPadOnWindows, ShortcutsRunABatchFileReportAMissingProgramAndOpenADocumentAndAFolder) {
     EnterLaunchPad();
 
     Click("Batch");
@@ -209,6 +213,17 @@ TEST_F(LaunchPadOnWindows, ShortcutsRunABatchFileReportAMissingProgramAndOpenADo
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(notepad); }, 5000));
     }
     EXPECT_EQ(VisibleWindow("Errors"), nullptr);
+
+    // A folder opens in the shell's own window.
+    Click("Folder");
+    HWND shown = nullptr;
+    EXPECT_TRUE(WaitFor([&] { return (shown = WindowTitled("shown folder")) != nullptr; }, 15000))
+        << "the folder did not open";
+    EXPECT_EQ(VisibleWindow("Errors"), nullptr);
+    if (shown) {
+        ScreenshotOfProgramWindow(shown, "launch-folder.bmp");
+        PostMessageA(shown, WM_CLOSE, 0, 0);
+    }
 }
 
 TEST_F(LaunchPadOnWindows, TheEditorOpensOnAShortcutAndOnAnEmptySlotAndRefusesNoFile) {
