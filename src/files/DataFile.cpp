@@ -1,6 +1,8 @@
 #include "files/DataFile.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace mirvo::files {
@@ -23,7 +25,9 @@ Bytes DataFile::Read(std::uint64_t offset, size_t count) {
     return data;
 }
 
-Bytes DataFile::ReadAll(size_t limit) { return Read(0, limit); }
+Bytes DataFile::ReadAll(size_t limit) {
+    return Read(0, limit);
+}
 
 void DataFile::Write(std::uint64_t offset, const Bytes& data) {
     if (!data.empty()) {
@@ -72,54 +76,62 @@ void DeleteDataFile(platform::FileSystem& fs, const std::string& path) {
 
 namespace {
 constexpr size_t kCopyChunk = 1u << 20;
+// A scanner or backup tool usually lets go of a file within a few milliseconds.
+constexpr int kRenameAttempts = 5;
+constexpr auto kRenamePause = std::chrono::milliseconds(10);
 
-// Renames the finished temporary file over the target, or explains why it could not.
+bool RenameRetrying(platform::FileSystem& fs, const std::string& from, const std::string& to) {
+    for (int attempt = 0; attempt < kRenameAttempts; ++attempt) {
+        if (attempt > 0) {
+            std::this_thread::sleep_for(kRenamePause);
+        }
+        if (fs.Rename(from, to, true)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Copies the bytes of one open file over another, which ends up exactly as long.
+void CopyContent(DataFile& from, DataFile& to) {
+    std::vector<std::uint8_t> chunk(kCopyChunk);
+    const std::uint64_t size = from.Size();
+    std::uint64_t at = 0;
+    while (at < size) {
+        const size_t want = static_cast<size_t>(std::min<std::uint64_t>(kCopyChunk, size - at));
+        const size_t got = from.Raw().ReadAt(at, chunk.data(), want);
+        if (got == 0) {
+            break;
+        }
+        to.Raw().WriteAt(at, chunk.data(), got);
+        at += got;
+    }
+    to.Raw().Truncate(at);
+    to.Raw().Flush();
+}
+
+// Puts the finished temporary file in the target's place. A program that holds the target
+// open with read and write sharing but not delete sharing (the C runtime's way) blocks the
+// rename; the bytes then go in place through the shared opener, which such a holder allows.
+// Only a holder that refuses sharing as well leaves the target as it was: the fatal error.
 void CommitTemporary(platform::FileSystem& fs, const std::string& temp, const std::string& path) {
     fs.ClearAttributes(path);
-    if (!fs.Rename(temp, path, true)) {
-        fs.Remove(temp);
-        // A target that another program holds gives the fatal message here.
-        OpenDataFile(fs, path);
-        throw platform::FileError(platform::FileErrorKind::Other, "cannot replace " + path);
+    if (RenameRetrying(fs, temp, path)) {
+        return;
     }
-}
-}  // namespace
-
-void CopyDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to) {
-    const std::string temp = to + ".new~";
     try {
-        DataFile source = OpenDataFile(fs, from);
-        DataFile out = OpenDataFile(fs, temp);
-        out.Raw().Truncate(0);
-        std::vector<std::uint8_t> chunk(kCopyChunk);
-        const std::uint64_t size = source.Size();
-        for (std::uint64_t at = 0; at < size;) {
-            const size_t want = static_cast<size_t>(std::min<std::uint64_t>(kCopyChunk, size - at));
-            const size_t got = source.Raw().ReadAt(at, chunk.data(), want);
-            if (got == 0) {
-                break;
-            }
-            out.Raw().WriteAt(at, chunk.data(), got);
-            at += got;
-        }
-        out.Raw().Flush();
-    } catch (const platform::FileError&) {
+        DataFile source = OpenDataFile(fs, temp);
+        DataFile target = OpenDataFile(fs, path);
+        CopyContent(source, target);
+    } catch (...) {
         fs.Remove(temp);
         throw;
     }
-    CommitTemporary(fs, temp, to);
+    fs.Remove(temp);
 }
 
-void MoveDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to) {
-    OpenDataFile(fs, from);  // a missing source moves as an empty file
-    fs.ClearAttributes(to);
-    if (!fs.Rename(from, to, true)) {
-        OpenDataFile(fs, to);
-        throw platform::FileError(platform::FileErrorKind::Other, "cannot move " + from);
-    }
-}
-
-void ReplaceDataFile(platform::FileSystem& fs, const std::string& path, const Bytes& data) {
+// The temporary file beside path holding data, flushed; removed again on failure.
+std::string WriteTemporary(platform::FileSystem& fs, const std::string& path, const Bytes& data) {
     const std::string temp = path + ".new~";
     try {
         DataFile out = OpenDataFile(fs, temp);
@@ -130,7 +142,59 @@ void ReplaceDataFile(platform::FileSystem& fs, const std::string& path, const By
         fs.Remove(temp);
         throw;
     }
-    CommitTemporary(fs, temp, path);
+    return temp;
+}
+}  // namespace
+
+void CopyDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to) {
+    const std::string temp = to + ".new~";
+    try {
+        DataFile source = OpenDataFile(fs, from);
+        DataFile out = OpenDataFile(fs, temp);
+        CopyContent(source, out);
+    } catch (const platform::FileError&) {
+        fs.Remove(temp);
+        throw;
+    }
+    CommitTemporary(fs, temp, to);
+}
+
+void MoveDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to) {
+    OpenDataFile(fs, from);  // a missing source moves as an empty file
+    fs.ClearAttributes(to);
+    if (RenameRetrying(fs, from, to)) {
+        return;
+    }
+    // A held source or target: copy, then let go of the source if it can go. A source that
+    // stays holds the same bytes as the target, so nothing is lost either way.
+    CopyDataFile(fs, from, to);
+    fs.Remove(from);
+}
+
+void ReplaceDataFile(platform::FileSystem& fs, const std::string& path, const Bytes& data) {
+    CommitTemporary(fs, WriteTemporary(fs, path, data), path);
+}
+
+void ReplaceDataFiles(platform::FileSystem& fs,
+                      const std::vector<std::pair<std::string, Bytes>>& files) {
+    std::vector<std::string> temps;
+    try {
+        for (const auto& [path, data] : files) {
+            temps.push_back(WriteTemporary(fs, path, data));
+        }
+        // Every target must take its new bytes before the first one does.
+        for (const auto& file : files) {
+            OpenDataFile(fs, file.first);
+        }
+    } catch (...) {
+        for (const std::string& temp : temps) {
+            fs.Remove(temp);
+        }
+        throw;
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        CommitTemporary(fs, temps[i], files[i].first);
+    }
 }
 
 }  // namespace mirvo::files

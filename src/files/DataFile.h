@@ -4,6 +4,8 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "files/ByteOrder.h"
 #include "platform/FileSystem.h"
@@ -65,11 +67,17 @@ void DeleteDataFile(platform::FileSystem& fs, const std::string& path);
 void CopyDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to);
 
 // Moves a data file to another name, replacing it (a missing source moves as an empty file).
+// A source or target that another program holds is copied instead.
 void MoveDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to);
 
 // Replaces a whole file atomically: the bytes go to a temporary file in the same folder, which
 // is flushed and renamed over the old file. A crash or full disk leaves the old file or the new
-// one, never a mix.
+// one, never a mix. A target that another program holds open with sharing is written in place.
 void ReplaceDataFile(platform::FileSystem& fs, const std::string& path, const Bytes& data);
+
+// Replaces files that belong together (the records of one group): none of them changes unless
+// every one can be written.
+void ReplaceDataFiles(platform::FileSystem& fs,
+                      const std::vector<std::pair<std::string, Bytes>>& files);
 
 }  // namespace mirvo::files

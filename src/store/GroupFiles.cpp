@@ -55,9 +55,9 @@ void ClearGroupRecord(App& app, int group, int slot) {
         files::ReadIfPresent(app.os.files, GroupModesPath(app, group), kSlotCount), kSlotCount);
     titles[static_cast<size_t>(slot)].clear();
     modes[static_cast<size_t>(slot)] = kPasteModeNotSet;
-    files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
-                           EncodeTitles(app.ansi, titles));
-    files::ReplaceDataFile(app.os.files, GroupModesPath(app, group), EncodePasteModes(modes));
+    files::ReplaceDataFiles(app.os.files,
+                            {{GroupTitlesPath(app, group), EncodeTitles(app.ansi, titles)},
+                             {GroupModesPath(app, group), EncodePasteModes(modes)}});
 }
 
 bool GroupIsEmpty(App& app, int group) {

@@ -119,12 +119,11 @@ void SaveGroup(App& app) {
         titles.push_back(PanelTitle(app, pos));
         colors.push_back(StoredColor(TrueColor(app, pos), app.settings.GroupClipColor));
     }
-    // Each file is replaced whole: a failure leaves the old records or the new ones.
-    files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
-                           EncodeTitles(app.ansi, titles));
-    files::ReplaceDataFile(app.os.files, GroupModesPath(app, group),
-                           EncodePasteModes(app.store.ClipPasteMode));
-    files::ReplaceDataFile(app.os.files, GroupColorsPath(app, group), EncodeLongs(colors));
+    // The three records change together or not at all.
+    files::ReplaceDataFiles(
+        app.os.files, {{GroupTitlesPath(app, group), EncodeTitles(app.ansi, titles)},
+                       {GroupModesPath(app, group), EncodePasteModes(app.store.ClipPasteMode)},
+                       {GroupColorsPath(app, group), EncodeLongs(colors)}});
 }
 
 void LoadGroupNames(App& app) {

@@ -82,11 +82,11 @@ void SaveTransferSlots(App& app) {
         titles.push_back(PanelTitle(app, pos));
         colors.push_back(StoredColor(TrueColor(app, pos), app.settings.TransferSlotColor));
     }
-    files::ReplaceDataFile(app.os.files, PathOf(app, kTransTitlesFile),
-                           EncodeTransferTitles(app.ansi, titles, app.store.TransSource));
-    files::ReplaceDataFile(app.os.files, PathOf(app, kTransModesFile),
-                           EncodePasteModes(app.store.TransPasteMode));
-    files::ReplaceDataFile(app.os.files, PathOf(app, kTransColorsFile), EncodeLongs(colors));
+    files::ReplaceDataFiles(
+        app.os.files, {{PathOf(app, kTransTitlesFile),
+                        EncodeTransferTitles(app.ansi, titles, app.store.TransSource)},
+                       {PathOf(app, kTransModesFile), EncodePasteModes(app.store.TransPasteMode)},
+                       {PathOf(app, kTransColorsFile), EncodeLongs(colors)}});
 }
 
 }  // namespace mirvo

@@ -159,6 +159,23 @@ TEST_F(Monitor, APollThatFailsLeavesTheTimerRunningAndTheClipboardClosed) {
     EXPECT_EQ(app.clip.ClipboardClipCount, 1) << "the next tick captures it";
 }
 
+TEST_F(Monitor, CapturesReachTheHistoryFilesWhileAnotherProgramHoldsThemOpen) {
+    CopyText("first");
+    // A reader holding the files the C runtime's way blocks every rename onto them.
+    t.fs.sharedHeldPaths = {DataFile("clip.dat"), DataFile("clip.0"), DataFile("clip.1")};
+    CopyText("second");
+    CopyText("third");
+    EXPECT_EQ(app.clip.ClipboardClipCount, 3);
+    const files::Bytes history = ReadFileBytes(DataFile("clip.dat"));
+    ASSERT_EQ(history.size(), 452u);
+    EXPECT_EQ(history[0], 3);
+    EXPECT_EQ(std::string(history.begin() + 102, history.begin() + 152), Title("third"));
+    const files::Bytes second = ReadFileBytes(DataFile("clip.1"));
+    const std::string word = "second";
+    EXPECT_NE(std::search(second.begin(), second.end(), word.begin(), word.end()), second.end());
+    EXPECT_FALSE(FileExists(DataFile("clip.dat.new~")));
+}
+
 TEST_F(Monitor, TheTickTracksTheForeignWindowTheWindowPositionAndHides) {
     t.desktop.foreground = 0x777;
     Tick();

@@ -36,11 +36,13 @@ std::unique_ptr<platform::File> FaultyFileSystem::Open(const std::string& path,
 }
 
 bool FaultyFileSystem::Remove(const std::string& path) {
-    return !lockedPaths.count(path) && files::StdFileSystem::Remove(path);
+    return !lockedPaths.count(path) && !sharedHeldPaths.count(path) &&
+           files::StdFileSystem::Remove(path);
 }
 
 bool FaultyFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
-    if (lockedPaths.count(from) || lockedPaths.count(to)) {
+    if (lockedPaths.count(from) || lockedPaths.count(to) || sharedHeldPaths.count(from) ||
+        sharedHeldPaths.count(to)) {
         return false;
     }
     return files::StdFileSystem::Rename(from, to, replace);

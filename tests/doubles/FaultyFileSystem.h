@@ -8,7 +8,9 @@
 namespace mirvo::test {
 
 // Real files, with the failures of a real system on demand: files another program holds
-// (every open is refused), and a full disk (writes to matching paths fail).
+// (every open is refused), files another program holds open the C runtime's way (opens are
+// shared, but the file can be neither removed nor renamed, nor replaced by a rename), and a
+// full disk (writes to matching paths fail).
 class FaultyFileSystem : public files::StdFileSystem {
 public:
     std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
@@ -16,6 +18,7 @@ public:
     bool Rename(const std::string& from, const std::string& to, bool replace) override;
 
     std::set<std::string> lockedPaths;
+    std::set<std::string> sharedHeldPaths;
     // Writes to paths containing this text fail with DiskFull ("" = none).
     std::string diskFullFor;
 };

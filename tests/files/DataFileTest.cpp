@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "doubles/FaultyFileSystem.h"
@@ -89,6 +90,68 @@ TEST(ReplaceDataFile, ATargetHeldByAnotherProgramIsFatal) {
     fs.lockedPaths.insert(path);
     EXPECT_THROW(files::ReplaceDataFile(fs, path, files::Bytes{2}), files::FatalFileError);
     EXPECT_EQ(ReadFileBytes(path), files::Bytes{1});
+}
+
+// A backup tool or an editor holds the files open with read and write sharing but without
+// delete sharing: no rename may replace them, yet every write must still arrive, in place.
+TEST(DataFilesHeldWithSharing, ReplaceCopyAndMoveStillWriteTheTargetWhole) {
+    TempFolder temp;
+    FaultyFileSystem fs;
+    const std::string clips = temp.Path() + "clip.dat";
+    WriteFileBytes(clips, files::Bytes(452, 'x'));
+    fs.sharedHeldPaths.insert(clips);
+    files::ReplaceDataFile(fs, clips, files::Bytes{1, 2, 3});
+    EXPECT_EQ(ReadFileBytes(clips), (files::Bytes{1, 2, 3})) << "shorter bytes, shorter file";
+
+    const std::string source = temp.Path() + "clip.1";
+    const std::string target = temp.Path() + "clip.0";
+    WriteFileBytes(source, files::Bytes(3000, 's'));
+    WriteFileBytes(target, files::Bytes(10, 't'));
+    fs.sharedHeldPaths.insert(target);
+    files::CopyDataFile(fs, source, target);
+    EXPECT_EQ(ReadFileBytes(target), files::Bytes(3000, 's'));
+    WriteFileBytes(source, files::Bytes(5, 'm'));
+    files::MoveDataFile(fs, source, target);
+    EXPECT_EQ(ReadFileBytes(target), files::Bytes(5, 'm'));
+    EXPECT_FALSE(test::FileExists(source)) << "a free source goes after the copy";
+
+    // A held source stays where it is, with the bytes its target now has too.
+    fs.sharedHeldPaths = {source};
+    WriteFileBytes(source, files::Bytes{4});
+    files::MoveDataFile(fs, source, target);
+    EXPECT_EQ(ReadFileBytes(target), files::Bytes{4});
+    EXPECT_EQ(ReadFileBytes(source), files::Bytes{4});
+
+    const std::vector<std::string> left = fs.ListFiles(temp.Path());
+    EXPECT_EQ(std::count_if(left.begin(), left.end(),
+                            [](const std::string& n) { return n.find(".new~") != n.npos; }),
+              0)
+        << "no temporary file stays";
+}
+
+TEST(ReplaceDataFiles, RecordsThatBelongTogetherChangeTogetherOrNotAtAll) {
+    TempFolder temp;
+    FaultyFileSystem fs;
+    const std::string titles = temp.Path() + "group4.dat";
+    const std::string colours = temp.Path() + "Colr4.dat";
+    const std::string modes = temp.Path() + "group4.mod";
+    for (const std::string& path : {titles, colours, modes}) {
+        WriteFileBytes(path, {0});
+    }
+    fs.sharedHeldPaths.insert(colours);
+    files::ReplaceDataFiles(fs, {{titles, {1}}, {colours, {2}}, {modes, {3}}});
+    EXPECT_EQ(ReadFileBytes(titles), files::Bytes{1});
+    EXPECT_EQ(ReadFileBytes(colours), files::Bytes{2});
+    EXPECT_EQ(ReadFileBytes(modes), files::Bytes{3});
+
+    // The last file refuses every open: the first two must not change either.
+    fs.lockedPaths.insert(modes);
+    EXPECT_THROW(files::ReplaceDataFiles(fs, {{titles, {7}}, {colours, {8}}, {modes, {9}}}),
+                 files::FatalFileError);
+    EXPECT_EQ(ReadFileBytes(titles), files::Bytes{1});
+    EXPECT_EQ(ReadFileBytes(colours), files::Bytes{2});
+    fs.lockedPaths.clear();
+    EXPECT_EQ(fs.ListFiles(temp.Path()).size(), 3u) << "no temporary file stays";
 }
 
 TEST(DeleteDataFile, DeletesAndIgnoresAMissingFile) {

@@ -235,6 +235,16 @@ TEST(Startup, ASettingsFileHeldByAnotherProgramEndsWithTheFatalMessage) {
     EXPECT_FALSE(app.MainWindow().Visible());
 }
 
+TEST(Startup, ASettingsFileThatAnotherProgramOnlySharesStartsAsUsual) {
+    test::TestApp t;
+    t.fs.sharedHeldPaths.insert(t.PrivateFolder() + "mirvo.ini");
+    App& app = t.Start();
+    EXPECT_TRUE(Main(app));
+    EXPECT_TRUE(t.host.messages.empty());
+    EXPECT_TRUE(app.MainWindow().Visible());
+    EXPECT_EQ(test::ReadFileBytes(t.PrivateFolder() + "mirvo.ini").size(), 145u);
+}
+
 TEST(Startup, TheClipboardIsMarkedAsSeenAtStart) {
     test::TestApp t;
     t.clipboard.PutFromOtherProgram({{1, {'h', 'i', 0}}});
