@@ -22,6 +22,9 @@ struct ClipboardState {
     // "ExcludeClipboardContentFromMonitorProcessing", "Clipboard Viewer Ignore" and
     // "CanIncludeInClipboardHistory": content that asks not to be recorded.
     std::array<std::uint32_t, 3> PrivacyFormats{};
+    // The clipboard's sequence number when this program last saw its content as marked (0:
+    // none): an unchanged clipboard is not opened again.
+    std::uint32_t SeenSequence = 0;
 };
 
 }  // namespace mirvo

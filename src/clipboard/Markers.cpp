@@ -68,6 +68,8 @@ void MarkClipboard(App& app, int lastIndex) {
             app.os.clipboard.SetData(format, kOk);
         }
     }
+    // Taken while the clipboard is still open, so no other program's change can slip between.
+    app.clip.SeenSequence = app.os.clipboard.SequenceNumber();
     app.os.clipboard.Close();
 }
 

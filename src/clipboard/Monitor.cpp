@@ -130,6 +130,26 @@ void CaptureNewContent(App& app, ClipboardSession& session) {
     }
 }
 
+void CaptureIfNew(App& app) {
+    if (app.settings.CaptureMode == Capture::Off) {
+        return;
+    }
+    platform::Clipboard& clipboard = app.os.clipboard;
+    const std::uint32_t sequence = clipboard.SequenceNumber();
+    if (sequence != 0 && sequence == app.clip.SeenSequence) {
+        return;  // unchanged since it was seen: opening it could only get in another's way
+    }
+    ClipboardSession session(app);
+    if (!session.Open()) {
+        return;  // another program holds it: the next tick tries again
+    }
+    if (app.MarkerFormats[0] != 0 && clipboard.IsFormatAvailable(app.MarkerFormats[0])) {
+        app.clip.SeenSequence = clipboard.SequenceNumber();
+        return;  // seen before
+    }
+    CaptureNewContent(app, session);
+}
+
 }  // namespace
 
 std::string MakeClipTitle(const App& app, const std::string& text) {
@@ -152,17 +172,17 @@ void PollClipboard(App& app) {
     if (edit.WindowState() == forms::WindowState::Minimized && app.settings.TaskbarIcon == 0) {
         edit.Hide();
     }
-    if (app.settings.CaptureMode == Capture::Off) {
-        return;
+    CaptureIfNew(app);
+}
+
+void ClipboardChanged(App& app) {
+    // A paused timer means a restore or a paste of this program is under way; the poll after it
+    // looks again.
+    if (app.MainWindow().Timer1.Enabled()) {
+        forms::TimerPause rearm(app.MainWindow().Timer1);
+        TrackForeignWindow(app);  // the program that copied is the one a paste goes back to
+        CaptureIfNew(app);
     }
-    ClipboardSession session(app);
-    if (!session.Open()) {
-        return;  // another program holds it: the next tick tries again
-    }
-    if (app.MarkerFormats[0] != 0 && app.os.clipboard.IsFormatAvailable(app.MarkerFormats[0])) {
-        return;  // seen before
-    }
-    CaptureNewContent(app, session);
 }
 
 void ClearClipboardClips(App& app) {

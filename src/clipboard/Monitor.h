@@ -15,6 +15,10 @@ std::string MakeClipTitle(const App& app, const std::string& text);
 // clipboard content into the history. The timer always runs again afterwards.
 void PollClipboard(App& app);
 
+// The system reports a clipboard change: new content is captured at once, unless a restore or
+// paste of this program has the poll paused.
+void ClipboardChanged(App& app);
+
 // Empties the clipboard history and the bulk cache.
 void ClearClipboardClips(App& app);
 

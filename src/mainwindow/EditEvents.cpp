@@ -24,6 +24,7 @@
 #include "paste/HotKeys.h"
 #include "paste/PasteButtons.h"
 #include "paste/PasteEngine.h"
+#include "platform/Clipboard.h"
 #include "platform/KeyboardHook.h"
 #include "platform/MouseHook.h"
 #include "search/SearchBox.h"
@@ -190,13 +191,15 @@ void ConnectControlPanel(App& app, ControlPanel& panel) {
     ConnectDropTargets(app, panel);
 }
 
-// The system-wide hooks report to the main window; each report runs as an event does.
+// The system-wide hooks and the clipboard report to the main window; each report runs as an
+// event does.
 void ConnectHooks(App& app) {
     if (platform::KeyboardHook* hook = app.os.keyboardHook) {
         hook->OnKeyUp = [&app](const platform::HookKeyEvent& e) {
             app.os.forms.RunGuarded([&] { HotKeyUp(app, e.keyCode, e.modifiers); });
         };
     }
+    app.os.clipboard.OnChange = [&app] { app.os.forms.RunGuarded([&] { ClipboardChanged(app); }); };
     if (platform::MouseHook* hook = app.os.mouseHook) {
         hook->OnMouse = [&app](const platform::HookMouseEvent& e) {
             app.os.forms.RunGuarded([&] { WaitForClick_MouseEvent(app, e); });

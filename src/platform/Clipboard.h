@@ -45,6 +45,14 @@ public:
     virtual bool WriteData(std::uint32_t format, std::size_t size,
                            const std::function<bool(std::uint8_t*)>& fill) = 0;
 
+    // A number that changes with every change of the clipboard, so that an unchanged clipboard
+    // need not be opened to be checked; 0 where the system keeps none.
+    virtual std::uint32_t SequenceNumber() { return 0; }
+
+    // Called, where the system reports it, soon after any program changed the clipboard (this
+    // one included), from the message loop.
+    std::function<void()> OnChange;
+
     // The bytes of a format held in global memory, or nothing.
     std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format);
     // Puts bytes on the clipboard in a new movable global block; false on failure.

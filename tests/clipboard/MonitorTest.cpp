@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/ClipboardState.h"
+#include "app/Modes.h"
 #include "clipboard/ClipboardFixture.h"
 #include "clipboard/History.h"
+#include "clipboard/Restore.h"
 #include "files/DataFile.h"
 
 namespace mirvo {
@@ -174,6 +176,50 @@ TEST_F(Monitor, CapturesReachTheHistoryFilesWhileAnotherProgramHoldsThemOpen) {
     const std::string word = "second";
     EXPECT_NE(std::search(second.begin(), second.end(), word.begin(), word.end()), second.end());
     EXPECT_FALSE(FileExists(DataFile("clip.dat.new~")));
+}
+
+TEST_F(Monitor, AReportedChangeIsCapturedAtOnceAndAnUnchangedClipboardIsNotOpened) {
+    t.clipboard.PutFromOtherProgram({{1, CText("at once")}});
+    t.clipboard.ReportChange();
+    EXPECT_EQ(app.clip.ClipboardClipCount, 1) << "no tick needed";
+    EXPECT_EQ(Caption(0), Title("at once"));
+    EXPECT_TRUE(edit().Timer1.Enabled());
+
+    // Its own marker changes the clipboard too: that report, and the ticks after it, leave the
+    // clipboard closed for other programs to use.
+    const int opens = t.clipboard.openAttempts;
+    t.clipboard.ReportChange();
+    Tick();
+    Tick();
+    EXPECT_EQ(t.clipboard.openAttempts, opens);
+    EXPECT_EQ(app.clip.ClipboardClipCount, 1);
+
+    // A restore of its own is reported as well and is not new content.
+    t.clipboard.PutFromOtherProgram({{1, CText("second")}});
+    Tick();
+    ASSERT_EQ(app.clip.ClipboardClipCount, 2);
+    ASSERT_TRUE(Loadclipboard(app, ClipKind::Clip, 0));
+    t.clipboard.ReportChange();
+    Tick();
+    EXPECT_EQ(app.clip.ClipboardClipCount, 2);
+
+    // While a paste of its own has the poll paused, a report waits for the next tick.
+    edit().Timer1.SetEnabled(false);
+    t.clipboard.PutFromOtherProgram({{1, CText("during a paste")}});
+    t.clipboard.ReportChange();
+    EXPECT_EQ(app.clip.ClipboardClipCount, 2);
+    edit().Timer1.SetEnabled(true);
+    Tick();
+    EXPECT_EQ(app.clip.ClipboardClipCount, 3);
+
+    // With capture off nothing is taken, and the content is new once capture is back on.
+    app.settings.CaptureMode = Capture::Off;
+    t.clipboard.PutFromOtherProgram({{1, CText("while off")}});
+    t.clipboard.ReportChange();
+    EXPECT_EQ(app.clip.ClipboardClipCount, 3);
+    app.settings.CaptureMode = Capture::Normal;
+    Tick();
+    EXPECT_EQ(app.clip.ClipboardClipCount, 4);
 }
 
 TEST_F(Monitor, TheTickTracksTheForeignWindowTheWindowPositionAndHides) {

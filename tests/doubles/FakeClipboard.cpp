@@ -28,6 +28,7 @@ bool FakeClipboard::Empty() {
         return false;
     }
     formats.clear();
+    ++sequence;
     return true;
 }
 
@@ -94,6 +95,7 @@ bool FakeClipboard::WriteData(std::uint32_t format, std::size_t size,
     if (!fill(block.data())) {
         return false;
     }
+    ++sequence;
     for (auto& f : formats) {
         if (f.first == format) {
             f.second = std::move(block);
@@ -107,6 +109,7 @@ bool FakeClipboard::WriteData(std::uint32_t format, std::size_t size,
 void FakeClipboard::PutFromOtherProgram(
     std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> content) {
     formats = std::move(content);
+    ++sequence;
 }
 
 }  // namespace mirvo::test

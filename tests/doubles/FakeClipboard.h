@@ -26,9 +26,16 @@ public:
                   const std::function<void(const std::uint8_t*, std::size_t)>& read) override;
     bool WriteData(std::uint32_t format, std::size_t size,
                    const std::function<bool(std::uint8_t*)>& fill) override;
+    std::uint32_t SequenceNumber() override { return sequence; }
 
     // Another program puts content on the clipboard (it empties it first).
     void PutFromOtherProgram(std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>);
+    // The system's report of a change, which arrives later than the change itself.
+    void ReportChange() {
+        if (OnChange) {
+            OnChange();
+        }
+    }
 
     bool isOpen = false;
     int heldByOtherForOpens = 0;               // the next opens fail while above 0
@@ -36,6 +43,7 @@ public:
     std::vector<std::uint32_t> handleFormats;  // formats whose data is a handle, not memory
     std::vector<std::uint32_t> readFormats;    // every format whose data was asked for
     int openAttempts = 0;
+    std::uint32_t sequence = 1;  // counts every change; 0 would be a system that keeps none
     int closeCalls = 0;
     platform::WindowHandle owner = 0;
     std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> formats;

@@ -120,12 +120,8 @@ TEST(ProgramClipboard, TextCopiedInNotepadBecomesTheNewestClipWithinASecond) {
     const std::string text = "Copied in notepad";
     EXPECT_NE(std::search(clip.begin(), clip.end(), text.begin(), text.end()), clip.end());
 
-    // Twenty more copies while another program holds the history and its first clip open: each
-    // must still reach the history. The figure: from Ctrl+C to the copy on the clipboard, and on
-    // to the copy in the history.
-    const HeldOpen heldHistory(history);
-    const HeldOpen heldFirstClip(setup.ProgramFolder() + "clip.0");
-    ASSERT_TRUE(heldHistory.Holds() && heldFirstClip.Holds());
+    // The figure, over twenty more copies: from Ctrl+C to the copy on the clipboard, and on to
+    // the copy in the history.
     std::vector<DWORD> toClipboard;
     std::vector<DWORD> toHistory;
     for (int copy = 0; copy < 20; ++copy) {
@@ -162,9 +158,29 @@ TEST(ProgramClipboard, TextCopiedInNotepadBecomesTheNewestClipWithinASecond) {
         static_cast<unsigned long>((toClipboard[9] + toClipboard[10]) / 2));
     EXPECT_EQ(ReadHistory(history).count, 9) << "the history keeps the last nine";
     EXPECT_EQ(ReadHistory(history).first, "Copy number 11");
+
+    // Three more while another program holds the history and its first clip open: each must
+    // still reach them.
+    {
+        const HeldOpen heldHistory(history);
+        const HeldOpen heldFirstClip(setup.ProgramFolder() + "clip.0");
+        ASSERT_TRUE(heldHistory.Holds() && heldFirstClip.Holds());
+        for (int copy = 0; copy < 3; ++copy) {
+            const std::string next = "Held copy " + std::to_string(copy);
+            TypeAndSelect(editor, next);
+            if (HasFatalFailure()) {
+                return;
+            }
+            wintest::PressKey('C', {VK_CONTROL});
+            ASSERT_TRUE(WaitFor([&] { return ReadHistory(history).newest == next; }, 5000))
+                << next << " never reached the held history; the clipboard holds \""
+                << ClipboardText() << "\"";
+        }
+    }
+    EXPECT_EQ(ReadHistory(history).first, "Copy number 14");
     const std::vector<std::uint8_t> first = ReadBytes(setup.ProgramFolder() + "clip.0");
-    const std::string eleventh = "Copy number 11";
-    EXPECT_NE(std::search(first.begin(), first.end(), eleventh.begin(), eleventh.end()),
+    const std::string fourteenth = "Copy number 14";
+    EXPECT_NE(std::search(first.begin(), first.end(), fourteenth.begin(), fourteenth.end()),
               first.end())
         << "the held first clip has moved on with the history";
 

@@ -38,7 +38,8 @@ bool MessageWindow::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
 
 LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self && message >= WM_APP && self->m_handler) {
+    const bool reported = message >= WM_APP || message == WM_CLIPBOARDUPDATE;
+    if (self && reported && self->m_handler) {
         // Nothing may leave a window procedure: the caller is the system.
         try {
             self->m_handler(message, wParam, lParam);

@@ -2,6 +2,23 @@
 
 namespace mirvo::win32 {
 
+Win32Clipboard::Win32Clipboard()
+    : m_listener([this](UINT message, WPARAM, LPARAM) {
+          if (message == WM_CLIPBOARDUPDATE && OnChange) {
+              OnChange();
+          }
+      }) {
+    AddClipboardFormatListener(m_listener.Handle());
+}
+
+Win32Clipboard::~Win32Clipboard() {
+    RemoveClipboardFormatListener(m_listener.Handle());
+}
+
+std::uint32_t Win32Clipboard::SequenceNumber() {
+    return GetClipboardSequenceNumber();
+}
+
 bool Win32Clipboard::Open(platform::WindowHandle owner) {
     if (m_open) {
         return false;  // already open: Windows refuses a second open as well

@@ -4,11 +4,18 @@
 
 #include "platform/Clipboard.h"
 #include "win32/Handles.h"
+#include "win32/platform/MessageWindow.h"
 
 namespace mirvo::win32 {
 
+// Also a clipboard format listener: the system's change reports go to OnChange.
 class Win32Clipboard : public platform::Clipboard {
 public:
+    Win32Clipboard();
+    ~Win32Clipboard() override;
+    Win32Clipboard(const Win32Clipboard&) = delete;
+    Win32Clipboard& operator=(const Win32Clipboard&) = delete;
+
     bool Open(platform::WindowHandle owner) override;
     void Close() override;
     bool Empty() override;
@@ -20,9 +27,11 @@ public:
                   const std::function<void(const std::uint8_t*, std::size_t)>& read) override;
     bool WriteData(std::uint32_t format, std::size_t size,
                    const std::function<bool(std::uint8_t*)>& fill) override;
+    std::uint32_t SequenceNumber() override;
 
 private:
     std::optional<OpenClipboardGuard> m_open;
+    MessageWindow m_listener;
 };
 
 }  // namespace mirvo::win32
