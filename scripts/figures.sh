@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every figure in one run: the native benchmarks (capture and restore of 1 KB, 1 MB and 64 MB
 # clips next to a plain file copy of the same size, load and save of a full group, one idle
-# clipboard poll) with their ratios, then under Wine the start-up time and resident memory of
-# mirvo.exe next to a minimal Win32 program measured the same way (median of N runs, default 5).
+# clipboard poll) with their ratios, then under Wine the time from a copy in notepad to the copy in
+# the history next to the time to the clipboard alone, and the start-up time and resident memory
+# of mirvo.exe next to a minimal Win32 program measured the same way (median of N runs, default 5).
 # scripts/figures.sh [runs]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,6 +40,10 @@ awk '
                t["BM_LoadFullGroup"], t["BM_SaveFullGroup"]
         printf "idle poll: %.3f us\n", t["BM_IdlePoll"] * 1000
     }' "$table"
+
+echo
+echo "== Copy to history under Wine"
+bash scripts/bench-copy.sh
 
 echo
 echo "== Start-up under Wine"
