@@ -31,12 +31,16 @@ mirvo_wine_stop
 trap - EXIT  # stopped already: a second stop would fail the script
 rm -rf "$program"
 
-# The medians of the summary lines: "median <t> ms to its window, median working set <m> MB".
-time_of() { grep -o 'median [0-9.]* ms' "$1" | grep -o '[0-9.]*'; }
+# The medians of the summary lines:
+# "median <t> ms to its window, median <i> ms to idle, median working set <m> MB".
+time_of() { grep -o 'median [0-9.]* ms to its window' "$1" | grep -o '[0-9.]*'; }
+idle_of() { grep -o 'median [0-9.]* ms to idle' "$1" | grep -o '[0-9.]*'; }
 memory_of() { grep -o 'median working set [0-9.]* MB' "$1" | grep -o '[0-9.]*'; }
 mine=/tmp/mirvo-bench-mirvo.txt
 minimal=/tmp/mirvo-bench-minimal.txt
-awk -v a="$(time_of $mine)" -v b="$(time_of $minimal)" -v c="$(memory_of $mine)" \
-    -v d="$(memory_of $minimal)" 'BEGIN {
-        printf "ratio mirvo / minimal window: start-up time %.2f, resident memory %.2f\n", a / b, c / d
+awk -v a="$(time_of $mine)" -v b="$(time_of $minimal)" -v i="$(idle_of $mine)" \
+    -v j="$(idle_of $minimal)" -v c="$(memory_of $mine)" -v d="$(memory_of $minimal)" 'BEGIN {
+        printf "ratio mirvo / minimal window: start-up time %.2f (%.1f / %.1f ms), to idle %.2f" \
+               " (%.1f / %.1f ms), resident memory %.2f (%.1f / %.1f MB, %+.1f MB)\n",
+               a / b, a, b, i / j, i, j, c / d, c, d, c - d
     }'
