@@ -1,4 +1,4 @@
-// Drops on the erase labels and on the bulk-cache label.
+// Drops on the erase labels, on the bulk-cache label and on the bulk-paste target.
 
 #include "app/App.h"
 #include "app/DragState.h"
@@ -13,6 +13,7 @@
 #include "panels/PanelColor.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
+#include "paste/BulkPaste.h"
 #include "platform/FileSystem.h"
 #include "store/GroupFiles.h"
 #include "store/Groups.h"
@@ -113,6 +114,12 @@ void BulkDrop_DragDrop(App& app, forms::Control& source) {
         }
     }
     RefreshModeButtons(app);
+}
+
+void BulkPaste_DragDrop(App& app, forms::Control& source) {
+    if (DraggedFrom(source).kind == SourceKind::BulkButton) {
+        BulkSub(app);
+    }
 }
 
 }  // namespace mirvo

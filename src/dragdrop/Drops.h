@@ -23,5 +23,8 @@ void Group_DragDrop(App& app, int group, forms::Control& source);
 void TrashLabel_DragDrop(App& app, forms::Control& source);
 // On the bulk-cache label: the clip, or every clip of the group, joins the bulk cache.
 void BulkDrop_DragDrop(App& app, forms::Control& source);
+// On the bulk-paste target ("TO PASTE", "DROP HERE"): the dragged "Bulk" button starts the bulk
+// paste; nothing else is taken.
+void BulkPaste_DragDrop(App& app, forms::Control& source);
 
 }  // namespace mirvo

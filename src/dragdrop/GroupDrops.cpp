@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
+#include "clipboard/BulkCache.h"
 #include "display/DisplayModes.h"
 #include "display/PanelMouse.h"
 #include "dragdrop/Dragged.h"
@@ -20,7 +21,6 @@
 #include "panels/Positions.h"
 #include "store/GroupFiles.h"
 #include "store/Groups.h"
-#include "store/RecordCodec.h"
 #include "store/StoreColors.h"
 #include "store/TransferSlots.h"
 
@@ -78,11 +78,8 @@ void DropCarriedGroup(App& app, int slot, int to) {
 // The bulk cache becomes group t, its items moved into the first slots.
 void DropBulkCache(App& app, int to) {
     SelectGroup(app, to);
-    const int count = app.settings.BulkCount;
-    const std::vector<std::string> titles =
-        store::DecodeTitles(files::ReadIfPresent(app.os.files, app.DataFolder + "bulk.dat",
-                                                 static_cast<size_t>(count) * store::kTitleWidth),
-                            count);
+    const std::vector<std::string> titles = ReadBulkTitles(app);
+    const int count = static_cast<int>(titles.size());
     for (int n = 0; n < count && n < store::kSlotCount; ++n) {
         const int pos = kFirstGroupClipPos + n;
         files::MoveDataFile(app.os.files, app.DataFolder + "bulk." + std::to_string(n),

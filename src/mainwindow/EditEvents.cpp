@@ -140,9 +140,13 @@ void ConnectDropTargets(App& app, ControlPanel& panel) {
             BulkDrop_DragDrop(app, source);
         };
     }
-    endOnMove(panel.BulkPaste);
-    for (forms::Label* label : panel.BulkPastelabel) {
-        endOnMove(*label);
+    std::vector<forms::Control*> paste(panel.BulkPastelabel.begin(), panel.BulkPastelabel.end());
+    paste.push_back(&panel.BulkPaste);
+    for (forms::Control* target : paste) {
+        endOnMove(*target);
+        target->OnDragDrop = [&app](forms::Control& source, int, int) {
+            BulkPaste_DragDrop(app, source);
+        };
     }
 }
 

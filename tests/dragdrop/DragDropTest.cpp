@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "clipboard/BulkCache.h"
 #include "dialogs/SettingsForm.h"
 #include "panels/PanelDisplay.h"
+#include "paste/BulkForm.h"
+#include "platform/KeySender.h"
 #include "platform/KeyboardHook.h"
 #include "store/Libraries.h"
 #include "store/StoreFixture.h"
@@ -253,6 +256,77 @@ TEST_F(DragDrop, TheBulkCacheTakesClipsAndGroupsUpToItsSizeAndBecomesAGroup) {
     Drag(BulkButton(), Trash());
     EXPECT_EQ(app.settings.BulkCount, 0);
     EXPECT_FALSE(std::filesystem::exists(DataPath("bulk.95")));
+}
+
+// The keys a paste sends, each Shift+Insert recorded as the text it found on the clipboard.
+class PastedTexts : public platform::KeySender {
+public:
+    explicit PastedTexts(test::FakeClipboard& clipboard) : m_clipboard(clipboard) {}
+    void Send(const std::string& keys, platform::SendWait) override {
+        if (keys != "+{INSERT}") {
+            sent.push_back(keys);
+            return;
+        }
+        std::string text = "(no text)";
+        for (const auto& [format, data] : m_clipboard.formats) {
+            if (format == platform::Format::Text) {
+                text = std::string(data.begin(), std::find(data.begin(), data.end(), 0));
+            }
+        }
+        sent.push_back(text);
+    }
+    std::vector<std::string> sent;
+
+private:
+    test::FakeClipboard& m_clipboard;
+};
+
+TEST_F(DragDrop, TheBulkButtonDroppedToPasteStartsTheBulkPasteAndNothingElseDoes) {
+    StartWith({{0, "Filed"}});
+    t.desktop.foreground = 0x4242;  // the user works in another program
+    PastedTexts pasted(t.clipboard);
+    app.os.keySender = &pasted;
+    ControlPanel& panel = edit().controlPanel;
+    int asked = 0;
+    bool targetShown = false;
+    t.host.onModal = [&](forms::Form& form) {
+        auto& bulk = dynamic_cast<BulkForm&>(form);
+        ++asked;
+        targetShown = panel.BulkPaste.Visible() && panel.BulkPastelabel[0]->Visible();
+        bulk.spaceoption[BulkSeparator::NewLine]->SetValue(true);
+        t.host.Click(bulk.OKBtn);
+    };
+    t.host.Click(BulkButton());
+    Copy("alpha");
+    Copy("beta");
+    ASSERT_EQ(app.settings.BulkCount, 2);
+
+    std::vector<forms::Control*> targets(panel.BulkPastelabel.begin(), panel.BulkPastelabel.end());
+    targets.push_back(&panel.BulkPaste);
+    for (forms::Control* target : targets) {
+        Drag(Item(0), *target);
+        Drag(Clip(0), *target);
+        EXPECT_EQ(asked, 0) << target->Name() << " takes only the \"Bulk\" button";
+        EXPECT_TRUE(pasted.sent.empty());
+    }
+    EXPECT_EQ(Item(0).Caption(), "Filed");
+    EXPECT_EQ(app.settings.BulkCount, 2);
+
+    for (forms::Control* target : targets) {
+        SCOPED_TRACE(target->Name());
+        pasted.sent.clear();
+        edit().SetWindowState(forms::WindowState::Normal);
+        asked = 0;
+        targetShown = false;
+        Drag(BulkButton(), *target);
+        EXPECT_EQ(asked, 1) << "the separator is asked for";
+        EXPECT_TRUE(targetShown) << "the drag of the \"Bulk\" button shows the target";
+        EXPECT_EQ(pasted.sent, (std::vector<std::string>{"alpha", "{ENTER}", "beta"}));
+        EXPECT_EQ(edit().WindowState(), forms::WindowState::Minimized);
+        EXPECT_FALSE(panel.BulkPaste.Visible()) << "the drop targets go with the paste";
+        EXPECT_FALSE(Trash().Visible());
+        EXPECT_EQ(app.settings.BulkCount, 2) << "the cache is kept";
+    }
 }
 
 TEST_F(DragDrop, HotKeyClipsDroppedInOrOutWatchTheirLetter) {
