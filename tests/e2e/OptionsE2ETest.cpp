@@ -1,10 +1,14 @@
 // The options window of the real program under Windows (Wine): every page, the small window
-// size with the options coming back, and the private data location.
+// size with the options coming back, the private data location, and the bulk key chosen on the
+// keyboard page.
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "e2e/Notepad.h"
 #include "e2e/ProgramRun.h"
 #include "win32/WinTestSupport.h"
 
@@ -49,6 +53,18 @@ void Click(HWND window, const std::string& caption) {
     HWND control = LabelShowing(window, caption);
     ASSERT_NE(control, nullptr) << caption;
     wintest::ClickAt(wintest::CenterOf(control));
+}
+
+// The Integer at this byte offset of the stored settings record, or -1.
+int StoredSetting(const ProgramSetup& setup, size_t offset) {
+    const std::vector<std::uint8_t> b = ReadBytes(setup.SettingsFile());
+    return b.size() > offset + 1 ? static_cast<std::int16_t>(b[offset] | (b[offset + 1] << 8)) : -1;
+}
+
+// The window that asks for the bulk paste's separator, once it has the focus.
+HWND BulkWindow() {
+    HWND window = FindWindowA(nullptr, "Bulk Paste - Clip Spacing");
+    return window && IsWindowVisible(window) && GetForegroundWindow() == window ? window : nullptr;
 }
 
 TEST(OptionsOnWindows, EveryPageTheSmallWindowAndThePrivateData) {
@@ -97,6 +113,75 @@ TEST(OptionsOnWindows, EveryPageTheSmallWindowAndThePrivateData) {
         << "the main window shows the private data";
     Click(options, "OK");
     EXPECT_TRUE(WaitFor([&] { return OptionsWindow() == nullptr; }, 5000));
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST(OptionsOnWindows, TheCtrlBChoiceMakesCtrlBAndCtrlShiftBTheBulkKeysInsteadOfCtrlInsert) {
+    constexpr size_t kBulkCountAt = 7;
+    constexpr size_t kBulkSpacingAt = 95;
+    constexpr size_t kBulkKeysAt = 97;
+    ProgramSetup setup;
+    ProgramProcess program(setup.Executable());
+    HWND window = program.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000)) << "a first start shows it";
+    ASSERT_TRUE(WaitFor([&] { return !setup.Launched().empty(); }, 10000))
+        << "a first start hands its tutorial page to the launcher";
+    Notepad notepad(window);
+    ASSERT_TRUE(notepad.Ready());
+
+    ASSERT_TRUE(Foreground(window));
+    Click(window, "Options");
+    HWND options = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (options = OptionsWindow()) != nullptr; }, 5000));
+    Click(options, "Keyboard");
+    Click(options, "Ctrl+B");
+    ASSERT_TRUE(WaitFor([&] { return StoredSetting(setup, kBulkKeysAt) == 1; }, 3000))
+        << "the choice is saved at once";
+    Click(options, "OK");
+    ASSERT_TRUE(WaitFor([&] { return OptionsWindow() == nullptr; }, 5000));
+
+    Click(window, "Bulk");  // the capture mode "Bulk"
+    ASSERT_TRUE(WaitFor([&] { return LabelShowing(window, "0") != nullptr; }, 5000))
+        << "the bulk button counts the cache";
+    // Under Wine notepad comes forward reliably only while the main window is minimized.
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(window) != FALSE; }, 3000));
+    const char* copies[] = {"alpha", "beta", "gamma"};
+    for (int n = 0; n < 3; ++n) {
+        notepad.Copy(copies[n]);
+        ASSERT_TRUE(WaitFor([&] { return StoredSetting(setup, kBulkCountAt) == n + 1; }, 5000))
+            << copies[n];
+    }
+
+    auto pressInNotepad = [&](WORD key, std::initializer_list<WORD> modifiers) {
+        notepad.SetText("");
+        EXPECT_TRUE(notepad.Focus());
+        LetThePollSeeIt();
+        wintest::PressKey(key, modifiers);
+        HWND bulk = nullptr;
+        WaitFor([&] { return (bulk = BulkWindow()) != nullptr; }, 5000);
+        return bulk;
+    };
+    EXPECT_EQ(pressInNotepad(VK_INSERT, {VK_CONTROL}), nullptr)
+        << "Ctrl+Insert is no longer the bulk key";
+    EXPECT_EQ(StoredSetting(setup, kBulkCountAt), 3);
+
+    HWND bulk = pressInNotepad('B', {VK_CONTROL});
+    ASSERT_NE(bulk, nullptr) << "Ctrl+B shows the separator window";
+    wintest::PressKey('2');  // "New line between clips", saved at once
+    ASSERT_TRUE(WaitFor([&] { return StoredSetting(setup, kBulkSpacingAt) == 1; }, 3000));
+    Click(bulk, "Paste");
+    EXPECT_TRUE(notepad.Shows("alpha\r\nbeta\r\ngamma")) << notepad.Text();
+
+    bulk = pressInNotepad('B', {VK_CONTROL, VK_SHIFT});
+    ASSERT_NE(bulk, nullptr) << "Ctrl+Shift+B as well";
+    wintest::PressKey('1');  // nothing between the clips
+    ASSERT_TRUE(WaitFor([&] { return StoredSetting(setup, kBulkSpacingAt) == 0; }, 3000));
+    Click(bulk, "Paste");
+    EXPECT_TRUE(notepad.Shows("alphabetagamma")) << notepad.Text();
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);

@@ -11,72 +11,12 @@
 #include <vector>
 
 #include "clipboard/ClipDataFile.h"
+#include "e2e/Notepad.h"
 #include "e2e/ProgramRun.h"
 #include "win32/WinTestSupport.h"
 
 namespace mirvo::e2e {
 namespace {
-
-bool Foreground(HWND window) {
-    SetForegroundWindow(window);
-    return WaitFor([&] { return GetForegroundWindow() == window; }, 5000);
-}
-
-// The program notes the window the user works in on its next clipboard poll (once a second).
-void LetThePollSeeIt() {
-    WaitFor([] { return false; }, 1500);
-}
-
-// Wine's notepad, placed clear of the main window so that clicks land where they aim.
-class Notepad {
-public:
-    explicit Notepad(HWND mainWindow) : m_process(NotepadPath()) {
-        WaitFor([&] { return (m_window = m_process.FindWindowOfClass("Notepad")) != nullptr; },
-                20000);
-        m_edit = m_window ? FindWindowExA(m_window, nullptr, "Edit", nullptr) : nullptr;
-        RECT main{};
-        GetWindowRect(mainWindow, &main);
-        const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        if (screenWidth - main.right > 300) {
-            MoveWindow(m_window, main.right + 8, 0, screenWidth - main.right - 8, 300, TRUE);
-        } else {
-            MoveWindow(m_window, 0, main.bottom + 8, 500, 200, TRUE);
-        }
-    }
-
-    bool Ready() const { return m_edit != nullptr; }
-    HWND Edit() const { return m_edit; }
-    // WM_GETTEXT: GetWindowText does not ask the controls of another process.
-    std::string Text() const {
-        DWORD_PTR length = 0;
-        SendMessageTimeoutA(m_edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 1000, &length);
-        std::vector<char> text(length + 1);
-        SendMessageTimeoutA(m_edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                            SMTO_ABORTIFHUNG, 1000, &length);
-        return std::string(text.data(), length);
-    }
-    // Replaces the text, with the caret at its end.
-    void SetText(const std::string& text) {
-        SendMessageA(m_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        SendMessageA(m_edit, EM_SETSEL, text.size(), text.size());
-    }
-    bool Focus() const { return Foreground(m_window); }
-    bool Shows(const std::string& text, DWORD timeoutMs = 5000) const {
-        return WaitFor([&] { return Text() == text; }, timeoutMs);
-    }
-    // Types nothing: selects all and copies, as a user does.
-    void Copy(const std::string& text) {
-        SetText(text);
-        EXPECT_TRUE(Focus());
-        wintest::PressKey('A', {VK_CONTROL});
-        wintest::PressKey('C', {VK_CONTROL});
-    }
-
-private:
-    ProgramProcess m_process;
-    HWND m_window = nullptr;
-    HWND m_edit = nullptr;
-};
 
 // A window of the test itself that records the key messages reaching it.
 class KeyRecorder {
