@@ -193,8 +193,9 @@ TEST_F(DialogsOnWindows, APictureClipPreviewsAndAGroupIsRenamed) {
     HWND viewer = nullptr;
     ASSERT_TRUE(
         WaitFor([&] { return (viewer = VisibleWindow(" Clip Preview ")) != nullptr; }, 5000));
-    HWND stretch = LabelShowing(viewer, "True Size");
-    ASSERT_NE(stretch, nullptr);
+    HWND stretch = nullptr;
+    ASSERT_TRUE(
+        WaitFor([&] { return (stretch = LabelShowing(viewer, "True Size")) != nullptr; }, 5000));
     ScreenshotOfProgramWindow(viewer, "viewer-picture.bmp");
     ASSERT_TRUE(BringToFront(viewer));
     wintest::PressKey(VK_ESCAPE);

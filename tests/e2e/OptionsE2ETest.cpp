@@ -49,9 +49,12 @@ HWND ChildEndingWith(HWND window, const std::string& suffix) {
     return search.found;
 }
 
+// Clicks the control showing caption, once the window shows it (a window that has just
+// opened may still be laying out its page).
 void Click(HWND window, const std::string& caption) {
-    HWND control = LabelShowing(window, caption);
-    ASSERT_NE(control, nullptr) << caption;
+    HWND control = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (control = LabelShowing(window, caption)) != nullptr; }, 5000))
+        << caption;
     wintest::ClickAt(wintest::CenterOf(control));
 }
 
@@ -136,6 +139,7 @@ TEST(OptionsOnWindows, TheCtrlBChoiceMakesCtrlBAndCtrlShiftBTheBulkKeysInsteadOf
     Click(window, "Options");
     HWND options = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (options = OptionsWindow()) != nullptr; }, 5000));
+    ASSERT_TRUE(Foreground(options));
     Click(options, "Keyboard");
     Click(options, "Ctrl+B");
     ASSERT_TRUE(WaitFor([&] { return StoredSetting(setup, kBulkKeysAt) == 1; }, 3000))

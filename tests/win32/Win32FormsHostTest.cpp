@@ -277,8 +277,8 @@ TEST_F(FormsHostTest, PropertyChangesReachTheWindowsAtOnce) {
     f.cmdGo.SetEnabled(false);
     EXPECT_FALSE(IsWindowEnabled(Win(f.cmdGo)));
 
-    // Bringing a label to the front raises it over the other labels but never over a windowed
-    // control: the labels' band lies under the windowed one.
+    // As loaded, the windowed controls of a parent lie above its labels and images, and within
+    // each band a later control lies above an earlier one.
     const auto zIndex = [](HWND window) {
         int index = 0;
         while ((window = GetWindow(window, GW_HWNDPREV)) != nullptr) {
@@ -286,6 +286,31 @@ TEST_F(FormsHostTest, PropertyChangesReachTheWindowsAtOnce) {
         }
         return index;
     };
+    const auto light = [](const forms::Control& c) {
+        return c.Kind() == forms::ControlKind::Label || c.Kind() == forms::ControlKind::Image;
+    };
+    int checked = 0;
+    for (const auto& a : f.Controls()) {
+        for (const auto& b : f.Controls()) {
+            if (a.get() == b.get() || !Win(*a) || !Win(*b) ||
+                GetParent(Win(*a)) != GetParent(Win(*b))) {
+                continue;
+            }
+            const bool aFirst = &a < &b;
+            if (light(*a) == light(*b)) {
+                EXPECT_EQ(zIndex(Win(*a)) < zIndex(Win(*b)), !aFirst)
+                    << a->Name() << " and " << b->Name();
+            } else {
+                EXPECT_EQ(zIndex(Win(*a)) < zIndex(Win(*b)), light(*b))
+                    << a->Name() << " and " << b->Name();
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 20);
+
+    // Bringing a label to the front raises it over the other labels but never over a windowed
+    // control: the labels' band lies under the windowed one.
     f.lblRight.BringToFront();
     f.lblInfo.BringToFront();
     EXPECT_LT(zIndex(Win(f.lblInfo)), zIndex(Win(f.lblRight)));

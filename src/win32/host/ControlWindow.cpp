@@ -27,11 +27,6 @@ HINSTANCE ControlWindow::Instance() const {
     return m_form.Host().instance;
 }
 
-bool ControlWindow::Lightweight() const {
-    return m_control.Kind() == forms::ControlKind::Label ||
-           m_control.Kind() == forms::ControlKind::Image;
-}
-
 void ControlWindow::Create(HWND parent) {
     const Look look = Describe();
     const std::string caption = m_control.Caption();
@@ -54,7 +49,9 @@ void ControlWindow::Create(HWND parent) {
     ApplyFont(false);
     ApplyKindState();
     m_form.SetToolTip(Hwnd(), m_control.ToolTip());
-    PlaceInZOrder();
+    if (!m_form.Creating()) {
+        PlaceInZOrder();
+    }
 }
 
 void ControlWindow::Apply(forms::Property p) {

@@ -34,7 +34,10 @@ public:
     POINT TwipsFromScreen(POINT screen) const;
     // Labels and images count as drawn on their container's surface: they stay below the
     // windowed controls of the same container.
-    bool Lightweight() const;
+    bool Lightweight() const { return IsLightweight(m_control.Kind()); }
+    static bool IsLightweight(forms::ControlKind kind) {
+        return kind == forms::ControlKind::Label || kind == forms::ControlKind::Image;
+    }
 
 protected:
     struct Look {

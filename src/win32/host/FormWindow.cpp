@@ -93,8 +93,8 @@ void FormWindow::Create() {
     if (m_tooltip.Get()) {
         SendMessageA(m_tooltip.Get(), TTM_SETMAXTIPWIDTH, 0, kToolTipWidth);
     }
+    AddControlWindows(nullptr);
     for (const auto& control : m_form.Controls()) {
-        AddControlWindow(*control);
         if (control->Kind() == forms::ControlKind::Timer) {
             ScheduleTimer(static_cast<forms::Timer&>(*control));
         }
@@ -123,6 +123,34 @@ bool FormWindow::Busy() const {
     }
     return std::any_of(m_controls.begin(), m_controls.end(),
                        [](const auto& c) { return c->InUse(); });
+}
+
+// A new window goes below its siblings. Made in this order (a parent's windowed controls from
+// the form's last to its first, then its labels and images the same way, and a container's own
+// children right after it) every window lands where placing it would put it: the windowed band
+// above the lightweight one, and within a band the later control on top. Under Wine placing
+// each of the main window's controls after making it took as long as making them all.
+void FormWindow::AddControlWindows(const forms::Control* container) {
+    std::vector<forms::Control*> windowed;
+    std::vector<forms::Control*> lightweight;
+    const auto& controls = m_form.Controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        forms::Control* control = it->get();
+        const forms::Control* parent = control->Container();
+        if ((parent && parent->IsContainer() ? parent : nullptr) != container) {
+            continue;
+        }
+        (ControlWindow::IsLightweight(control->Kind()) ? lightweight : windowed).push_back(control);
+    }
+    for (forms::Control* control : windowed) {
+        AddControlWindow(*control);
+        if (control->IsContainer()) {
+            AddControlWindows(control);
+        }
+    }
+    for (forms::Control* control : lightweight) {
+        AddControlWindow(*control);
+    }
 }
 
 void FormWindow::AddControlWindow(forms::Control& control) {

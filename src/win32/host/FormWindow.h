@@ -39,6 +39,8 @@ public:
     forms::Form& Model() const { return m_form; }
     Win32FormsHost::Impl& Host() const { return m_host; }
     bool Live() const { return m_live; }
+    // True while Create makes the windows of the form's controls in their stacking order.
+    bool Creating() const { return m_creating; }
     // No more events or model changes reach this window; it stays until destroyed.
     void Detach();
     // Whether any of its windows is handling a message now.
@@ -79,6 +81,7 @@ private:
     void OnTimer(WPARAM id);
 
     void AddControlWindow(forms::Control& control);
+    void AddControlWindows(const forms::Control* container);
     HWND ParentFor(const forms::Control& control) const;
     void ScheduleTimer(const forms::Timer& timer);
     UINT_PTR TimerId(const forms::Control& timer) const;
