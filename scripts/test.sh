@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the layer check of the
-# includes, the native tests, a bounded run of every fuzz target, then the Windows tests under
-# Wine on a virtual display. Ends with one summary line.
+# includes, the check of this command's own counting, the native tests, a bounded run of every
+# fuzz target, then the Windows tests under Wine on a virtual display. Ends with one summary
+# line: passed, failed and skipped.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -35,23 +36,9 @@ echo "   build time: $((SECONDS - t0)) s"
 
 passed=0
 failed=0
-# Adds the counts of a GoogleTest XML report (a missing report counts as one failure).
-count_report() {
-    local report=$1 name=$2
-    if [ ! -s "$report" ]; then
-        echo "   $name: no report (crashed or did not run)"
-        failed=$((failed + 1))
-        return
-    fi
-    local tests failures errors
-    tests=$(grep -m1 -o 'tests="[0-9]*"' "$report" | grep -o '[0-9]*')
-    failures=$(grep -m1 -o 'failures="[0-9]*"' "$report" | grep -o '[0-9]*')
-    errors=$(grep -m1 -o 'errors="[0-9]*"' "$report" | grep -o '[0-9]*')
-    local bad=$((failures + errors))
-    passed=$((passed + tests - bad))
-    failed=$((failed + bad))
-    echo "   $name: $((tests - bad)) passed, $bad failed"
-}
+skipped=0
+# shellcheck source=lib/report.sh
+source scripts/lib/report.sh
 
 echo "== Layer order of the includes (docs/ARCHITECTURE.md)"
 if bash scripts/check-layers.sh >"$results/layers.txt" 2>&1; then
@@ -61,12 +48,20 @@ else
 fi
 sed 's/^/   /' "$results/layers.txt" | tail -25
 
+echo "== The test command's own counting (tests/scripts/report-test.sh)"
+if bash tests/scripts/report-test.sh >"$results/report.txt" 2>&1; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+fi
+sed 's/^/   /' "$results/report.txt"
+
 echo "== Native tests"
 t0=$SECONDS
 if [ -x build/native/tests/mirvo_tests ]; then
     build/native/tests/mirvo_tests --gtest_brief=1 --gtest_output="xml:$results/native.xml" | tail -5
 fi
-count_report "$results/native.xml" "native"
+mirvo_count_report "$results/native.xml" "native"
 echo "   native test time: $((SECONDS - t0)) s"
 
 echo "== Fuzzing every data-file reader (${MIRVO_FUZZ_SECONDS:-10} s per target)"
@@ -95,7 +90,7 @@ for exe in tests/win32/mirvo_wintests.exe tests/win32/mirvo_e2etests.exe; do
             MIRVO_SCREENSHOT_DIR="Z:${shots//\//\\}" timeout 1200 "$MIRVO_WINE" "$name.exe" \
                 --gtest_brief=1 --gtest_output="xml:Z:${results//\//\\}\\$name.xml" 2>&1 | tail -20)
     fi
-    count_report "$results/$name.xml" "$name"
+    mirvo_count_report "$results/$name.xml" "$name"
 done
 mirvo_wine_stop
 echo "   Windows test time: $((SECONDS - t0)) s"
@@ -106,5 +101,5 @@ done
 ls "$shots"/*.png >/dev/null 2>&1 && echo "   screenshots: $shots"
 
 [ $build_failed -eq 0 ] || { echo "   the build failed"; failed=$((failed + 1)); }
-echo "SUMMARY: $passed passed, $failed failed (total time $((SECONDS - started)) s)"
+echo "SUMMARY: $passed passed, $failed failed, $skipped skipped (total time $((SECONDS - started)) s)"
 [ $failed -eq 0 ]
