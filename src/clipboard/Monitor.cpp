@@ -5,8 +5,8 @@
 #include "app/Modes.h"
 #include "clipboard/BulkCache.h"
 #include "clipboard/Capture.h"
+#include "clipboard/ClipboardSession.h"
 #include "clipboard/History.h"
-#include "clipboard/Markers.h"
 #include "files/DataFile.h"
 #include "forms/FormsHost.h"
 #include "panels/MainForm.h"
@@ -20,33 +20,6 @@ namespace {
 constexpr size_t kTitleWidth = 50;
 constexpr int kHistorySize = 9;
 constexpr const char* kNonTextTitle = "Non Text Clip.";
-
-// The clipboard open for one poll or click; closed at the end of the scope if still open.
-class ClipboardSession {
-public:
-    explicit ClipboardSession(App& app) : m_app(app) {}
-    ~ClipboardSession() {
-        if (m_open) {
-            m_app.os.clipboard.Close();
-        }
-    }
-    ClipboardSession(const ClipboardSession&) = delete;
-    ClipboardSession& operator=(const ClipboardSession&) = delete;
-
-    bool Open() {
-        m_open = m_app.os.clipboard.Open(m_app.MainWindow().hWnd());
-        return m_open;
-    }
-    // Marks the content as seen and closes.
-    void MarkSeen() {
-        m_open = false;
-        MarkClipboard(m_app, 0);
-    }
-
-private:
-    App& m_app;
-    bool m_open = false;
-};
 
 std::string ClipPath(const App& app, int slot) {
     return app.DataFolder + "clip." + std::to_string(slot);
@@ -109,7 +82,7 @@ std::string TitleOfCapture(App& app) {
 
 void CaptureNewContent(App& app, ClipboardSession& session) {
     if (ContentAsksNotToBeRecorded(app)) {
-        session.MarkSeen();
+        session.Mark(0);
         return;
     }
     if (app.clip.ClearOnNextCapture) {
@@ -117,7 +90,7 @@ void CaptureNewContent(App& app, ClipboardSession& session) {
         ClearClipboardClips(app);
     }
     CaptureClipboard(app);
-    session.MarkSeen();
+    session.Mark(0);
     if (!app.clip.ClipHasText) {
         app.clip.ClipText = kNonTextTitle;
     }

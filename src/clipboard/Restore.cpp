@@ -4,7 +4,7 @@
 #include "app/ClipboardState.h"
 #include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
-#include "clipboard/Markers.h"
+#include "clipboard/ClipboardSession.h"
 #include "files/DataFile.h"
 #include "platform/Clipboard.h"
 
@@ -53,7 +53,8 @@ bool Loadclipboard(App& app, ClipKind kind, int n) {
     if (peek.layout == ClipLayout::Shortcut) {
         return false;  // a launch-pad shortcut is never clipboard content
     }
-    if (!OpenClipboardRetrying(app)) {
+    ClipboardSession session(app);
+    if (!session.OpenRetrying()) {
         return false;
     }
     platform::Clipboard& clipboard = app.os.clipboard;
@@ -77,7 +78,7 @@ bool Loadclipboard(App& app, ClipKind kind, int n) {
             app.clip.ClipHasText = true;
             app.clip.ClipText.resize(stored.size);
         }
-        whole = clipboard.WriteData(
+        const platform::WriteResult written = clipboard.WriteData(
             format, stored.size + (terminate ? 1 : 0), [&](std::uint8_t* block) {
                 if (raw.ReadAt(stored.offset, block, stored.size) != stored.size) {
                     return false;
@@ -88,14 +89,15 @@ bool Loadclipboard(App& app, ClipKind kind, int n) {
                 }
                 return true;
             });
+        // A format the system refuses is left out; only a block that cannot be had stops.
+        whole = written != platform::WriteResult::NoBlock;
         return whole;
     });
     if (!whole) {
         // What was restored stays; without the markers the content counts as new.
-        clipboard.Close();
         return false;
     }
-    MarkClipboard(app, 2);
+    session.Mark(2);
     return true;
 }
 

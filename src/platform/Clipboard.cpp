@@ -16,12 +16,13 @@ std::optional<std::vector<std::uint8_t>> Clipboard::GetData(std::uint32_t format
 }
 
 bool Clipboard::SetData(std::uint32_t format, const std::vector<std::uint8_t>& data) {
-    return WriteData(format, data.size(), [&](std::uint8_t* block) {
+    const WriteResult result = WriteData(format, data.size(), [&](std::uint8_t* block) {
         if (!data.empty()) {
             std::memcpy(block, data.data(), data.size());
         }
         return true;
     });
+    return result == WriteResult::Written;
 }
 
 }  // namespace mirvo::platform

@@ -21,6 +21,13 @@ inline constexpr std::uint32_t Dib = 8;
 inline constexpr std::uint32_t Locale = 16;
 }  // namespace Format
 
+// What became of a block of bytes meant for the clipboard.
+enum class WriteResult {
+    Written,  // the clipboard owns the block now
+    NoBlock,  // the block could not be allocated or locked, or its bytes not filled in
+    Refused,  // the system did not take the block for this format (SetClipboardData failed)
+};
+
 // The system clipboard, one call per Win32 call the program makes.
 class Clipboard {
 public:
@@ -40,10 +47,10 @@ public:
     // it) to read while the block is locked; false when the format has no such data.
     virtual bool ReadData(std::uint32_t format,
                           const std::function<void(const std::uint8_t*, std::size_t)>& read) = 0;
-    // Allocates a movable global block of size bytes, lets fill write it, and puts it on the
-    // clipboard, which then owns it; false when allocating, filling or handing it over failed.
-    virtual bool WriteData(std::uint32_t format, std::size_t size,
-                           const std::function<bool(std::uint8_t*)>& fill) = 0;
+    // Allocates a movable global block of size bytes, lets fill write it (fill returns false
+    // when it could not), and puts it on the clipboard, which then owns it.
+    virtual WriteResult WriteData(std::uint32_t format, std::size_t size,
+                                  const std::function<bool(std::uint8_t*)>& fill) = 0;
 
     // A number that changes with every change of the clipboard, so that an unchanged clipboard
     // need not be opened to be checked; 0 where the system keeps none.

@@ -133,6 +133,38 @@ TEST_F(Restore, AClipboardKeptByAnotherProgramOrAFailedAllocationReportsFailure)
     EXPECT_FALSE(t.clipboard.isOpen);
 }
 
+TEST_F(Restore, AFormatTheSystemRefusesIsLeftOutAndTheRestCarriesTheMarkers) {
+    const std::uint32_t html = t.clipboard.RegisterFormat("HTML Format");
+    CopyFormats({{1, CText("text")}, {html, Bytes("<b>text</b>")}, {7, CText("oem")}});
+    t.clipboard.PutFromOtherProgram({{1, CText("something else")}});
+    t.clipboard.refusedFormats = {html};
+    EXPECT_TRUE(Loadclipboard(app, ClipKind::Clip, 0));
+    EXPECT_EQ(Content(), (test::Formats{{1, CText("text")}, {7, CText("oem")}}));
+    EXPECT_TRUE(AllMarkers());
+    EXPECT_FALSE(t.clipboard.isOpen);
+    Tick();
+    EXPECT_EQ(app.clip.ClipboardClipCount, 1) << "the restored content is not captured again";
+}
+
+TEST_F(Restore, AReadErrorHalfWayLeavesTheClipboardClosedForEveryProgram) {
+    CopyFormats({{1, CText("first")}, {8, Bytes(std::string(1000, 'p'))}});
+    t.fs.readFailsFor = DataFile("clip.0");
+    t.fs.readFailsAt = ReadFileBytes(DataFile("clip.0")).size() / 2;  // inside the picture
+    EXPECT_THROW(Loadclipboard(app, ClipKind::Clip, 0), platform::FileError);
+    EXPECT_FALSE(t.clipboard.isOpen);
+
+    // A click on the clip: its handler ends there and nothing is pasted.
+    edit().SetWindowState(forms::WindowState::Normal);
+    t.host.Click(*edit().clipboardPanel.ClipboardClip[0]);
+    EXPECT_FALSE(t.clipboard.isOpen);
+    t.host.AdvanceTime(200);
+    EXPECT_TRUE(t.keys.sent.empty());
+
+    // The monitor captures again: the part restored (it has no markers), then the next copy.
+    CopyText("copied after");
+    EXPECT_EQ(Caption(app.clip.ClipboardClipCount - 1), Title("copied after"));
+}
+
 TEST_F(Restore, ATruncatedFileRestoresWhatIsWholeAndStillAddsTheMarkers) {
     CopyFormats({{1, CText("first")}, {8, Bytes(std::string(1000, 'p'))}});
     files::Bytes file = ReadFileBytes(DataFile("clip.0"));

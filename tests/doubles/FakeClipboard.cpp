@@ -86,24 +86,28 @@ bool FakeClipboard::ReadData(std::uint32_t format,
     return false;
 }
 
-bool FakeClipboard::WriteData(std::uint32_t format, std::size_t size,
-                              const std::function<bool(std::uint8_t*)>& fill) {
-    if (!isOpen || size > allocationLimit) {
-        return false;
+platform::WriteResult FakeClipboard::WriteData(std::uint32_t format, std::size_t size,
+                                               const std::function<bool(std::uint8_t*)>& fill) {
+    if (size > allocationLimit) {
+        return platform::WriteResult::NoBlock;
     }
     std::vector<std::uint8_t> block(size);
     if (!fill(block.data())) {
-        return false;
+        return platform::WriteResult::NoBlock;
+    }
+    if (!isOpen ||
+        std::find(refusedFormats.begin(), refusedFormats.end(), format) != refusedFormats.end()) {
+        return platform::WriteResult::Refused;
     }
     ++sequence;
     for (auto& f : formats) {
         if (f.first == format) {
             f.second = std::move(block);
-            return true;
+            return platform::WriteResult::Written;
         }
     }
     formats.emplace_back(format, std::move(block));
-    return true;
+    return platform::WriteResult::Written;
 }
 
 void FakeClipboard::PutFromOtherProgram(

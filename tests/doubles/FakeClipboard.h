@@ -24,8 +24,8 @@ public:
     bool IsFormatAvailable(std::uint32_t format) override;
     bool ReadData(std::uint32_t format,
                   const std::function<void(const std::uint8_t*, std::size_t)>& read) override;
-    bool WriteData(std::uint32_t format, std::size_t size,
-                   const std::function<bool(std::uint8_t*)>& fill) override;
+    platform::WriteResult WriteData(std::uint32_t format, std::size_t size,
+                                    const std::function<bool(std::uint8_t*)>& fill) override;
     std::uint32_t SequenceNumber() override { return sequence; }
 
     // Another program puts content on the clipboard (it empties it first).
@@ -38,10 +38,11 @@ public:
     }
 
     bool isOpen = false;
-    int heldByOtherForOpens = 0;               // the next opens fail while above 0
-    std::size_t allocationLimit = SIZE_MAX;    // blocks larger than this cannot be allocated
-    std::vector<std::uint32_t> handleFormats;  // formats whose data is a handle, not memory
-    std::vector<std::uint32_t> readFormats;    // every format whose data was asked for
+    int heldByOtherForOpens = 0;                // the next opens fail while above 0
+    std::size_t allocationLimit = SIZE_MAX;     // blocks larger than this cannot be allocated
+    std::vector<std::uint32_t> handleFormats;   // formats whose data is a handle, not memory
+    std::vector<std::uint32_t> refusedFormats;  // formats the system does not take
+    std::vector<std::uint32_t> readFormats;     // every format whose data was asked for
     int openAttempts = 0;
     std::uint32_t sequence = 1;  // counts every change; 0 would be a system that keeps none
     int closeCalls = 0;

@@ -21,6 +21,30 @@ public:
 private:
     std::unique_ptr<platform::File> m_inner;
 };
+class FailingReadFile : public platform::File {
+public:
+    FailingReadFile(std::unique_ptr<platform::File> inner, std::uint64_t failAt)
+        : m_inner(std::move(inner)), m_failAt(failAt) {}
+    std::uint64_t Size() override { return m_inner->Size(); }
+    std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) override {
+        if (offset + count <= m_failAt) {
+            return m_inner->ReadAt(offset, buffer, count);
+        }
+        if (offset < m_failAt) {
+            m_inner->ReadAt(offset, buffer, static_cast<std::size_t>(m_failAt - offset));
+        }
+        throw platform::FileError(platform::FileErrorKind::Other, "read error");
+    }
+    void WriteAt(std::uint64_t offset, const void* data, std::size_t count) override {
+        m_inner->WriteAt(offset, data, count);
+    }
+    void Truncate(std::uint64_t size) override { m_inner->Truncate(size); }
+    void Flush() override { m_inner->Flush(); }
+
+private:
+    std::unique_ptr<platform::File> m_inner;
+    std::uint64_t m_failAt;
+};
 }  // namespace
 
 std::unique_ptr<platform::File> FaultyFileSystem::Open(const std::string& path,
@@ -31,6 +55,9 @@ std::unique_ptr<platform::File> FaultyFileSystem::Open(const std::string& path,
     auto file = files::StdFileSystem::Open(path, mode);
     if (!diskFullFor.empty() && path.find(diskFullFor) != std::string::npos) {
         return std::make_unique<FullDiskFile>(std::move(file));
+    }
+    if (!readFailsFor.empty() && path.find(readFailsFor) != std::string::npos) {
+        return std::make_unique<FailingReadFile>(std::move(file), readFailsAt);
     }
     return file;
 }

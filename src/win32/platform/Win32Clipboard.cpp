@@ -72,23 +72,23 @@ bool Win32Clipboard::ReadData(std::uint32_t format,
     return true;
 }
 
-bool Win32Clipboard::WriteData(std::uint32_t format, std::size_t size,
-                               const std::function<bool(std::uint8_t*)>& fill) {
+platform::WriteResult Win32Clipboard::WriteData(std::uint32_t format, std::size_t size,
+                                                const std::function<bool(std::uint8_t*)>& fill) {
     GlobalBlock block(GMEM_MOVEABLE, size);
     if (!block) {
-        return false;
+        return platform::WriteResult::NoBlock;
     }
     {
         GlobalLockGuard lock(block.Get());
         if (!lock || !fill(static_cast<std::uint8_t*>(lock.Data()))) {
-            return false;
+            return platform::WriteResult::NoBlock;
         }
     }
     if (!SetClipboardData(format, block.Get())) {
-        return false;
+        return platform::WriteResult::Refused;  // the block is freed here
     }
     block.Release();  // the clipboard owns it now
-    return true;
+    return platform::WriteResult::Written;
 }
 
 }  // namespace mirvo::win32

@@ -25,8 +25,8 @@ public:
     bool IsFormatAvailable(std::uint32_t format) override;
     bool ReadData(std::uint32_t format,
                   const std::function<void(const std::uint8_t*, std::size_t)>& read) override;
-    bool WriteData(std::uint32_t format, std::size_t size,
-                   const std::function<bool(std::uint8_t*)>& fill) override;
+    platform::WriteResult WriteData(std::uint32_t format, std::size_t size,
+                                    const std::function<bool(std::uint8_t*)>& fill) override;
     std::uint32_t SequenceNumber() override;
 
 private:
