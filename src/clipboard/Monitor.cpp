@@ -25,13 +25,6 @@ std::string ClipPath(const App& app, int slot) {
     return app.DataFolder + "clip." + std::to_string(slot);
 }
 
-void TrackForeignWindow(App& app) {
-    const platform::WindowHandle foreground = app.os.desktop.ForegroundWindow();
-    if (foreground != 0 && !app.os.forms.IsFormWindow(foreground)) {
-        app.clip.LastForeignWindow = foreground;
-    }
-}
-
 void RecordWindowPosition(App& app, MainForm& edit) {
     AppSettings& s = app.settings;
     if (s.CompactLayout == 0) {
@@ -134,11 +127,17 @@ std::string MakeClipTitle(const App& app, const std::string& text) {
     return app.ansi.Fixed(std::string_view(rest).substr(start), kTitleWidth);
 }
 
+void TrackForeignWindow(App& app, platform::WindowHandle window) {
+    if (window != 0 && !app.os.forms.IsFormWindow(window)) {
+        app.clip.LastForeignWindow = window;
+    }
+}
+
 void PollClipboard(App& app) {
     MainForm& edit = app.MainWindow();
     forms::TimerPause rearm(edit.Timer1);
     edit.UpdateCaptionClock();
-    TrackForeignWindow(app);
+    TrackForeignWindow(app, app.os.desktop.ForegroundWindow());
     if (edit.WindowState() == forms::WindowState::Normal) {
         RecordWindowPosition(app, edit);
     }
@@ -153,7 +152,8 @@ void ClipboardChanged(App& app) {
     // looks again.
     if (app.MainWindow().Timer1.Enabled()) {
         forms::TimerPause rearm(app.MainWindow().Timer1);
-        TrackForeignWindow(app);  // the program that copied is the one a paste goes back to
+        // The program that copied is the one a paste goes back to.
+        TrackForeignWindow(app, app.os.desktop.ForegroundWindow());
         CaptureIfNew(app);
     }
 }

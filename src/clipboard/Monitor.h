@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/Desktop.h"
+
 namespace mirvo {
 
 class App;
@@ -18,6 +20,10 @@ void PollClipboard(App& app);
 // The system reports a clipboard change: new content is captured at once, unless a restore or
 // paste of this program has the poll paused.
 void ClipboardChanged(App& app);
+
+// Notes a window the user works in as the target of the next paste, unless it is 0 or one of
+// the program's own windows.
+void TrackForeignWindow(App& app, platform::WindowHandle window);
 
 // Empties the clipboard history and the bulk cache.
 void ClearClipboardClips(App& app);

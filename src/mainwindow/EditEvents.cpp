@@ -200,7 +200,7 @@ void ConnectControlPanel(App& app, ControlPanel& panel) {
 void ConnectHooks(App& app) {
     if (platform::KeyboardHook* hook = app.os.keyboardHook) {
         hook->OnKeyUp = [&app](const platform::HookKeyEvent& e) {
-            app.os.forms.RunGuarded([&] { HotKeyUp(app, e.keyCode, e.modifiers); });
+            app.os.forms.RunGuarded([&] { HotKeyUp(app, e.keyCode, e.modifiers, e.window); });
         };
     }
     app.os.clipboard.OnChange = [&app] { app.os.forms.RunGuarded([&] { ClipboardChanged(app); }); };

@@ -53,8 +53,11 @@ void PasteLater(App& app, ClipKind kind, int index, bool waitFirst) {
 
 }  // namespace
 
-void HotKeyUp(App& app, int keyCode, int modifiers) {
+void HotKeyUp(App& app, int keyCode, int modifiers, platform::WindowHandle keyWindow) {
     MainForm& edit = app.MainWindow();
+    // The clipboard timer notes the window in front only once a second: the user may have
+    // switched windows just before pressing the key.
+    TrackForeignWindow(app, keyWindow != 0 ? keyWindow : app.os.desktop.ForegroundWindow());
     int state = modifiers & (kShiftDown | kCtrlDown | kAltDown);
     if ((keyCode == kKeyV && state == kCtrlDown) || (keyCode == kInsert && state == kShiftDown)) {
         if (edit.WindowState() == forms::WindowState::Minimized || !edit.Visible()) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/Desktop.h"
+
 namespace mirvo::platform {
 
 // Watched key combinations: the virtual key in the low word plus these modifier flags.
@@ -15,6 +17,9 @@ inline constexpr std::int32_t Alt = 0x40000;
 struct HookKeyEvent {
     int keyCode = 0;    // virtual key
     int modifiers = 0;  // 1 Shift, 2 Ctrl, 4 Alt
+    // The foreground window when the key went down: the window the key was meant for (0 when
+    // none was in front).
+    WindowHandle window = 0;
 };
 
 // A system-wide keyboard hook with a list of watched combinations. While it monitors, a watched

@@ -23,7 +23,7 @@ bool FakeKeyboardHook::Press(int keyCode, int modifiers) {
     if (monitoring != 2 || !Watches(keyCode, modifiers)) {
         return false;
     }
-    const platform::HookKeyEvent event{keyCode, modifiers};
+    const platform::HookKeyEvent event{keyCode, modifiers, foreground ? *foreground : 0};
     if (OnKeyDown) {
         OnKeyDown(event);
     }

@@ -27,6 +27,7 @@ public:
 
     std::set<std::int32_t> watched;
     int monitoring = 0;
+    const platform::WindowHandle* foreground = nullptr;  // the desktop's foreground window
 };
 
 class FakeMouseHook : public platform::MouseHook {

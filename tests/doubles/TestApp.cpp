@@ -19,6 +19,7 @@ std::string TestApp::PrivateFolder() const {
 App& TestApp::Start() {
     if (!m_app) {
         keys.foreground = &desktop.foreground;
+        keyboard.foreground = &desktop.foreground;
         m_app = std::make_unique<App>(
             Platform{desktop, fs, clipboard, shell, host, &keyboard, &mouse, &keys});
     }

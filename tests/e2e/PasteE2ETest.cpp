@@ -304,6 +304,36 @@ TEST_F(Paste, AWebPageClipWaitingForAClickPastesWhereTheUserClicksNext) {
     EXPECT_EQ(Launched(), launched) << "the browser in use loads it: no launcher";
 }
 
+TEST_F(Paste, AHotKeyPastesIntoTheWindowInFrontWhenItIsPressedNotTheOneBefore) {
+    WriteGroup(setup.ProgramFolder(), 22, {{"Alt A clip", 3, "Hot key text"}});
+    Start();
+    Notepad second(main);
+    ASSERT_TRUE(second.Ready());
+    notepad->Copy("History text");
+    ASSERT_TRUE(WaitFor([&] { return HistoryCount(History()) == 1; }, 5000));
+    Notepad* notepads[2] = {notepad.get(), &second};
+    for (int round = 0; round < 6; ++round) {
+        SCOPED_TRACE(round);
+        Notepad& left = *notepads[round % 2];
+        Notepad& front = *notepads[(round + 1) % 2];
+        left.SetText("");
+        front.SetText("");
+        ASSERT_TRUE(left.Focus());
+        LetThePollSeeIt();  // the clipboard timer notes the window left
+        // The user switches and presses the key at once, before the next tick.
+        ASSERT_TRUE(front.Focus());
+        const bool alt = round % 3 != 2;
+        if (alt) {
+            wintest::PressKey('A', {VK_MENU});
+        } else {
+            wintest::PressKey('1', {VK_CONTROL});
+        }
+        const std::string text = alt ? "Hot key text" : "History text";
+        EXPECT_TRUE(front.Shows(text)) << front.Text();
+        EXPECT_EQ(left.Text(), "") << "the window left gets nothing";
+    }
+}
+
 TEST_F(Paste, HotKeysPasteClearAndSwitchOffAndOnSystemWide) {
     WriteGroup(setup.ProgramFolder(), 22, {{"Alt A clip", 3, "Hot key text"}});
     Start();

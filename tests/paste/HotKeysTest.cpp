@@ -68,6 +68,29 @@ TEST_F(HotKeys, AltAndALetterPastesItsHotKeyClipAndABlankLetterPassesThrough) {
     t.clipboard.Close();
 }
 
+TEST_F(HotKeys, TheWindowInFrontWhenTheKeyGoesDownReceivesThePasteNeverTheProgramsOwn) {
+    HotKeyClip(0, "hot text");
+    CopyText("history one");
+    EXPECT_EQ(app.clip.LastForeignWindow, 0x4242u) << "the clipboard timer saw the first window";
+
+    // The user switches to another window and presses the key before the timer ticks again.
+    t.desktop.foreground = 0x5151;
+    t.keyboard.Press('A', kAlt);
+    EXPECT_EQ(SentAfterTimer().size(), 1u);
+    EXPECT_EQ(t.keys.sent.back().foreground, 0x5151u);
+
+    t.desktop.foreground = 0x4242;
+    t.keyboard.Press('1', kCtrl);
+    EXPECT_EQ(SentAfterTimer().size(), 2u);
+    EXPECT_EQ(t.keys.sent.back().foreground, 0x4242u);
+
+    // The key pressed in the program's own window: the paste goes to the last window before.
+    t.desktop.foreground = edit().hWnd();
+    t.keyboard.Press('A', kAlt);
+    EXPECT_EQ(SentAfterTimer().size(), 3u);
+    EXPECT_EQ(t.keys.sent.back().foreground, 0x4242u);
+}
+
 TEST_F(HotKeys, CtrlDigitsPasteHistorySlotsAndCtrlZeroClears) {
     for (int i = 1; i <= 5; ++i) {
         CopyText("history " + std::to_string(i));

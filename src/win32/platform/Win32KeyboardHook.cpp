@@ -150,6 +150,9 @@ bool Win32KeyboardHook::Filter(const KBDLLHOOKSTRUCT& key, bool down) {
     }
     m_discarded[vk] = true;
     m_discardedModifiers[vk] = modifiers;
+    // The window the user meant the key for, read now: by the time the report is handled the
+    // user may have moved on.
+    m_keyWindows[vk] = GetForegroundWindow();
     if (modifiers & 4) {
         MaskMenuKey();
     }
@@ -158,7 +161,9 @@ bool Win32KeyboardHook::Filter(const KBDLLHOOKSTRUCT& key, bool down) {
 }
 
 void Win32KeyboardHook::Deliver(UINT message, WPARAM wParam, LPARAM lParam) {
-    const platform::HookKeyEvent event{static_cast<int>(wParam), static_cast<int>(lParam)};
+    const platform::HookKeyEvent event{
+        static_cast<int>(wParam), static_cast<int>(lParam),
+        reinterpret_cast<platform::WindowHandle>(m_keyWindows[wParam & 0xFF])};
     if (message == kKeyDownMessage && OnKeyDown) {
         OnKeyDown(event);
     } else if (message == kKeyUpMessage && OnKeyUp) {

@@ -38,6 +38,7 @@ private:
     std::bitset<256> m_down;             // keys down as this hook saw them
     std::bitset<256> m_discarded;        // watched keys whose key-up must be discarded too
     int m_discardedModifiers[256] = {};  // the modifiers they went down with
+    HWND m_keyWindows[256] = {};         // and the foreground window they went down in
     MessageWindow m_messages;
     HHOOK m_hook = nullptr;
 };
