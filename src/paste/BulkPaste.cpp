@@ -130,8 +130,8 @@ bool PasteSeparator(App& app, int separator, const std::string& spacerText) {
 }
 
 // The main window gets out of the way, as after a clip click, and the focus returns to the
-// window the user works in.
-void TurnToTarget(App& app) {
+// window the user works in; false when that window did not come to the front.
+bool TurnToTarget(App& app) {
     MainForm& edit = app.MainWindow();
     const bool editorOpen = app.editing.EditorOpen;
     if (edit.WindowState() == forms::WindowState::Normal) {
@@ -145,9 +145,9 @@ void TurnToTarget(App& app) {
     }
     if (editorOpen) {
         app.os.forms.DoEvents();
-    } else {
-        FocusPasteTarget(app);
+        return true;
     }
+    return FocusPasteTarget(app);
 }
 
 }  // namespace
@@ -161,7 +161,10 @@ void BulkSub(App& app) {
     if (form.Cancelled()) {
         return;
     }
-    TurnToTarget(app);
+    if (!TurnToTarget(app)) {
+        app.RefusalTones();  // the keys would go to whatever is in front
+        return;
+    }
 
     const int bulkCount = std::clamp<int>(app.settings.BulkCount, 0, kBulkCacheSize);
     const ClipKind kind = bulkCount > 0 ? ClipKind::Bulk : ClipKind::Clip;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <utility>
 
 #include "app/App.h"
@@ -72,26 +73,44 @@ int PasteModeOf(App& app, std::uint8_t& ownMode) {
     return override != PasteMode::NotSet ? override : ownMode;
 }
 
-void Dispatch(App& app, int mode) {
+// Starts what a clip's paste mode does; true when paste keys are still to follow (after the
+// paste timer, or after the user's next click).
+bool Dispatch(App& app, int mode) {
     MainForm& edit = app.MainWindow();
     app.paste.PasteAction = FieldAction::None;
     if (mode == PasteMode::Email) {
         OpenEmailClip(app);
-    } else if (mode == PasteMode::WebPage && app.settings.BrowserOption == Browser::NewWindow) {
+        return false;
+    }
+    if (mode == PasteMode::WebPage && app.settings.BrowserOption == Browser::NewWindow) {
         OpenWebPageClip(app);
-    } else if (mode == PasteMode::Clip || mode == PasteMode::FormClip) {
+        return false;
+    }
+    if (mode == PasteMode::Clip || mode == PasteMode::FormClip) {
         app.paste.PendingPasteJob = PasteJob::Keys;
         if (mode == PasteMode::FormClip) {
             app.paste.PasteAction = FieldAction::ClearThenTab;
         }
         edit.Hotkeytimer.SetEnabled(true);
-    } else {
-        // "Wait for Click": the paste goes where the user clicks next.
-        if (mode == PasteMode::WebPage) {
-            app.paste.PasteAction = FieldAction::ClearThenEnter;
-        }
-        SetWaitForClick(app, true);
+        return true;
     }
+    // "Wait for Click": the paste goes where the user clicks next.
+    if (mode == PasteMode::WebPage) {
+        app.paste.PasteAction = FieldAction::ClearThenEnter;
+    }
+    SetWaitForClick(app, true);
+    return true;
+}
+
+// The desktop is the "Program Manager" window, or the untitled "WorkerW" window that holds the
+// icons on current systems; the taskbar is "Shell_TrayWnd".
+bool IsDesktopOrTaskbar(platform::Desktop& desktop, platform::WindowHandle window) {
+    std::string title = desktop.WindowTitle(window);
+    std::transform(title.begin(), title.end(), title.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string className = desktop.WindowClassName(window);
+    return title == "PROGRAM MANAGER" || className == "Progman" || className == "WorkerW" ||
+           className == "Shell_TrayWnd";
 }
 
 // What every clip click does first; false when the click has nothing to paste.
@@ -110,14 +129,26 @@ bool IsShortcut(App& app, const std::string& path) {
     return head.size() == 2 && files::ReadInt16(head, 0) == kShortcutMarker;
 }
 
-void PasteStoredClip(App& app, ClipKind kind, int index, std::uint8_t& ownMode) {
+// Restores a clicked clip and starts its paste mode (modeOf gives it once the clip is on the
+// clipboard). The hourglass shows from the click until the paste keys go out; when none are to
+// follow (a failed restore, an e-mail or web-page clip, an error) the pointer is put back.
+void PasteClicked(App& app, ClipKind kind, int index, const std::function<int()>& modeOf) {
     MainForm& edit = app.MainWindow();
     edit.SetPointer(forms::MousePointer::Hourglass);
-    if (!RestoreForPaste(app, kind, index)) {
+    bool keysFollow = false;
+    try {
+        keysFollow = RestoreForPaste(app, kind, index) && Dispatch(app, modeOf());
+    } catch (...) {
         edit.SetPointer(forms::MousePointer::Default);
-        return;
+        throw;
     }
-    Dispatch(app, PasteModeOf(app, ownMode));
+    if (!keysFollow) {
+        edit.SetPointer(forms::MousePointer::Default);
+    }
+}
+
+void PasteStoredClip(App& app, ClipKind kind, int index, std::uint8_t& ownMode) {
+    PasteClicked(app, kind, index, [&] { return PasteModeOf(app, ownMode); });
 }
 
 // The clip editor is open: the clipboard's text replaces the selection of its text box.
@@ -149,17 +180,13 @@ bool RestoreForPaste(App& app, ClipKind kind, int n) {
 }
 
 void ClipboardClip_Click(App& app, int index) {
-    MainForm& edit = app.MainWindow();
     if (!StartClick(app, kFirstClipboardClipPos + index) || index >= app.clip.ClipboardClipCount) {
         return;
     }
-    edit.SetPointer(forms::MousePointer::Hourglass);
-    if (!RestoreForPaste(app, ClipKind::Clip, index)) {
-        edit.SetPointer(forms::MousePointer::Default);
-        return;
-    }
-    const int override = app.settings.PasteModeOverride;
-    Dispatch(app, override == PasteMode::NotSet ? PasteMode::Clip : override);
+    PasteClicked(app, ClipKind::Clip, index, [&] {
+        const int override = app.settings.PasteModeOverride;
+        return override == PasteMode::NotSet ? static_cast<int>(PasteMode::Clip) : override;
+    });
 }
 
 void item_Click(App& app, int index) {
@@ -203,9 +230,13 @@ void Hotkeytimer_Timer(App& app) {
     edit.Timer1.SetEnabled(true);
 }
 
-void FocusPasteTarget(App& app) {
+bool FocusPasteTarget(App& app) {
     platform::Desktop& desktop = app.os.desktop;
     const platform::WindowHandle target = app.clip.LastForeignWindow;
+    if (target == 0 || app.os.forms.IsFormWindow(target)) {
+        app.os.forms.DoEvents();
+        return false;
+    }
     desktop.SetForegroundWindow(target);
     const std::uint32_t start = desktop.TickCount();
     while (desktop.ForegroundWindow() != target &&
@@ -213,6 +244,7 @@ void FocusPasteTarget(App& app) {
         app.os.forms.DoEvents();
     }
     app.os.forms.DoEvents();
+    return desktop.ForegroundWindow() == target;
 }
 
 void SendPasteKeys(App& app) {
@@ -227,7 +259,13 @@ void SendPasteKeys(App& app) {
     }
     edit.SetPointer(forms::MousePointer::Default);
     SetMonitoring(app, 0);
-    FocusPasteTarget(app);
+    if (!FocusPasteTarget(app)) {
+        // The target is gone (closed, or there never was one): the keys would reach whatever is
+        // in front, perhaps the main window, whose key handler would start another paste.
+        SetMonitoring(app, 2);
+        app.RefusalTones();
+        return;
+    }
     const int action = app.paste.PasteAction;
     if (action == FieldAction::ClearThenEnter || action == FieldAction::ClearThenTab) {
         // Select the target field's line and delete it.
@@ -259,12 +297,10 @@ void WaitForClick_MouseEvent(App& app, const platform::HookMouseEvent& event) {
     const platform::WindowHandle window =
         event.window != 0 ? event.window : desktop.ForegroundWindow();
     app.clip.LastForeignWindow = window;
-    std::string title = desktop.WindowTitle(window);
-    std::transform(title.begin(), title.end(), title.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    // A click on the desktop ends the wait without a paste.
-    if (window == 0 ||
-        (title == "PROGRAM MANAGER" && app.paste.PasteAction == FieldAction::ClearThenEnter)) {
+    // A click on the desktop or the taskbar ends the wait without a paste: the keys would go to
+    // the shell (Enter opens the selected icons).
+    if (window == 0 || IsDesktopOrTaskbar(desktop, window)) {
+        app.MainWindow().SetPointer(forms::MousePointer::Default);
         return;
     }
     SendPasteKeys(app);

@@ -27,8 +27,9 @@ void Trans_Click(App& app, int index);
 void Hotkeytimer_Timer(App& app);
 // Sends the paste keys to the last foreign window.
 void SendPasteKeys(App& app);
-// Gives the focus back to the last foreign window, waiting (bounded) until it has it.
-void FocusPasteTarget(App& app);
+// Gives the focus back to the last foreign window, waiting (bounded) until it has it; false when
+// there is none or it did not come to the front (closed meanwhile): then no key may be sent.
+bool FocusPasteTarget(App& app);
 // "Wait for Click": the first button press in another window receives the paste.
 void WaitForClick_MouseEvent(App& app, const platform::HookMouseEvent& event);
 

@@ -45,6 +45,8 @@ public:
     virtual void ShowWindow(WindowHandle window, ShowCommand command) = 0;
     virtual bool IsMinimized(WindowHandle window) = 0;
     virtual std::string WindowTitle(WindowHandle window) = 0;
+    // The name of a window's class ("Progman", "Notepad"), "" when there is no such window.
+    virtual std::string WindowClassName(WindowHandle window) = 0;
     // Puts a window above all others, or back among them, keeping its rectangle and without
     // activating it.
     virtual void SetTopmost(WindowHandle window, bool topmost) = 0;

@@ -153,10 +153,11 @@ TEST_F(Restore, AReadErrorHalfWayLeavesTheClipboardClosedForEveryProgram) {
     EXPECT_THROW(Loadclipboard(app, ClipKind::Clip, 0), platform::FileError);
     EXPECT_FALSE(t.clipboard.isOpen);
 
-    // A click on the clip: its handler ends there and nothing is pasted.
+    // A click on the clip: its handler ends there, nothing is pasted and the pointer is back.
     edit().SetWindowState(forms::WindowState::Normal);
     t.host.Click(*edit().clipboardPanel.ClipboardClip[0]);
     EXPECT_FALSE(t.clipboard.isOpen);
+    EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default);
     t.host.AdvanceTime(200);
     EXPECT_TRUE(t.keys.sent.empty());
 

@@ -4,6 +4,9 @@ namespace mirvo::test {
 
 bool FakeDesktop::SetForegroundWindow(platform::WindowHandle window) {
     foregroundCalls.push_back(window);
+    if (window == 0 || closed.count(window) != 0) {
+        return false;
+    }
     foreground = window;
     return true;
 }
@@ -42,6 +45,11 @@ bool FakeDesktop::IsMinimized(platform::WindowHandle window) {
 std::string FakeDesktop::WindowTitle(platform::WindowHandle window) {
     auto it = windows.find(window);
     return it == windows.end() ? std::string() : it->second.title;
+}
+
+std::string FakeDesktop::WindowClassName(platform::WindowHandle window) {
+    auto it = classNames.find(window);
+    return it == classNames.end() ? std::string() : it->second;
 }
 
 void FakeDesktop::SetTopmost(platform::WindowHandle window, bool topmost) {

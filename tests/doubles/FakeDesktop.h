@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ public:
     void ShowWindow(platform::WindowHandle window, platform::ShowCommand command) override;
     bool IsMinimized(platform::WindowHandle window) override;
     std::string WindowTitle(platform::WindowHandle window) override;
+    std::string WindowClassName(platform::WindowHandle window) override;
     void SetTopmost(platform::WindowHandle window, bool topmost) override;
     platform::Point CursorPosition() override { return cursor; }
     platform::Point ScreenSizePixels() override { return screen; }
@@ -37,6 +39,9 @@ public:
         bool ownProcess = false;
     };
     std::map<platform::WindowHandle, Window> windows;
+    std::map<platform::WindowHandle, std::string> classNames;
+    // Windows that went away: they cannot become the foreground window (nor can 0).
+    std::set<platform::WindowHandle> closed;
     platform::WindowHandle foreground = 0;
     platform::Point cursor;
     platform::Point screen{1024, 768};

@@ -18,22 +18,20 @@
 namespace mirvo::e2e {
 namespace {
 
-// A window of the test itself that records the key messages reaching it.
+// A window of the test itself that records the key messages reaching it; with the class name
+// of a window of the shell, it stands in for that window.
 class KeyRecorder {
 public:
-    KeyRecorder() {
-        static const bool registered = [] {
-            WNDCLASSA windowClass{};
-            windowClass.lpfnWndProc = &KeyRecorder::Procedure;
-            windowClass.hInstance = GetModuleHandleA(nullptr);
-            windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-            windowClass.lpszClassName = "MirvoTestKeyRecorder";
-            return RegisterClassA(&windowClass) != 0;
-        }();
-        (void)registered;
-        m_window = CreateWindowExA(0, "MirvoTestKeyRecorder", "Key recorder",
-                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 700, 300, 200, nullptr,
-                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    explicit KeyRecorder(const char* className = "MirvoTestKeyRecorder",
+                         const char* title = "Key recorder") {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = &KeyRecorder::Procedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        windowClass.lpszClassName = className;
+        RegisterClassA(&windowClass);  // fails harmlessly when registered before
+        m_window = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 700,
+                                   300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         Received().clear();
     }
     ~KeyRecorder() { DestroyWindow(m_window); }
@@ -44,6 +42,7 @@ public:
         return std::find(got.begin(), got.end(), std::make_pair(message, key)) != got.end();
     }
     void Clear() { Received().clear(); }
+    bool GotAny() const { return !Received().empty(); }
 
 private:
     static std::vector<std::pair<UINT, WPARAM>>& Received() {
@@ -104,6 +103,22 @@ std::multiset<std::string> ClipboardFormatNames() {
     }
     CloseClipboard();
     return names;
+}
+
+// The text on the clipboard (CF_TEXT), or a note when there is none.
+std::string ClipboardText() {
+    if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; }, 3000)) {
+        return "(clipboard held)";
+    }
+    std::string text = "(no text)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 struct Slot {
@@ -304,6 +319,30 @@ TEST_F(Paste, AWebPageClipWaitingForAClickPastesWhereTheUserClicksNext) {
     EXPECT_EQ(Launched(), launched) << "the browser in use loads it: no launcher";
 }
 
+TEST_F(Paste, AWaitForAClickEndsWithoutKeysOnTheDesktopAndTheTaskbar) {
+    WriteGroup(Library(), 0, {{"Web clip", 2, "www.example.com"}});
+    Start();
+    RestartWithSetting(71, 1);  // the browser option "Wait for Click"
+    notepad->SetText("old address");
+    // Untitled windows of the shell's classes: the desktop of current systems, the taskbar.
+    for (const char* shell : {"WorkerW", "Shell_TrayWnd", "Progman"}) {
+        SCOPED_TRACE(shell);
+        Restore();
+        Click("Web clip");
+        ASSERT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }, 3000));
+        LetThePollSeeIt();
+        KeyRecorder window(shell, "");
+        ASSERT_TRUE(Foreground(window.Window()));
+        wintest::ClickAt(wintest::CenterOf(window.Window()));
+        LetThePollSeeIt();
+        EXPECT_FALSE(window.GotAny()) << "no key reaches the shell";
+        // The wait has ended: a click in notepad pastes nothing.
+        wintest::ClickAt(wintest::CenterOf(notepad->Edit()));
+        LetThePollSeeIt();
+        EXPECT_EQ(notepad->Text(), "old address");
+    }
+}
+
 TEST_F(Paste, AHotKeyPastesIntoTheWindowInFrontWhenItIsPressedNotTheOneBefore) {
     WriteGroup(setup.ProgramFolder(), 22, {{"Alt A clip", 3, "Hot key text"}});
     Start();
@@ -332,6 +371,26 @@ TEST_F(Paste, AHotKeyPastesIntoTheWindowInFrontWhenItIsPressedNotTheOneBefore) {
         EXPECT_TRUE(front.Shows(text)) << front.Text();
         EXPECT_EQ(left.Text(), "") << "the window left gets nothing";
     }
+}
+
+TEST_F(Paste, AClipForAWindowThatIsGoneSendsNoKeysToTheProgramsOwnWindow) {
+    // The letter V pastes group clip 22 (V is the 22nd letter) when the main window has the keys.
+    std::vector<Slot> slots(22, Slot{"", 3, ""});
+    slots[0] = {"Group clip", 0, "Group text"};
+    slots[21] = {"Clip of V", 0, "Text of V"};
+    WriteGroup(Library(), 0, slots);
+    Start();
+    ASSERT_TRUE(notepad->Focus());
+    LetThePollSeeIt();
+    notepad.reset();  // the window the paste was meant for goes away
+    Restore();
+    Click("Stay up after pasting");
+    Click("Group clip");
+    LetThePollSeeIt();
+    LetThePollSeeIt();
+    EXPECT_FALSE(IsIconic(main));
+    EXPECT_EQ(ClipboardText(), "Group text")
+        << "a Ctrl+V that reached the main window pastes the clip of V, again and again";
 }
 
 TEST_F(Paste, HotKeysPasteClearAndSwitchOffAndOnSystemWide) {

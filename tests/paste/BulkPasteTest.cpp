@@ -221,6 +221,19 @@ TEST_F(BulkPasting, CancelEscAndTheTitleBarPasteNothingAndAHeldClipboardStopsThe
     EXPECT_TRUE(edit().Timer1.Enabled());
 }
 
+TEST_F(BulkPasting, ATargetWindowThatIsGoneGetsNoKeysButTwoTones) {
+    BulkCaptures({"one", "two"});
+    t.desktop.closed.insert(kNotepad);
+    t.desktop.foreground = edit().hWnd();
+    const size_t beeps = t.desktop.beeps.size();
+    Answer(BulkSeparator::NewLine);
+    BulkSub(app);
+    EXPECT_TRUE(recorder.sent.empty()) << "the keys would go to whatever is in front";
+    EXPECT_EQ(t.desktop.beeps.size(), beeps + 2);
+    EXPECT_EQ(t.keyboard.monitoring, 2);
+    EXPECT_TRUE(edit().Timer1.Enabled());
+}
+
 TEST_F(BulkPasting, TheWindowShowsTheStoredChoiceAndTheUserTextAndTakesDigitKeys) {
     WriteFileBytes(DataFile("Spacer.txt"), Bytes("saved\r\ntext"));
     BulkForm form(app);

@@ -91,6 +91,28 @@ TEST_F(Pasting, AFailedRestoreGivesTwoTonesAndNoPaste) {
     EXPECT_EQ(edit().WindowState(), forms::WindowState::Normal);
 }
 
+TEST_F(Pasting, NoKeysWhenTheTargetCannotComeToTheFrontButTwoTones) {
+    CopyText("to paste");
+    edit().controlPanel.NoMinimizeBtn.SetValue(1);
+    t.host.Click(edit().controlPanel.NoMinimizeBtn);  // the main window stays in front
+    t.desktop.foreground = edit().hWnd();
+    t.desktop.closed.insert(kNotepad);  // notepad was closed after the clipboard timer saw it
+    const size_t beeps = t.desktop.beeps.size();
+    t.host.Click(*edit().clipboardPanel.ClipboardClip[0]);
+    EXPECT_TRUE(SentAfterTimer().empty()) << "the keys would reach the main window";
+    EXPECT_EQ(t.desktop.beeps.size(), beeps + 2);
+    EXPECT_EQ(t.keyboard.monitoring, 2) << "the hot keys work again";
+    EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default);
+    t.host.AdvanceTime(3000);
+    EXPECT_TRUE(t.keys.sent.empty()) << "and nothing repeats";
+
+    // No other window was ever in front.
+    app.clip.LastForeignWindow = 0;
+    t.host.Click(*edit().clipboardPanel.ClipboardClip[0]);
+    EXPECT_TRUE(SentAfterTimer().empty());
+    EXPECT_EQ(t.desktop.beeps.size(), beeps + 4);
+}
+
 TEST_F(Pasting, WebPageAndEmailClipsGoToTheLauncherWithAnEmptyMarkedClipboard) {
     GroupClip(0, "https://example.org/page", 2);
     GroupClip(1, "ann@example.org", 1);
@@ -101,6 +123,7 @@ TEST_F(Pasting, WebPageAndEmailClipsGoToTheLauncherWithAnEmptyMarkedClipboard) {
         return std::string(b.begin(), b.end());
     };
     EXPECT_EQ(handOver(), "https://example.org/page");
+    EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default);
     ASSERT_FALSE(t.shell.started.empty());
     EXPECT_NE(t.shell.started.back().commandLine.find("lnch2.exe"), std::string::npos);
     EXPECT_FALSE(t.clipboard.IsFormatAvailable(1)) << "the clipboard is left empty";
@@ -110,10 +133,12 @@ TEST_F(Pasting, WebPageAndEmailClipsGoToTheLauncherWithAnEmptyMarkedClipboard) {
 
     t.host.Click(*edit().groupPanels.item[1]);
     EXPECT_EQ(handOver(), "mailto:ann@example.org");
+    EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default);
 
     const size_t started = t.shell.started.size();
     t.host.Click(*edit().groupPanels.item[2]);
     EXPECT_EQ(t.shell.started.size(), started) << "text that is no web address opens nothing";
+    EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default);
     EXPECT_TRUE(SentAfterTimer().empty());
 }
 
@@ -136,12 +161,26 @@ TEST_F(Pasting, WaitForClickPastesIntoTheNextClickedWindowOnly) {
               (std::vector<std::string>{"{HOME}", "+{END}", "{BACKSPACE}", "^{v}", "{ENTER}"}));
     EXPECT_EQ(app.clip.LastForeignWindow, 0x99u);
 
+    // The desktop by its title, the untitled desktop window of current systems and the
+    // taskbar by their classes: a click there ends the wait without keys and without the
+    // hourglass.
     t.keys.sent.clear();
-    t.host.Click(*edit().groupPanels.item[0]);
-    t.desktop.foreground = 0x98;
     t.desktop.windows[0x98] = {"Program Manager", false, false};
-    t.mouse.Event(0x201, 0x98);
-    EXPECT_TRUE(t.keys.sent.empty()) << "a click on the desktop ends the wait";
+    t.desktop.classNames[0x98] = "Progman";
+    t.desktop.classNames[0x97] = "WorkerW";
+    t.desktop.windows[0x96] = {"", false, false};
+    t.desktop.classNames[0x96] = "Shell_TrayWnd";
+    t.desktop.windows[0x95] = {"", false, false};
+    t.desktop.classNames[0x95] = "Progman";
+    for (platform::WindowHandle shell : {0x98u, 0x97u, 0x96u, 0x95u}) {
+        t.host.Click(*edit().groupPanels.item[0]);
+        EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Hourglass);
+        t.desktop.foreground = shell;
+        t.mouse.Event(0x201, shell);
+        EXPECT_FALSE(t.mouse.on);
+        EXPECT_TRUE(t.keys.sent.empty()) << "a click on the desktop or the taskbar " << shell;
+        EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default) << shell;
+    }
 
     t.host.Click(*edit().groupPanels.item[0]);
     CopyText("plain");

@@ -74,6 +74,12 @@ std::string Win32Desktop::WindowTitle(platform::WindowHandle window) {
     return std::string(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
+std::string Win32Desktop::WindowClassName(platform::WindowHandle window) {
+    char name[256] = {};
+    const int length = GetClassNameA(ToHwnd(window), name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
 void Win32Desktop::SetTopmost(platform::WindowHandle window, bool topmost) {
     RECT r{};
     if (!GetWindowRect(ToHwnd(window), &r)) {

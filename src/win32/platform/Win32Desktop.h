@@ -14,6 +14,7 @@ public:
     void ShowWindow(platform::WindowHandle window, platform::ShowCommand command) override;
     bool IsMinimized(platform::WindowHandle window) override;
     std::string WindowTitle(platform::WindowHandle window) override;
+    std::string WindowClassName(platform::WindowHandle window) override;
     void SetTopmost(platform::WindowHandle window, bool topmost) override;
     platform::Point CursorPosition() override;
     platform::Point ScreenSizePixels() override;
