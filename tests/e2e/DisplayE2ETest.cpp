@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "e2e/ProgramRun.h"
+#include "win32/WinTestSupport.h"
 
 namespace mirvo::e2e {
 namespace {
@@ -157,6 +161,75 @@ TEST(MainWindowDisplays, EachDisplayShowsItsPanelsAndOnlyCompactOnesAreTopmost) 
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(program.WaitForExit(), 0);
     }
+}
+
+}  // namespace
+}  // namespace mirvo::e2e
+
+namespace mirvo::e2e {
+namespace {
+
+struct Highlighted {
+    COLORREF color;
+    std::vector<std::string> labels;
+};
+BOOL CALLBACK AddHighlighted(HWND child, LPARAM found) {
+    auto& f = *reinterpret_cast<Highlighted*>(found);
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (IsWindowVisible(child) && lstrcmpiA(className, "Static") == 0 &&
+        BackgroundOf(child) == f.color) {
+        f.labels.push_back(ControlText(child));
+    }
+    return TRUE;
+}
+// The labels that show the highlight colour, but the current group's name, which it marks.
+std::vector<std::string> HighlightedLabels(HWND main, const std::string& currentGroup) {
+    Highlighted found{GetSysColor(COLOR_HIGHLIGHT), {}};
+    EnumChildWindows(main, AddHighlighted, reinterpret_cast<LPARAM>(&found));
+    std::vector<std::string> bars;
+    for (const std::string& label : found.labels) {
+        if (label.substr(0, label.find_last_not_of(' ') + 1) != currentGroup) {
+            bars.push_back(label.substr(0, label.find_last_not_of(' ') + 1));
+        }
+    }
+    return bars;
+}
+
+TEST(MainWindowHighlight, OneBarFollowsTheMouseWhenTheWindowShowsUnderThePointer) {
+    ProgramSetup setup;
+    FillData(setup);  // a first start: the highlight follows the mouse
+    POINT phone{};
+    {
+        ProgramProcess first(setup.Executable());
+        HWND window = first.WaitForMainWindow();
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000));
+        phone = wintest::CenterOf(LabelShowing(window, "Phone"));
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(first.WaitForExit(), 0);
+    }
+    DeleteFileA(setup.SettingsFile().c_str());
+
+    // The window of the next first start opens with the pointer over a group clip.
+    wintest::MoveMouseTo(phone);
+    ProgramProcess program(setup.Executable());
+    HWND window = program.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000));
+    ASSERT_TRUE(ScreenshotOfProgramWindow(window, "highlight-under-pointer.bmp"));
+    WaitFor([] { return false; }, 500);
+    const std::vector<std::string> one{"Phone"};
+    EXPECT_EQ(HighlightedLabels(window, "Letters"), one);
+    for (const char* clip : {"Bank details", "Meeting notes", "Signature"}) {
+        wintest::MoveMouseTo(wintest::CenterOf(LabelShowing(window, clip)));
+        EXPECT_TRUE(WaitFor(
+            [&] { return HighlightedLabels(window, "Letters") == std::vector<std::string>{clip}; },
+            3000))
+            << clip;
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
 }
 
 }  // namespace
