@@ -27,12 +27,10 @@ HelpForm::HelpForm(App& app)
     Text1.SetMultiLine(true);
     Text1.SetScrollBars(forms::ScrollBars::Vertical);
     Text1.SetLocked(true);
-    Text1.OnKeyDown = [this](int& keyCode, int shift) { Text1_KeyDown(keyCode, shift); };
-    Text1.OnKeyPress = [this](int& keyAscii) { Text1_KeyPress(keyAscii); };
 
     OKBtn.SetCaption("OK");
     OKBtn.Move(2340, 2940, 1200, 420);
-    OKBtn.OnClick = [this] { Unload(); };
+    ConnectEvents();
 }
 
 void HelpForm::Form_Load() {
