@@ -55,10 +55,24 @@ void SendKey(WORD vk, bool up) {
 
 void MoveMouseTo(POINT screen) {
     SendMouse(MOUSEEVENTF_MOVE, screen);
+    // Wine moves the pointer a little later than the injection returns, and a late injected move
+    // can undo a correction: put the pointer exactly where asked (rounding of the normalised
+    // coordinates) until it stays there.
+    const DWORD start = GetTickCount();
     POINT now{};
-    GetCursorPos(&now);
-    if (now.x != screen.x || now.y != screen.y) {
-        // Rounding of the normalised coordinates: put the pointer exactly where asked.
+    for (;;) {
+        Sleep(10);
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) {
+            Sleep(10);
+            GetCursorPos(&now);
+            if (now.x == screen.x && now.y == screen.y) {
+                return;
+            }
+        }
+        if (GetTickCount() - start > 1000) {
+            return;
+        }
         SetCursorPos(screen.x, screen.y);
     }
 }
