@@ -12,6 +12,8 @@ namespace mirvo::win32 {
 namespace {
 
 constexpr DWORD kModifierReleaseWaitMs = 1000;
+// Time given to a window just brought to the front to take its activation and its focus.
+constexpr DWORD kActivationWaitMs = 500;
 // Time given to the target to take the keys when the caller waits for their processing.
 constexpr DWORD kProcessingWaitMs = 50;
 // Then round trips through the target's message loop. It answers one each time it comes back for
@@ -53,6 +55,23 @@ INPUT KeyInput(WORD vk, bool down) {
         (down ? 0 : KEYEVENTF_KEYUP) | (IsExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
     input.ki.dwExtraInfo = kInjectedByMirvo;
     return input;
+}
+
+// Keys go to the focus of the foreground thread: a window brought to the front from another
+// thread is reported in front before that thread has activated it and set its focus, and keys
+// sent in between reach no field. The program's own windows take theirs synchronously.
+bool ForegroundReady() {
+    HWND front = GetForegroundWindow();
+    if (!front) {
+        return false;  // between two foreground windows
+    }
+    const DWORD thread = GetWindowThreadProcessId(front, nullptr);
+    if (thread == GetCurrentThreadId()) {
+        return true;
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndActive == front && info.hwndFocus;
 }
 
 bool AnyModifierDown() {
@@ -109,7 +128,13 @@ void Win32KeySender::Send(const std::string& keys, platform::SendWait wait) {
         inputs.push_back(KeyInput(static_cast<WORD>(stroke.keyCode), stroke.down));
     }
     // A window just made the foreground one may not have taken its activation yet: keys before
-    // it would reach no field.
+    // it would reach no field. A window that keeps no focus is waited for once, not per send.
+    const DWORD asked = GetTickCount();
+    while (GetForegroundWindow() != m_unready && !ForegroundReady() &&
+           GetTickCount() - asked < kActivationWaitMs) {
+        WaitMs(1);
+    }
+    m_unready = ForegroundReady() ? nullptr : GetForegroundWindow();
     RoundTrips(1);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     if (wait == platform::SendWait::WaitForProcessing) {
