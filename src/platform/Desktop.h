@@ -29,6 +29,14 @@ namespace Csidl {
 inline constexpr int AppData = 26;
 }
 
+// What the program's version resource says of it; a field it lacks stays empty.
+struct ProgramVersionInfo {
+    std::string productName;
+    std::string productVersion;
+    std::string fileDescription;
+    std::string companyName;
+};
+
 enum class ShowCommand { Normal = 1, Minimized = 2, Maximized = 3, Restore = 9 };
 
 // The windowing system and the process's surroundings, as the program uses them.
@@ -62,6 +70,8 @@ public:
     virtual std::string ProgramFolder() = 0;
     // The logged-on user's name, "" when it cannot be read.
     virtual std::string UserName() = 0;
+    // The version resource of the program's executable.
+    virtual ProgramVersionInfo ProgramVersion() = 0;
 
     virtual std::uint32_t TickCount() = 0;
     virtual LocalTime Now() = 0;

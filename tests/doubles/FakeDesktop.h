@@ -27,6 +27,7 @@ public:
     std::string WindowsFolder() override { return windowsFolder; }
     std::string ProgramFolder() override { return programFolder; }
     std::string UserName() override { return userName; }
+    platform::ProgramVersionInfo ProgramVersion() override { return version; }
     std::uint32_t TickCount() override { return tick += tickStep; }
     platform::LocalTime Now() override { return now; }
     void Beep(int frequency, int durationMs) override;
@@ -49,6 +50,8 @@ public:
     std::string windowsFolder;
     std::string programFolder;
     std::string userName = "tester";
+    platform::ProgramVersionInfo version{"Mirvo", "4.0", "Mirvo multi-clipboard manager",
+                                         "Talbrook Software"};
     std::uint32_t tick = 1000;
     std::uint32_t tickStep = 1;
     platform::LocalTime now{2026, 12, 7, 1, 21, 19, 0};

@@ -1,7 +1,9 @@
 #include "win32/platform/Win32Desktop.h"
 
 #include <shlobj.h>
+#include <winver.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace mirvo::win32 {
@@ -19,6 +21,19 @@ struct PrefixSearch {
     DWORD ownProcess;
     HWND found = nullptr;
 };
+
+// The full path of the program's executable, however long.
+std::string ExecutablePath() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            return std::string(path.data(), length);
+        }
+        path.resize(path.size() * 2);
+    }
+}
 
 BOOL CALLBACK MatchPrefix(HWND window, LPARAM param) noexcept {
     auto* search = reinterpret_cast<PrefixSearch*>(param);
@@ -120,16 +135,8 @@ std::string Win32Desktop::WindowsFolder() {
 }
 
 std::string Win32Desktop::ProgramFolder() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            std::string file(path.data(), length);
-            return file.substr(0, file.find_last_of('\\') + 1);
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::string file = ExecutablePath();
+    return file.substr(0, file.find_last_of('\\') + 1);
 }
 
 std::string Win32Desktop::UserName() {
@@ -139,6 +146,50 @@ std::string Win32Desktop::UserName() {
         return {};
     }
     return std::string(name);  // cut at the first NUL
+}
+
+platform::ProgramVersionInfo Win32Desktop::ProgramVersion() {
+    platform::ProgramVersionInfo info;
+    const std::string path = ExecutablePath();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    if (size == 0) {
+        return info;  // no version resource
+    }
+    std::vector<char> block(size);
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) {
+        return info;
+    }
+    // The strings live under the first language and code page that the resource lists.
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
+    Translation* translations = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                        reinterpret_cast<void**>(&translations), &length) ||
+        length < sizeof(Translation)) {
+        return info;
+    }
+    char prefix[64] = {};
+    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04x%04x\\", translations->language,
+                  translations->codePage);
+    auto value = [&](const char* name) {
+        char* text = nullptr;
+        UINT chars = 0;
+        const std::string key = std::string(prefix) + name;
+        if (!VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &chars) ||
+            !text || chars == 0) {
+            return std::string();
+        }
+        return std::string(text);  // the value ends at its NUL
+    };
+    info.productName = value("ProductName");
+    info.productVersion = value("ProductVersion");
+    info.fileDescription = value("FileDescription");
+    info.companyName = value("CompanyName");
+    return info;
 }
 
 std::uint32_t Win32Desktop::TickCount() {

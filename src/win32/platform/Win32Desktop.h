@@ -22,6 +22,7 @@ public:
     std::string WindowsFolder() override;
     std::string ProgramFolder() override;
     std::string UserName() override;
+    platform::ProgramVersionInfo ProgramVersion() override;
     std::uint32_t TickCount() override;
     platform::LocalTime Now() override;
     void Beep(int frequency, int durationMs) override;
