@@ -20,15 +20,20 @@ std::string LauncherCommand(App& app) {
     return command;
 }
 
-void OpenTarget(App& app, const std::string& target) {
+bool OpenTarget(App& app, const std::string& target) {
     // The file is rewritten whole: a shorter target never keeps the tail of a longer one.
     files::ReplaceDataFile(app.os.files, app.PrivateDataFolder + "lnch.dat",
                            files::Bytes(target.begin(), target.end()));
-    app.os.shell.StartProgram(LauncherCommand(app), 1);
+    constexpr int kFirstSuccess = 32;  // WinExec's results below are errors
+    return app.os.shell.StartProgram(LauncherCommand(app), 1) >= kFirstSuccess;
 }
 
-void OpenTutorialPage(App& app, const std::string& name) {
-    OpenTarget(app, app.ProgramFolder + "tutorial" + files::kPathSeparator + name);
+std::string TutorialPage(App& app, const std::string& name) {
+    return app.ProgramFolder + "tutorial" + files::kPathSeparator + name;
+}
+
+bool OpenTutorialPage(App& app, const std::string& name) {
+    return OpenTarget(app, TutorialPage(app, name));
 }
 
 }  // namespace mirvo

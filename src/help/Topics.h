@@ -24,6 +24,9 @@ struct Topic {
         GroupColumnButtons = 37,
         TextOnlyButton = 40,
         SearchBox = 47,
+        HelpButton = 49,
+        TutorialButton = 50,
+        AboutButton = 51,
         // The clip dialogs.
         ClipTitle = 12,
         PasteModeButtons = 13,

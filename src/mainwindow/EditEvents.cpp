@@ -14,6 +14,7 @@
 #include "dragdrop/Drops.h"
 #include "edge/EdgeWatch.h"
 #include "forms/FormsHost.h"
+#include "help/HelpButtons.h"
 #include "launchpad/LaunchButton.h"
 #include "libraries/LibForm.h"
 #include "mainwindow/ClipClicks.h"
@@ -176,6 +177,15 @@ void ConnectControlPanel(App& app, ControlPanel& panel) {
     panel.Search.OnKeyUp = [](int& keyCode, int) { Search_Key(keyCode); };
     panel.OptionButton.OnMouseUp = [&app](MouseButton b, int, int, int) {
         OptionButton_MouseUp(app, b);
+    };
+    panel.HelpButton.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        HelpButton_MouseUp(app, b);
+    };
+    panel.TutorialBtn.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        TutorialBtn_MouseUp(app, b);
+    };
+    panel.UpgradeBtn.OnMouseUp = [&app](MouseButton b, int, int, int) {
+        UpgradeBtn_MouseUp(app, b);
     };
     panel.Minimize.OnMouseUp = [&app](MouseButton, int, int, int) { Minimize_MouseUp(app); };
     panel.NoMinimizeBtn.OnMouseUp = [&app](MouseButton, int, int, int) {

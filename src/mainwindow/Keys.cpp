@@ -7,6 +7,7 @@
 #include "display/DisplayModes.h"
 #include "display/Highlight.h"
 #include "forms/FormsHost.h"
+#include "help/HelpButtons.h"
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
@@ -67,7 +68,8 @@ void MainWindow_KeyUp(App& app, int& keyCode, int /*shift*/) {
     }
     MainForm& edit = app.MainWindow();
     if (keyCode == forms::Key::F1) {
-        return;  // the main help window
+        ShowMainHelp(app);
+        return;
     }
     if (keyCode == forms::Key::Return && app.settings.CompactLayout == 1) {
         TopBtn_MouseUp(app, 0, forms::MouseButton::None);

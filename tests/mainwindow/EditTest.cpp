@@ -66,7 +66,8 @@ TEST(MainWindowEvents, EveryControlThatActsHasItsHandlerAndNoSecondOne) {
         &clips.ClearBtn,    &clips.TopBtn0,     &clips.CtrlFrame0, &groups.CtrlFrame1,
         &groups.Frame1,     &groups.Frame2,     &panel.LibLabel,   &panel.LibLabelFrame,
         &panel.TextOnlyBtn, &panel.HotKeyOnOff, &panel.Minimize,   &panel.NoMinimizeBtn,
-        groups.TopBtn[1],   groups.TopBtn[2],   groups.TopBtn[3]};
+        groups.TopBtn[1],   groups.TopBtn[2],   groups.TopBtn[3],  &panel.HelpButton,
+        &panel.TutorialBtn, &panel.UpgradeBtn};
     buttons.insert(buttons.end(), clips.SizerBtn.begin(), clips.SizerBtn.end());
     buttons.insert(buttons.end(), panel.ClipMode.begin(), panel.ClipMode.end());
     buttons.insert(buttons.end(), panel.CaptureMode.begin(), panel.CaptureMode.end());

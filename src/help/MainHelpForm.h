@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+
+#include "forms/Controls.h"
+#include "forms/Form.h"
+
+namespace mirvo {
+
+class App;
+
+// The main help window: how to get quick help on any caption, the link to the tutorial, and
+// the eight basics topics of the quick-help file. Shown on top and modally (the "Help" button
+// and F1 of the main window).
+class MainHelp : public forms::Form {
+public:
+    explicit MainHelp(App& app);
+
+    forms::Label& Intro;
+    forms::Label& TutorialLink;
+    forms::Frame& BasicsFrame;
+    // Topic(1..8); index 0 is unused, as the topic labels count from 1.
+    std::array<forms::Label*, 9> Topic{};
+    forms::CommandButton& OKBtn;
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyUp(int& keyCode, int shift) override;
+
+private:
+    void ConnectEvents();
+    void TutorialLink_Click();
+    void Topic_MouseUp(int index);
+    void MakeTopmost();
+
+    App& m_app;
+};
+
+}  // namespace mirvo
