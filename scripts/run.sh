@@ -14,11 +14,13 @@ build=$(mirvo_runnable_windows_build)
 echo "Building Mirvo ($build)..."
 mirvo_build "$build" "$root" "$root/build/app-$build" -DBUILD_TESTING=OFF >/dev/null
 
-# The program folder: Mirvo keeps its common data beside itself, so it lives outside the build.
+# The program folder, laid out as a release lays it out (the program, its launcher, the
+# quick-help file and the tutorial pages). Mirvo keeps its common data beside itself, so the
+# folder lives outside the build and keeps the clips between runs.
 data_home=${XDG_DATA_HOME:-$HOME/.local/share}/mirvo
 program="$data_home/program-$build"
 mkdir -p "$program"
-cp "build/app-$build/src/win32/mirvo.exe" "build/app-$build/src/win32/mirvo.qhp" "$program/"
+cmake --install "build/app-$build" --prefix "$program" >/dev/null
 
 virtual=""
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then

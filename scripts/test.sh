@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the layer check of the
 # includes, the check of this command's own counting, the native tests, a bounded run of every
-# fuzz target, then the Windows tests under Wine on a virtual display. Ends with one summary
-# line: passed, failed and skipped.
+# fuzz target, then the Windows tests under Wine on a virtual display, the last of which installs,
+# starts and uninstalls the release package (scripts/package.sh) and starts its portable zip.
+# Ends with one summary line: passed, failed and skipped.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -80,18 +81,51 @@ else
 fi
 echo "   fuzz time: $((SECONDS - t0)) s"
 
+echo "== The release package (scripts/package.sh)"
+t0=$SECONDS
+# The release is the 32-bit build; where Wine runs only 64-bit programs, the 64-bit build is
+# packed the same way for the test.
+release="$root/build/release"
+packed=0
+bash scripts/package.sh win32 "$release" >"$results/package.txt" 2>&1 || packed=1
+if [ "$windows_build" = win64 ]; then
+    release="$root/build/release-win64"
+    bash scripts/package.sh win64 "$release" >>"$results/package.txt" 2>&1 || packed=1
+fi
+sed 's/^/   /' "$results/package.txt" | tail -12
+if [ $packed -eq 0 ]; then
+    passed=$((passed + 1))
+else
+    echo "   packaging failed"
+    failed=$((failed + 1))
+fi
+version=$(cat "build/$windows_build/version.txt" 2>/dev/null || echo unknown)
+if [ "$windows_build" = win32 ]; then
+    setup="$release/mirvo-$version-setup.exe"
+else
+    setup="$release/mirvo-$version-win64-setup.exe"
+fi
+# The zip unpacked in a fresh folder, as a user would (a blank in its name, as often on Windows).
+portable=$(mktemp -d "/tmp/mirvo portable.XXXXXX")
+(cd "$portable" && cmake -E tar xf "$release/mirvo-$version-$windows_build.zip") ||
+    echo "   the zip did not unpack"
+echo "   package time: $((SECONDS - t0)) s"
+
 echo "== Windows tests under Wine ($MIRVO_WINE_ARCH, virtual display)"
 t0=$SECONDS
 mirvo_wine_start virtual || { echo "Wine did not start" >&2; failed=$((failed + 1)); }
-for exe in tests/win32/mirvo_wintests.exe tests/win32/mirvo_e2etests.exe; do
+for exe in tests/win32/mirvo_wintests.exe tests/win32/mirvo_e2etests.exe \
+    tests/win32/mirvo_releasetests.exe; do
     name=$(basename "$exe" .exe)
     if [ -f "build/$windows_build/$exe" ]; then
         (cd "build/$windows_build/tests/win32" &&
-            MIRVO_SCREENSHOT_DIR="Z:${shots//\//\\}" timeout 1200 "$MIRVO_WINE" "$name.exe" \
+            MIRVO_SCREENSHOT_DIR="Z:${shots//\//\\}" MIRVO_RELEASE_SETUP="Z:${setup//\//\\}" \
+            MIRVO_RELEASE_PORTABLE="Z:${portable//\//\\}\\Mirvo" timeout 1200 "$MIRVO_WINE" "$name.exe" \
                 --gtest_brief=1 --gtest_output="xml:Z:${results//\//\\}\\$name.xml" 2>&1 | tail -20)
     fi
     mirvo_count_report "$results/$name.xml" "$name"
 done
+rm -rf "$portable"
 mirvo_wine_stop
 echo "   Windows test time: $((SECONDS - t0)) s"
 

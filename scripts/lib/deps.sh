@@ -18,6 +18,7 @@ mirvo_install_deps() {
         mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
         g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
         wine wine64 wine32:i386 xvfb x11-utils imagemagick fonts-wine fonts-dejavu-core
+        nsis
     )
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $sudo dpkg --add-architecture i386
