@@ -71,7 +71,9 @@ mirvo_wine_start() {
     else
         "$MIRVO_WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
     fi
-    mirvo_wait_for 30 test -f "$WINEPREFIX/system.reg" || { echo "Wine prefix not ready" >&2; return 1; }
+    # The persistent server writes the new registry out on its save timer, every 30 s: the file
+    # may come a full period after wineboot.
+    mirvo_wait_for 60 test -f "$WINEPREFIX/system.reg" || { echo "Wine prefix not ready" >&2; return 1; }
 }
 
 mirvo_wine_stop() {
