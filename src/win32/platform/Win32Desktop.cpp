@@ -4,7 +4,10 @@
 #include <winver.h>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
+
+#include "win32/platform/SystemLibrary.h"
 
 namespace mirvo::win32 {
 
@@ -14,6 +17,46 @@ HWND ToHwnd(platform::WindowHandle h) {
 }
 platform::WindowHandle FromHwnd(HWND h) {
     return reinterpret_cast<platform::WindowHandle>(h);
+}
+
+using SHGetSpecialFolderLocationProc = HRESULT(WINAPI*)(HWND, int, PIDLIST_ABSOLUTE*);
+using SHGetPathFromIDListProc = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPSTR);
+using CoTaskMemFreeProc = void(WINAPI*)(LPVOID);
+using GetFileVersionInfoSizeProc = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+using GetFileVersionInfoProc = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+using VerQueryValueProc = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+
+// The user's application data folder as the shell keeps it: read at every start, it spares
+// start-up the loading of the shell library. Empty when the value is missing or names no folder.
+std::string UserAppDataFolder() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER,
+                      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                      0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return {};
+    }
+    char value[MAX_PATH + 1] = {};
+    DWORD type = 0;
+    DWORD size = MAX_PATH;
+    const LSTATUS status =
+        RegQueryValueExA(key, "AppData", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        return {};
+    }
+    char expanded[MAX_PATH + 1] = {};
+    const DWORD length = type == REG_SZ ? static_cast<DWORD>(std::strlen(value)) + 1
+                                        : ExpandEnvironmentStringsA(value, expanded, MAX_PATH);
+    if (type == REG_SZ) {
+        std::memcpy(expanded, value, sizeof value);
+    }
+    if (length == 0 || length > MAX_PATH || std::strchr(expanded, '%')) {
+        return {};
+    }
+    const DWORD attributes = GetFileAttributesA(expanded);
+    const bool folder =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return folder ? std::string(expanded) : std::string();
 }
 
 struct PrefixSearch {
@@ -115,13 +158,23 @@ platform::Point Win32Desktop::ScreenSizePixels() {
 }
 
 std::optional<std::string> Win32Desktop::SpecialFolder(int csidl) {
+    if (csidl == CSIDL_APPDATA) {
+        if (std::string folder = UserAppDataFolder(); !folder.empty()) {
+            return folder;
+        }
+    }
+    const auto location =
+        SystemFunction<SHGetSpecialFolderLocationProc>("shell32.dll", "SHGetSpecialFolderLocation");
+    const auto pathOf =
+        SystemFunction<SHGetPathFromIDListProc>("shell32.dll", "SHGetPathFromIDListA");
+    const auto release = SystemFunction<CoTaskMemFreeProc>("ole32.dll", "CoTaskMemFree");
     PIDLIST_ABSOLUTE list = nullptr;
-    if (SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK || !list) {
+    if (!location || !pathOf || !release || location(nullptr, csidl, &list) != S_OK || !list) {
         return std::nullopt;
     }
     char path[MAX_PATH + 1] = {};
-    const BOOL ok = SHGetPathFromIDListA(list, path);
-    CoTaskMemFree(list);
+    const BOOL ok = pathOf(list, path);
+    release(list);
     if (!ok) {
         return std::nullopt;
     }
@@ -151,13 +204,20 @@ std::string Win32Desktop::UserName() {
 platform::ProgramVersionInfo Win32Desktop::ProgramVersion() {
     platform::ProgramVersionInfo info;
     const std::string path = ExecutablePath();
+    const auto sizeOf =
+        SystemFunction<GetFileVersionInfoSizeProc>("version.dll", "GetFileVersionInfoSizeA");
+    const auto read = SystemFunction<GetFileVersionInfoProc>("version.dll", "GetFileVersionInfoA");
+    const auto query = SystemFunction<VerQueryValueProc>("version.dll", "VerQueryValueA");
+    if (!sizeOf || !read || !query) {
+        return info;
+    }
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    const DWORD size = sizeOf(path.c_str(), &ignored);
     if (size == 0) {
         return info;  // no version resource
     }
     std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) {
+    if (!read(path.c_str(), 0, size, block.data())) {
         return info;
     }
     // The strings live under the first language and code page that the resource lists.
@@ -167,8 +227,8 @@ platform::ProgramVersionInfo Win32Desktop::ProgramVersion() {
     };
     Translation* translations = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
-                        reinterpret_cast<void**>(&translations), &length) ||
+    if (!query(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+               &length) ||
         length < sizeof(Translation)) {
         return info;
     }
@@ -179,8 +239,8 @@ platform::ProgramVersionInfo Win32Desktop::ProgramVersion() {
         char* text = nullptr;
         UINT chars = 0;
         const std::string key = std::string(prefix) + name;
-        if (!VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &chars) ||
-            !text || chars == 0) {
+        if (!query(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &chars) || !text ||
+            chars == 0) {
             return std::string();
         }
         return std::string(text);  // the value ends at its NUL

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "win32/Handles.h"
+#include "win32/platform/SystemLibrary.h"
 
 // The interface's name, not the ANSI/Unicode macro of shellapi.h.
 #undef FindExecutable
@@ -31,6 +32,11 @@ int CodeOfError(DWORD error) {
     }
 }
 
+using CoInitializeExProc = HRESULT(WINAPI*)(LPVOID, DWORD);
+using CoUninitializeProc = void(WINAPI*)();
+using ShellExecuteExProc = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+using FindExecutableProc = HINSTANCE(WINAPI*)(LPCSTR, LPCSTR, LPSTR);
+
 }  // namespace
 
 int Win32Shell::StartProgram(const std::string& commandLine, int showStyle) {
@@ -41,8 +47,16 @@ int Win32Shell::StartProgram(const std::string& commandLine, int showStyle) {
 }
 
 int Win32Shell::OpenWithShell(const std::string& file, const std::string& folder) {
+    const auto shellExecute = SystemFunction<ShellExecuteExProc>("shell32.dll", "ShellExecuteExA");
+    const auto comInitialize = SystemFunction<CoInitializeExProc>("ole32.dll", "CoInitializeEx");
+    const auto comUninitialize = SystemFunction<CoUninitializeProc>("ole32.dll", "CoUninitialize");
+    if (!shellExecute) {
+        return ERROR_FILE_NOT_FOUND;  // no shell to open it with
+    }
     // Some handlers are reached through COM; the shell wants an apartment on the calling thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const HRESULT com =
+        comInitialize ? comInitialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                      : E_FAIL;
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     // The program reports a failure in its own words: the shell shows no message of its own.
@@ -51,10 +65,10 @@ int Win32Shell::OpenWithShell(const std::string& file, const std::string& folder
     info.lpFile = file.c_str();
     info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     info.nShow = SW_SHOWNORMAL;
-    const bool opened = ShellExecuteExA(&info) != FALSE;
+    const bool opened = shellExecute(&info) != FALSE;
     const DWORD error = opened ? ERROR_SUCCESS : GetLastError();
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
+    if (SUCCEEDED(com) && comUninitialize) {
+        comUninitialize();
     }
     const int code = static_cast<int>(reinterpret_cast<INT_PTR>(info.hInstApp));
     if (opened) {
@@ -65,8 +79,12 @@ int Win32Shell::OpenWithShell(const std::string& file, const std::string& folder
 
 platform::ExecutableLookup Win32Shell::FindExecutable(const std::string& document,
                                                       const std::string& folder) {
+    const auto find = SystemFunction<FindExecutableProc>("shell32.dll", "FindExecutableA");
     char executable[MAX_PATH + 1] = {};
-    const HINSTANCE result = ::FindExecutableA(document.c_str(), folder.c_str(), executable);
+    if (!find) {
+        return {kNoAssociation, {}};
+    }
+    const HINSTANCE result = find(document.c_str(), folder.c_str(), executable);
     return {static_cast<int>(reinterpret_cast<INT_PTR>(result)), executable};
 }
 
