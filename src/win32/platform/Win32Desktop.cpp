@@ -4,7 +4,6 @@
 #include <winver.h>
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "win32/platform/SystemLibrary.h"
@@ -44,19 +43,17 @@ std::string UserAppDataFolder() {
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
         return {};
     }
-    char expanded[MAX_PATH + 1] = {};
-    const DWORD length = type == REG_SZ ? static_cast<DWORD>(std::strlen(value)) + 1
-                                        : ExpandEnvironmentStringsA(value, expanded, MAX_PATH);
-    if (type == REG_SZ) {
-        std::memcpy(expanded, value, sizeof value);
+    std::string folder(value);  // cut at its NUL
+    if (type == REG_EXPAND_SZ) {
+        char expanded[MAX_PATH + 1] = {};
+        const DWORD length = ExpandEnvironmentStringsA(value, expanded, MAX_PATH);
+        folder = length > 0 && length <= MAX_PATH ? std::string(expanded) : std::string();
     }
-    if (length == 0 || length > MAX_PATH || std::strchr(expanded, '%')) {
-        return {};
-    }
-    const DWORD attributes = GetFileAttributesA(expanded);
-    const bool folder =
+    const DWORD attributes =
+        folder.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(folder.c_str());
+    const bool exists =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    return folder ? std::string(expanded) : std::string();
+    return exists ? folder : std::string();
 }
 
 struct PrefixSearch {
