@@ -129,9 +129,12 @@ void Win32KeySender::Send(const std::string& keys, platform::SendWait wait) {
     }
     // A window just made the foreground one may not have taken its activation yet: keys before
     // it would reach no field. A window that keeps no focus is waited for once, not per send.
+    const auto waitedForBefore = [this] {
+        HWND front = GetForegroundWindow();
+        return front && front == m_unready;
+    };
     const DWORD asked = GetTickCount();
-    while (GetForegroundWindow() != m_unready && !ForegroundReady() &&
-           GetTickCount() - asked < kActivationWaitMs) {
+    while (!waitedForBefore() && !ForegroundReady() && GetTickCount() - asked < kActivationWaitMs) {
         WaitMs(1);
     }
     m_unready = ForegroundReady() ? nullptr : GetForegroundWindow();
