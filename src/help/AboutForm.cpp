@@ -1,7 +1,6 @@
 #include "help/AboutForm.h"
 
 #include "app/App.h"
-#include "forms/FormsHost.h"
 #include "platform/Desktop.h"
 
 namespace mirvo {
@@ -13,19 +12,12 @@ constexpr int kRowHeight = 255;
 }  // namespace
 
 About::About(App& app)
-    : forms::Form(app.os.forms, "About"),
+    : HelpDialog(app, "About"),
       ProductLabel(Add<forms::Label>("ProductLabel")),
       VersionLabel(Add<forms::Label>("VersionLabel")),
       DescriptionLabel(Add<forms::Label>("DescriptionLabel")),
       CompanyLabel(Add<forms::Label>("CompanyLabel")),
-      OKBtn(Add<forms::CommandButton>("OKBtn")),
-      m_app(app) {
-    SetBorder(forms::BorderStyle::FixedDialog);
-    SetMinButton(false);
-    SetMaxButton(false);
-    SetShowInTaskbar(false);
-    SetKeyPreview(true);
-
+      OKBtn(Add<forms::CommandButton>("OKBtn")) {
     // An executable without a version resource still names the program.
     const platform::ProgramVersionInfo info = app.os.desktop.ProgramVersion();
     const std::string name = info.productName.empty() ? "Mirvo" : info.productName;
@@ -48,26 +40,8 @@ About::About(App& app)
 }
 
 void About::Form_Load() {
-    SetBold(m_app.settings.BoldFont == 1);
+    HelpDialog::Form_Load();
     ProductLabel.SetFontBold(true);  // the name stands out whatever the font option
-    const forms::ScreenMetrics screen = Host().Screen();
-    Move((screen.widthTwips - Width()) / 2, (screen.heightTwips - Height()) / 2, Width(), Height());
-    MakeTopmost();
-}
-
-void About::Form_Activate() {
-    MakeTopmost();
-}
-
-void About::Form_KeyUp(int& keyCode, int /*shift*/) {
-    if (keyCode == forms::Key::Escape || keyCode == forms::Key::Return) {
-        keyCode = 0;
-        Unload();
-    }
-}
-
-void About::MakeTopmost() {
-    m_app.os.desktop.SetTopmost(hWnd(), true);
 }
 
 }  // namespace mirvo

@@ -1,11 +1,9 @@
 #include "help/MainHelpForm.h"
 
 #include "app/App.h"
-#include "forms/FormsHost.h"
 #include "help/HelpButtons.h"
 #include "help/QuickHelp.h"
 #include "help/Topics.h"
-#include "platform/Desktop.h"
 
 namespace mirvo {
 
@@ -44,18 +42,12 @@ int TopicOf(int index) {
 }  // namespace
 
 MainHelp::MainHelp(App& app)
-    : forms::Form(app.os.forms, "MainHelp"),
+    : HelpDialog(app, "MainHelp"),
       Intro(Add<forms::Label>("Intro")),
       TutorialLink(Add<forms::Label>("TutorialLink")),
       BasicsFrame(Add<forms::Frame>("BasicsFrame")),
-      OKBtn(Add<forms::CommandButton>("OKBtn")),
-      m_app(app) {
+      OKBtn(Add<forms::CommandButton>("OKBtn")) {
     SetCaption(" Mirvo Help");
-    SetBorder(forms::BorderStyle::FixedDialog);
-    SetMinButton(false);
-    SetMaxButton(false);
-    SetShowInTaskbar(false);
-    SetKeyPreview(true);
 
     Intro.SetCaption(
         "Quick help on anything: right click any button, caption or frame in Mirvo's windows "
@@ -86,28 +78,14 @@ MainHelp::MainHelp(App& app)
     ConnectEvents();
 }
 
-void MainHelp::Form_Load() {
-    SetBold(m_app.settings.BoldFont == 1);
-    const forms::ScreenMetrics screen = Host().Screen();
-    Move((screen.widthTwips - Width()) / 2, (screen.heightTwips - Height()) / 2, Width(), Height());
-    MakeTopmost();
-}
-
-void MainHelp::Form_Activate() {
-    MakeTopmost();
-}
-
-void MainHelp::Form_KeyUp(int& keyCode, int /*shift*/) {
+void MainHelp::Form_KeyUp(int& keyCode, int shift) {
     if (m_app.SwallowKeyUp) {
         // The key that closed a quick-help window above this one.
         m_app.SwallowKeyUp = false;
         keyCode = 0;
         return;
     }
-    if (keyCode == forms::Key::Escape || keyCode == forms::Key::Return) {
-        keyCode = 0;
-        Unload();
-    }
+    HelpDialog::Form_KeyUp(keyCode, shift);
 }
 
 void MainHelp::TutorialLink_Click() {
@@ -118,10 +96,6 @@ void MainHelp::TutorialLink_Click() {
 
 void MainHelp::Topic_MouseUp(int index) {
     ShowQuickHelp(m_app, TopicOf(index));
-}
-
-void MainHelp::MakeTopmost() {
-    m_app.os.desktop.SetTopmost(hWnd(), true);
 }
 
 }  // namespace mirvo

@@ -3,16 +3,14 @@
 #include <array>
 
 #include "forms/Controls.h"
-#include "forms/Form.h"
+#include "help/HelpDialog.h"
 
 namespace mirvo {
-
-class App;
 
 // The main help window: how to get quick help on any caption, the link to the tutorial, and
 // the eight basics topics of the quick-help file. Shown on top and modally (the "Help" button
 // and F1 of the main window).
-class MainHelp : public forms::Form {
+class MainHelp : public HelpDialog {
 public:
     explicit MainHelp(App& app);
 
@@ -24,17 +22,12 @@ public:
     forms::CommandButton& OKBtn;
 
 protected:
-    void Form_Load() override;
-    void Form_Activate() override;
     void Form_KeyUp(int& keyCode, int shift) override;
 
 private:
     void ConnectEvents();
     void TutorialLink_Click();
     void Topic_MouseUp(int index);
-    void MakeTopmost();
-
-    App& m_app;
 };
 
 }  // namespace mirvo
