@@ -135,12 +135,17 @@ void RefreshClipModeButtons(App& app) {
     }
 }
 
+void ApplyTopmost(App& app) {
+    MainForm& edit = app.MainWindow();
+    if (edit.hWnd() != 0) {
+        app.os.desktop.SetTopmost(edit.hWnd(), app.settings.CompactLayout == 1);
+    }
+}
+
 void RefreshModeButtons(App& app) {
     MainForm& edit = app.MainWindow();
     const AppSettings& s = app.settings;
-    if (edit.hWnd() != 0) {
-        app.os.desktop.SetTopmost(edit.hWnd(), s.CompactLayout == 1);
-    }
+    ApplyTopmost(app);
     for (int i = 0; i < 4; ++i) {
         forms::OptionButton& sizer = *edit.clipboardPanel.SizerBtn[static_cast<size_t>(i)];
         if (i == s.ClipboardOnlyMode) {

@@ -17,6 +17,8 @@ void TopBtn_MouseUp(App& app, int index, forms::MouseButton button);
 // The window floats above others in every compact display; the buttons show the display, the
 // paste-mode override and the capture mode.
 void RefreshModeButtons(App& app);
+// A compact display stays above other windows; the full window does not.
+void ApplyTopmost(App& app);
 // The paste-mode override buttons: the chosen one down and red, the others light green.
 void RefreshClipModeButtons(App& app);
 // After a paste or launch from the full window: back to the last compact display, or minimized.

@@ -7,6 +7,7 @@
 #include "app/Modes.h"
 #include "app/Settings.h"
 #include "clipboard/Markers.h"
+#include "display/DisplayModes.h"
 #include "display/Layout.h"
 #include "files/DataFile.h"
 #include "files/Paths.h"
@@ -34,10 +35,11 @@ int MeasureCaptionHeight(App& app) {
     return height;
 }
 
-// The main window at its place, in its full size, before the data folder fills it.
-void PrepareMainWindow(App& app) {
+// The main window at its place and in its full size, before the data folder fills it. Its windows
+// are made only after that, with their captions, colours and places already in the controls,
+// rather than made blank and then changed one by one.
+void PlaceMainWindow(App& app) {
     MainForm& edit = app.MainWindow();
-    edit.Load();
     ApplyWindowSize(app);
     edit.SetTop(app.settings.WindowTop);
     edit.SetLeft(app.settings.WindowLeft);
@@ -103,7 +105,7 @@ bool Main(App& app) {
         app.UserName = app.os.desktop.UserName();
         app.PrivateDataFolder = ResolvePrivateDataFolder(app);
         LoadSettings(app);
-        PrepareMainWindow(app);
+        PlaceMainWindow(app);
 
         app.LimitedUser = ProbeWindowsFolder(app);
         if (app.LimitedUser == 1) {
@@ -112,6 +114,8 @@ bool Main(App& app) {
         }
 
         LoadDataFolder(app);
+        app.MainWindow().Load();
+        ApplyTopmost(app);
         RegisterMarkerFormats(app);
         if (OpenClipboardRetrying(app)) {
             MarkClipboard(app, 0);

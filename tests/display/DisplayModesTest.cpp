@@ -206,6 +206,10 @@ TEST_F(Displays, TheLastDisplayComesBackAtTheNextStart) {
     EXPECT_EQ(second.MainWindow().Width(), 2500);
     EXPECT_EQ(second.MainWindow().Left(), 1234);
     EXPECT_EQ(second.MainWindow().groupPanels.item[32]->Left(), 108);
+    // The column stays on top from the start: asked of the window itself, once it exists.
+    ASSERT_FALSE(again.desktop.topmostCalls.empty());
+    EXPECT_EQ(again.desktop.topmostCalls.back(), std::make_pair(second.MainWindow().hWnd(), true));
+    EXPECT_NE(second.MainWindow().hWnd(), platform::WindowHandle{0});
 }
 
 }  // namespace
