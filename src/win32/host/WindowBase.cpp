@@ -1,15 +1,31 @@
 #include "win32/host/WindowBase.h"
 
-#include <commctrl.h>
-
 #include <stdexcept>
+#include <unordered_map>
 
 namespace mirvo::win32 {
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x4D52;
-// The window property that leads from any of our windows to its object.
-constexpr const char* kObjectProperty = "MirvoWindowObject";
+
+// What leads from one of our windows to its object: kept in the process rather than in the window
+// (a window property or the subclass list of the common controls), because those are asked of the
+// window server on every message under Wine. The forms live on one thread.
+struct WindowEntry {
+    WindowBase* self = nullptr;  // none once the object let the window go
+    WNDPROC original = nullptr;  // the class procedure of a native control
+};
+
+// Never destroyed: windows may still go away while the program's statics are torn down.
+std::unordered_map<HWND, WindowEntry>& Entries() {
+    static auto* entries = new std::unordered_map<HWND, WindowEntry>;
+    return *entries;
+}
+
+WindowEntry* EntryOf(HWND window) {
+    auto it = Entries().find(window);
+    return it == Entries().end() ? nullptr : &it->second;
+}
+
 }  // namespace
 
 WindowBase::~WindowBase() {
@@ -41,11 +57,12 @@ WindowBase* WindowBase::FromHandle(HWND window) {
     if (!window) {
         return nullptr;
     }
-    return static_cast<WindowBase*>(GetPropA(window, kObjectProperty));
+    const WindowEntry* entry = EntryOf(window);
+    return entry ? entry->self : nullptr;
 }
 
 void WindowBase::CreateOwn(const CreateParams& params, HINSTANCE instance) {
-    m_subclassed = false;
+    m_original = nullptr;
     const RECT& r = params.bounds;
     HWND window = CreateWindowExA(params.exStyle, params.className, params.text, params.style,
                                   r.left, r.top, r.right - r.left, r.bottom - r.top, params.parent,
@@ -63,13 +80,16 @@ void WindowBase::CreateNative(const CreateParams& params, HINSTANCE instance) {
     if (!window) {
         throw std::runtime_error("CreateWindowEx failed");
     }
-    if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    // Subclassed as a Unicode window, as the native controls are.
+    const auto original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeProc)));
+    if (!original) {
         DestroyWindow(window);
-        throw std::runtime_error("SetWindowSubclass failed");
+        throw std::runtime_error("subclassing a control failed");
     }
     m_hwnd = window;
-    m_subclassed = true;
-    SetPropA(window, kObjectProperty, this);
+    m_original = original;
+    Entries()[window] = WindowEntry{this, original};
 }
 
 HWND WindowBase::DetachHandle() {
@@ -77,11 +97,9 @@ HWND WindowBase::DetachHandle() {
     if (!window) {
         return nullptr;
     }
-    RemovePropA(window, kObjectProperty);
-    if (m_subclassed) {
-        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
-    } else {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    // The window is destroyed right after; until then its messages no longer reach this object.
+    if (WindowEntry* entry = EntryOf(window)) {
+        entry->self = nullptr;
     }
     m_hwnd = nullptr;
     return window;
@@ -89,8 +107,9 @@ HWND WindowBase::DetachHandle() {
 
 LRESULT WindowBase::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     HWND window = m_current ? m_current : m_hwnd;
-    if (m_subclassed) {
-        return DefSubclassProc(window, msg, wp, lp);
+    if (m_original) {
+        const WindowEntry* entry = EntryOf(window);
+        return CallWindowProcW(entry ? entry->original : m_original, window, msg, wp, lp);
     }
     return DefWindowProcA(window, msg, wp, lp);
 }
@@ -121,40 +140,50 @@ LRESULT CALLBACK WindowBase::OwnProc(HWND window, UINT msg, WPARAM wp, LPARAM lp
         self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
         if (self) {
             self->m_hwnd = window;
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-            SetPropA(window, kObjectProperty, self);
+            Entries()[window] = WindowEntry{self, nullptr};
         }
     } else {
-        self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        self = FromHandle(window);
     }
     if (!self) {
+        if (msg == WM_NCDESTROY) {
+            Entries().erase(window);
+        }
         return DefWindowProcA(window, msg, wp, lp);
     }
     // Our classes are ANSI: whoever else subclasses them, this procedure gets ANSI messages.
     const LRESULT result = self->Dispatch(window, msg, wp, lp, false);
     if (msg == WM_NCDESTROY) {
-        RemovePropA(window, kObjectProperty);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        if (self->m_hwnd == window) {
-            self->m_hwnd = nullptr;
-        }
+        Forget(*self, window);
     }
     return result;
 }
 
-LRESULT CALLBACK WindowBase::SubclassProc(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                          DWORD_PTR ref) {
-    auto* self = reinterpret_cast<WindowBase*>(ref);
-    // The subclass chain passes messages in the window's current character set.
-    const LRESULT result = self->Dispatch(window, msg, wp, lp, IsWindowUnicode(window) != FALSE);
-    if (msg == WM_NCDESTROY) {
-        RemovePropA(window, kObjectProperty);
-        RemoveWindowSubclass(window, SubclassProc, id);
-        if (self->m_hwnd == window) {
-            self->m_hwnd = nullptr;
+LRESULT CALLBACK WindowBase::NativeProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
+    const WindowEntry* entry = EntryOf(window);
+    if (!entry) {
+        return DefWindowProcW(window, msg, wp, lp);
+    }
+    WindowBase* self = entry->self;
+    if (!self) {
+        const WNDPROC original = entry->original;
+        if (msg == WM_NCDESTROY) {
+            Entries().erase(window);
         }
+        return CallWindowProcW(original, window, msg, wp, lp);
+    }
+    const LRESULT result = self->Dispatch(window, msg, wp, lp, true);
+    if (msg == WM_NCDESTROY) {
+        Forget(*self, window);
     }
     return result;
+}
+
+void WindowBase::Forget(WindowBase& self, HWND window) {
+    Entries().erase(window);
+    if (self.m_hwnd == window) {
+        self.m_hwnd = nullptr;
+    }
 }
 
 LRESULT WindowBase::Dispatch(HWND window, UINT msg, WPARAM wp, LPARAM lp, bool unicode) noexcept {

@@ -16,11 +16,11 @@ struct CreateParams {
     HMENU menuOrId = nullptr;
 };
 
-// The C++ object behind one native window. Windows of our own classes find their object through
-// the pointer stored at WM_NCCREATE; native controls (BUTTON, EDIT, ...) are subclassed with the
-// object as reference data. A window property leads from any of them to its object. Both paths end
-// in HandleMessage, and no C++ exception ever leaves a window procedure. A parent reflects
-// WM_COMMAND, WM_DRAWITEM and WM_CTLCOLOR* to the child's own object.
+// The C++ object behind one native window. Windows of our own classes are tied to their object at
+// WM_NCCREATE; native controls (BUTTON, EDIT, ...) are subclassed after they are made. A table in
+// the process leads from any of them to its object. Both paths end in HandleMessage, and no C++
+// exception ever leaves a window procedure. A parent reflects WM_COMMAND, WM_DRAWITEM and
+// WM_CTLCOLOR* to the child's own object.
 //
 // An object must not be deleted while it is in use (InUse()): while one of its messages is being
 // handled, or while host code holds it with a UseGuard (event handlers run meanwhile may unload
@@ -80,15 +80,17 @@ protected:
 
 private:
     static LRESULT CALLBACK OwnProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK NativeProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
+    // A destroyed window leaves the table.
+    static void Forget(WindowBase& self, HWND window);
     LRESULT Dispatch(HWND window, UINT msg, WPARAM wp, LPARAM lp, bool unicode) noexcept;
 
     HWND m_hwnd = nullptr;
     // The window of the message being handled: after a control was recreated, a message of the
     // old window may still be on the stack.
     HWND m_current = nullptr;
-    bool m_subclassed = false;
+    // The class procedure of a subclassed native control; none for our own classes.
+    WNDPROC m_original = nullptr;
     bool m_unicode = false;
     int m_depth = 0;
 };
