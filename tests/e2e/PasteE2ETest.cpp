@@ -219,7 +219,8 @@ TEST_F(Paste, AClickOnAClipboardClipPastesItBackIntoNotepad) {
 
     notepad->SetText("");
     Click(Padded("Copied in notepad"));
-    EXPECT_TRUE(notepad->Shows("Copied in notepad"));
+    EXPECT_TRUE(notepad->Shows("Copied in notepad"))
+        << "notepad shows \"" << notepad->Text() << "\"";
     EXPECT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }, 3000))
         << "the main window gets out of the way";
     LetThePollSeeIt();
