@@ -23,9 +23,6 @@ constexpr DWORD kProcessingWaitMs = 50;
 constexpr int kProcessingRoundTrips = 12;
 constexpr UINT kRoundTripTimeoutMs = 1000;
 constexpr int kModifiers[] = {VK_MENU, VK_CONTROL, VK_SHIFT};
-// Round trips after the keys before the modifiers that held them are released: enough for the
-// target to take the modifier, the key and its release (one message between two answers).
-constexpr int kHeldModifierRoundTrips = 4;
 
 bool IsExtendedKey(WORD vk) {
     switch (vk) {
@@ -75,23 +72,6 @@ bool ForegroundReady() {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(thread, &info) && info.hwndActive == front && info.hwndFocus;
-}
-
-bool IsModifierRelease(const INPUT& input) {
-    switch (input.ki.wVk) {
-        case VK_MENU:
-        case VK_LMENU:
-        case VK_RMENU:
-        case VK_CONTROL:
-        case VK_LCONTROL:
-        case VK_RCONTROL:
-        case VK_SHIFT:
-        case VK_LSHIFT:
-        case VK_RSHIFT:
-            return (input.ki.dwFlags & KEYEVENTF_KEYUP) != 0;
-        default:
-            return false;
-    }
 }
 
 bool AnyModifierDown() {
@@ -159,18 +139,7 @@ void Win32KeySender::Send(const std::string& keys, platform::SendWait wait) {
     }
     m_unready = ForegroundReady() ? nullptr : GetForegroundWindow();
     RoundTrips(1);
-    // The modifiers released at the end go once the target has taken the keys they hold: Wine may
-    // answer a thread's question for a modifier with the keyboard's present state, and a Ctrl
-    // already released by then makes Ctrl+V a "v" in the user's text.
-    size_t held = inputs.size();
-    while (held > 0 && IsModifierRelease(inputs[held - 1])) {
-        --held;
-    }
-    SendInput(static_cast<UINT>(held), inputs.data(), sizeof(INPUT));
-    if (held < inputs.size()) {
-        RoundTrips(kHeldModifierRoundTrips);
-        SendInput(static_cast<UINT>(inputs.size() - held), inputs.data() + held, sizeof(INPUT));
-    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     if (wait == platform::SendWait::WaitForProcessing) {
         WaitMs(kProcessingWaitMs);
         RoundTrips(kProcessingRoundTrips);
