@@ -2,6 +2,8 @@
 
 #include "app/App.h"
 #include "panels/MainForm.h"
+#include "panels/PanelColor.h"
+#include "panels/Positions.h"
 #include "store/StoreColors.h"
 
 namespace mirvo {
@@ -19,7 +21,11 @@ void ApplyColors(App& app) {
                                   static_cast<forms::Control*>(&edit.clipboardPanel.SizerFrame)}) {
         frame->SetBackColor(background);
     }
-    edit.clipboardPanel.ApplyColors(app.settings);
+    edit.clipboardPanel.ColorNumbers(app.settings);
+    // A clip under the highlight keeps its look and takes the new colour when the bar leaves.
+    for (int pos = kFirstClipboardClipPos; pos <= kLastClipboardClipPos; ++pos) {
+        ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.ClipboardClipColor));
+    }
     ApplyStoreColors(app);
 }
 

@@ -48,12 +48,10 @@ ClipboardPanel::ClipboardPanel(forms::Form& edit)
     TopBtn0.Move(2232, 252, 336, 228);
 }
 
-void ClipboardPanel::ApplyColors(const AppSettings& settings) {
+void ClipboardPanel::ColorNumbers(const AppSettings& settings) {
     const auto color = static_cast<forms::Color>(settings.ClipboardClipColor);
-    for (size_t i = 0; i < 9; ++i) {
-        ClipboardClip[i]->SetBackColor(color);
-        ClipboardClip[i]->SetForeColor(forms::QBColor(0));
-        Label1[i]->SetBackColor(color);
+    for (forms::Label* number : Label1) {
+        number->SetBackColor(color);
     }
 }
 

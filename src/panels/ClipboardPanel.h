@@ -14,8 +14,8 @@ struct AppSettings;
 struct ClipboardPanel {
     explicit ClipboardPanel(forms::Form& edit);
 
-    // The default colours: clips and numbers in the clipboard clip colour, black text.
-    void ApplyColors(const AppSettings& settings);
+    // The clip numbers in the clipboard clip colour (the clips take theirs through the highlight).
+    void ColorNumbers(const AppSettings& settings);
 
     forms::Frame& CtrlFrame0;
     std::array<forms::Label*, 9> ClipboardClip{};

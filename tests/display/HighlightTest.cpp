@@ -1,11 +1,16 @@
+#include <random>
 #include <set>
 
 #include "app/StoreState.h"
+#include "clipboard/ClipboardFixture.h"
+#include "display/Appearance.h"
+#include "display/DisplayModes.h"
 #include "display/Highlight.h"
 #include "display/Layout.h"
 #include "display/Navigation.h"
 #include "mainwindow/MainWindowFixture.h"
 #include "panels/PanelDisplay.h"
+#include "panels/Positions.h"
 
 namespace mirvo {
 namespace {
@@ -228,6 +233,74 @@ TEST_F(Highlighting, ChoosingTheCurrentGroupAgainReloadsNothing) {
     EXPECT_EQ(app.settings.CurrentGroup, 1);
     EXPECT_EQ(name.ForeColor(), forms::QBColor(0)) << "the old group loses its mark";
     EXPECT_EQ(edit().groupPanels.Group[1]->BackColor(), forms::kHighlight);
+}
+
+// One label shows the bar, always: the one at HighlightPos. Besides it only the current group's
+// name is marked; every other label shows black text on a colour that is not the highlight's.
+std::string BarFault(App& app) {
+    const int current = kFirstGroupNamePos + app.settings.CurrentGroup;
+    for (int pos = 0; pos <= kLastPos; ++pos) {
+        const forms::Label* label = PanelLabel(app, pos);
+        const bool look = label->BackColor() == forms::kHighlight;
+        if (pos == app.store.HighlightPos || pos == current) {
+            if (!look || label->ForeColor() != forms::kHighlightText) {
+                return "no highlight look at " + std::to_string(pos);
+            }
+        } else if (look || label->ForeColor() != forms::QBColor(0)) {
+            return "a second bar at " + std::to_string(pos);
+        }
+    }
+    return "";
+}
+
+TEST_F(Highlighting, OneBarThroughAnyMixOfMouseKeysDisplaysColoursAndCaptures) {
+    std::mt19937 random(17);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    std::string steps;
+    for (int step = 0; step < 6000; ++step) {
+        const int action = pick(11);
+        steps += " " + std::to_string(action);
+        switch (action) {
+            case 0:
+            case 1:
+            case 2:
+                t.host.MouseMove(At(pick(kLastPos + 1)), 10, 10);
+                break;
+            case 3:
+                if (edit().holdfocus.VisibleInTree()) {
+                    edit().holdfocus.SetFocus();
+                }
+                break;
+            case 4:
+                t.host.Click(*edit().groupPanels.Group[static_cast<size_t>(pick(22))]);
+                break;
+            case 5:
+                app.settings.HighlightWithMouse = 1 - app.settings.HighlightWithMouse;
+                break;
+            case 6:
+                Key(pick(2) ? Down : Right);
+                break;
+            case 7:
+                SizerBtn_MouseUp(app, pick(4), forms::MouseButton::Left);
+                break;
+            case 8:
+                TopBtn_MouseUp(app, pick(4), forms::MouseButton::Left);
+                break;
+            case 9:
+                // A new palette, as the options window applies it.
+                app.settings.ClipboardClipColor = pick(0xFFFFFF);
+                app.settings.GroupClipColor = pick(0xFFFFFF);
+                ApplyColors(app);
+                break;
+            case 10:
+                t.clipboard.PutFromOtherProgram(
+                    {{1, test::CText("copy " + steps.substr(steps.size() - 2))}});
+                t.clipboard.ReportChange();
+                break;
+        }
+        const std::string fault = BarFault(app);
+        ASSERT_EQ(fault, "") << "after the actions" << steps;
+    }
 }
 
 TEST(Navigation, TheTablesAgreeWithTheirExamples) {
