@@ -102,15 +102,17 @@ bool Dispatch(App& app, int mode) {
     return true;
 }
 
-// The desktop is the "Program Manager" window, or the untitled "WorkerW" window that holds the
-// icons on current systems; the taskbar is "Shell_TrayWnd".
+// The desktop is the "Program Manager" window, the untitled "WorkerW" window that holds the
+// icons on current systems, or the system's own desktop window ("#32769"); the taskbar is
+// "Shell_TrayWnd", and "Shell_SecondaryTrayWnd" on every other monitor.
 bool IsDesktopOrTaskbar(platform::Desktop& desktop, platform::WindowHandle window) {
     std::string title = desktop.WindowTitle(window);
     std::transform(title.begin(), title.end(), title.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     const std::string className = desktop.WindowClassName(window);
     return title == "PROGRAM MANAGER" || className == "Progman" || className == "WorkerW" ||
-           className == "Shell_TrayWnd";
+           className == "#32769" || className == "Shell_TrayWnd" ||
+           className == "Shell_SecondaryTrayWnd";
 }
 
 // What every clip click does first; false when the click has nothing to paste.

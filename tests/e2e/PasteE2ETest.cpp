@@ -325,8 +325,9 @@ TEST_F(Paste, AWaitForAClickEndsWithoutKeysOnTheDesktopAndTheTaskbar) {
     Start();
     RestartWithSetting(71, 1);  // the browser option "Wait for Click"
     notepad->SetText("old address");
-    // Untitled windows of the shell's classes: the desktop of current systems, the taskbar.
-    for (const char* shell : {"WorkerW", "Shell_TrayWnd", "Progman"}) {
+    // Untitled windows of the shell's classes: the desktop of current systems, the taskbar and
+    // the taskbar of another monitor.
+    for (const char* shell : {"WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd", "Progman"}) {
         SCOPED_TRACE(shell);
         Restore();
         Click("Web clip");

@@ -172,7 +172,11 @@ TEST_F(Pasting, WaitForClickPastesIntoTheNextClickedWindowOnly) {
     t.desktop.classNames[0x96] = "Shell_TrayWnd";
     t.desktop.windows[0x95] = {"", false, false};
     t.desktop.classNames[0x95] = "Progman";
-    for (platform::WindowHandle shell : {0x98u, 0x97u, 0x96u, 0x95u}) {
+    t.desktop.windows[0x94] = {"", false, false};
+    t.desktop.classNames[0x94] = "Shell_SecondaryTrayWnd";  // the taskbar on another monitor
+    t.desktop.windows[0x93] = {"", false, false};
+    t.desktop.classNames[0x93] = "#32769";  // the system's desktop window
+    for (platform::WindowHandle shell : {0x98u, 0x97u, 0x96u, 0x95u, 0x94u, 0x93u}) {
         t.host.Click(*edit().groupPanels.item[0]);
         EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Hourglass);
         t.desktop.foreground = shell;
