@@ -1,9 +1,7 @@
 #include "help/HelpForm.h"
 
 #include "app/App.h"
-#include "forms/FormsHost.h"
 #include "help/QuickHelp.h"
-#include "platform/Desktop.h"
 
 namespace mirvo {
 
@@ -12,15 +10,11 @@ constexpr int kCtrlC = 3;
 }
 
 HelpForm::HelpForm(App& app)
-    : forms::Form(app.os.forms, "HelpForm"),
+    : HelpDialog(app, "HelpForm"),
       Text1(Add<forms::TextBox>("Text1")),
-      OKBtn(Add<forms::CommandButton>("OKBtn")),
-      m_app(app) {
+      OKBtn(Add<forms::CommandButton>("OKBtn")) {
     SetCaption(" Mirvo Quick Help");
-    SetBorder(forms::BorderStyle::FixedDialog);
-    SetMinButton(false);
-    SetMaxButton(false);
-    SetShowInTaskbar(false);
+    SetKeyPreview(false);
     Move(0, 0, 6000, 3960);
 
     Text1.Move(120, 120, 5640, 2700);
@@ -33,15 +27,8 @@ HelpForm::HelpForm(App& app)
     ConnectEvents();
 }
 
-void HelpForm::Form_Load() {
-    SetBold(m_app.settings.BoldFont == 1);
-    const forms::ScreenMetrics screen = Host().Screen();
-    Move((screen.widthTwips - Width()) / 2, (screen.heightTwips - Height()) / 2, Width(), Height());
-    MakeTopmost();
-}
-
 void HelpForm::Form_Activate() {
-    MakeTopmost();
+    HelpDialog::Form_Activate();
     Text1.SetText(QuickHelpText(m_app, m_app.HelpTopic));
 }
 
@@ -72,10 +59,6 @@ void HelpForm::Text1_KeyPress(int& keyAscii) {
     if (keyAscii != kCtrlC) {
         keyAscii = 0;
     }
-}
-
-void HelpForm::MakeTopmost() {
-    m_app.os.desktop.SetTopmost(hWnd(), true);
 }
 
 }  // namespace mirvo

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "forms/Controls.h"
-#include "forms/Form.h"
 #include "forms/TextBox.h"
+#include "help/HelpDialog.h"
 
 namespace mirvo {
 
-class App;
-
-// The quick-help window: one paragraph of the quick-help file for the topic in HelpTopic.
-class HelpForm : public forms::Form {
+// The quick-help window: one paragraph of the quick-help file for the topic in HelpTopic. Its
+// text box closes it when Escape goes down, not the form when a key comes up.
+class HelpForm : public HelpDialog {
 public:
     explicit HelpForm(App& app);
 
@@ -17,16 +16,13 @@ public:
     forms::CommandButton& OKBtn;
 
 protected:
-    void Form_Load() override;
     void Form_Activate() override;
+    void Form_KeyUp(int& /*keyCode*/, int /*shift*/) override {}
 
 private:
     void ConnectEvents();
     void Text1_KeyDown(int& keyCode, int shift);
     void Text1_KeyPress(int& keyAscii);
-    void MakeTopmost();
-
-    App& m_app;
 };
 
 }  // namespace mirvo

@@ -62,7 +62,6 @@ WindowBase* WindowBase::FromHandle(HWND window) {
 }
 
 void WindowBase::CreateOwn(const CreateParams& params, HINSTANCE instance) {
-    m_original = nullptr;
     const RECT& r = params.bounds;
     HWND window = CreateWindowExA(params.exStyle, params.className, params.text, params.style,
                                   r.left, r.top, r.right - r.left, r.bottom - r.top, params.parent,
@@ -88,7 +87,6 @@ void WindowBase::CreateNative(const CreateParams& params, HINSTANCE instance) {
         throw std::runtime_error("subclassing a control failed");
     }
     m_hwnd = window;
-    m_original = original;
     Entries()[window] = WindowEntry{this, original};
 }
 
@@ -107,9 +105,9 @@ HWND WindowBase::DetachHandle() {
 
 LRESULT WindowBase::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
     HWND window = m_current ? m_current : m_hwnd;
-    if (m_original) {
-        const WindowEntry* entry = EntryOf(window);
-        return CallWindowProcW(entry ? entry->original : m_original, window, msg, wp, lp);
+    // A native control goes on to its class procedure.
+    if (const WindowEntry* entry = EntryOf(window); entry && entry->original) {
+        return CallWindowProcW(entry->original, window, msg, wp, lp);
     }
     return DefWindowProcA(window, msg, wp, lp);
 }

@@ -89,8 +89,6 @@ private:
     // The window of the message being handled: after a control was recreated, a message of the
     // old window may still be on the stack.
     HWND m_current = nullptr;
-    // The class procedure of a subclassed native control; none for our own classes.
-    WNDPROC m_original = nullptr;
     bool m_unicode = false;
     int m_depth = 0;
 };
