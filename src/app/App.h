@@ -97,8 +97,6 @@ public:
     DragState& drag;
     SearchState& search;
 
-    // The next key-up on the main window is ignored (the key that closed a dialog).
-    bool SwallowKeyUp = false;
     // Topic for the quick-help window.
     int HelpTopic = 0;
 

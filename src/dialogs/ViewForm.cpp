@@ -443,10 +443,6 @@ void view::Form_KeyPress(int& keyAscii) {
     if ((keyAscii == kEnterAscii && m_titleFocus) || keyAscii == kEscapeAscii) {
         keyAscii = 0;
         OKBtn_Click();
-        if (!Loaded()) {
-            // The key's release must not act again on the main window below.
-            m_app.SwallowKeyUp = true;
-        }
     }
 }
 

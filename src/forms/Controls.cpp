@@ -103,4 +103,22 @@ void PictureBox::SetBorder(forms::BorderStyle b) {
     }
 }
 
+void ChooseButton(Control& button) {
+    switch (button.Kind()) {
+        case ControlKind::OptionButton:
+            static_cast<OptionButton&>(button).SetValue(true);
+            break;
+        case ControlKind::CheckBox: {
+            auto& box = static_cast<CheckBox&>(button);
+            box.SetValue(box.Value() == 1 ? 0 : 1);
+            break;
+        }
+        case ControlKind::CommandButton:
+            button.RaiseClick();
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace mirvo::forms

@@ -87,4 +87,8 @@ private:
     forms::BorderStyle m_border = forms::BorderStyle::FixedSingle;
 };
 
+// What a button does when the user chooses it, with the mouse or with Space: an option button
+// is selected, a check box turns over, a command button raises Click. Other kinds do nothing.
+void ChooseButton(Control& button);
+
 }  // namespace mirvo::forms

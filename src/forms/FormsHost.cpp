@@ -31,4 +31,42 @@ void FormsHost::RunGuarded(const std::function<void()>& handler) noexcept {
     }
 }
 
+FormsHost::PressScope::PressScope(FormsHost& host, const Form& form)
+    : m_host(host), m_outer(host.m_pressForm) {
+    host.m_pressForm = &form;
+}
+
+FormsHost::PressScope::~PressScope() {
+    m_host.m_pressForm = m_outer;
+}
+
+bool FormsHost::KeyGoingDown(int keyCode, bool repeat) {
+    if (keyCode == m_swallowKeyUp) {
+        if (repeat) {
+            return false;
+        }
+        m_swallowKeyUp = 0;
+    }
+    m_keyDown = keyCode;
+    return true;
+}
+
+bool FormsHost::KeyComingUp(int keyCode) {
+    if (keyCode == m_keyDown) {
+        m_keyDown = 0;
+    }
+    if (keyCode != 0 && keyCode == m_swallowKeyUp) {
+        m_swallowKeyUp = 0;
+        return false;
+    }
+    return true;
+}
+
+void FormsHost::FormGone(const Form& form) {
+    if (&form == m_pressForm && m_keyDown != 0) {
+        m_swallowKeyUp = m_keyDown;
+        m_pressForm = nullptr;
+    }
+}
+
 }  // namespace mirvo::forms

@@ -64,8 +64,39 @@ public:
         m_errorHandler = std::move(handler);
     }
 
+    // Keys that close a form. A form that goes while it handles a key's press (its key-down or
+    // the character it makes), a dialog closed by Enter or Escape, leaves the key's release to
+    // the window that is active next, which must not take it for a key of its own. Hosts report
+    // every key as it goes down and comes up, hold a PressScope while a form handles a press,
+    // and report every form that goes.
+
+    // While a form handles the press of the key that went down last.
+    class PressScope {
+    public:
+        PressScope(FormsHost& host, const Form& form);
+        ~PressScope();
+        PressScope(const PressScope&) = delete;
+        PressScope& operator=(const PressScope&) = delete;
+
+    private:
+        FormsHost& m_host;
+        const Form* m_outer;
+    };
+    // A key goes down; false when it is to be swallowed: the repeat of a held key whose press
+    // closed a form. A new press of that key means its release went to another program.
+    bool KeyGoingDown(int keyCode, bool repeat);
+    // A key comes up; false when it is to be swallowed: the release of a key that closed a form.
+    bool KeyComingUp(int keyCode);
+    // The form's windows are gone (it unloaded or was released).
+    void FormGone(const Form& form);
+    // The key whose release is swallowed when it comes, 0 when none.
+    int SwallowKeyUp() const { return m_swallowKeyUp; }
+
 private:
     std::function<void(std::exception_ptr)> m_errorHandler;
+    const Form* m_pressForm = nullptr;  // the form handling a key's press
+    int m_keyDown = 0;                  // the key that went down last and is not up yet
+    int m_swallowKeyUp = 0;
 };
 
 }  // namespace mirvo::forms

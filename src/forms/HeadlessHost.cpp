@@ -1,7 +1,9 @@
 #include "forms/HeadlessHost.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "forms/Controls.h"
 #include "forms/Timer.h"
 
 namespace mirvo::forms {
@@ -112,6 +114,11 @@ void HeadlessHost::Hide(Form& form) {
     if (m_focus && &m_focus->Owner() == &form) {
         m_focus = nullptr;
     }
+    if (m_active == &form) {
+        m_active = nullptr;
+        form.RaiseDeactivate();
+        ActivatePrevious(form);
+    }
 }
 
 bool HeadlessHost::Unload(Form& form, UnloadMode mode) {
@@ -130,20 +137,27 @@ void HeadlessHost::Release(Form& form) {
         return;
     }
     DropTimersOf(form);
+    FormGone(form);
     if (m_focus && &m_focus->Owner() == &form) {
         m_focus = nullptr;
     }
+    if (m_spaceArmed && &m_spaceArmed->Owner() == &form) {
+        m_spaceArmed = nullptr;
+    }
     if (m_dragSource && &m_dragSource->Owner() == &form) {
         m_dragSource = nullptr;
-    }
-    if (m_active == &form) {
-        m_active = nullptr;
     }
     form.AttachPeer(nullptr);
     m_peers.erase(&form);
     m_handles.erase(&form);
     m_loaded.erase(std::remove(m_loaded.begin(), m_loaded.end(), &form), m_loaded.end());
     form.SyncState(false, false, false);
+    if (m_active == &form) {
+        m_active = nullptr;
+        ActivatePrevious(form);
+    }
+    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
+                        m_activations.end());
 }
 
 void HeadlessHost::SetFocus(Control& control) {
@@ -260,17 +274,56 @@ void HeadlessHost::MouseMove(Control& control, int x, int y, MouseButton button)
 }
 
 void HeadlessHost::PressKey(int keyCode, int shift, int keyAscii) {
-    Form* form = m_focus ? &m_focus->Owner() : m_active;
-    if (!form) {
+    KeyDown(keyCode, shift, keyAscii);
+    KeyUp(keyCode, shift);
+}
+
+Form* HeadlessHost::KeyForm() const {
+    return m_focus ? &m_focus->Owner() : m_active;
+}
+
+namespace {
+bool IsButton(const Control* c) {
+    return c && (c->Kind() == ControlKind::CommandButton ||
+                 c->Kind() == ControlKind::OptionButton || c->Kind() == ControlKind::CheckBox);
+}
+}  // namespace
+
+void HeadlessHost::KeyDown(int keyCode, int shift, int keyAscii) {
+    Form* form = KeyForm();
+    if (!form || !KeyGoingDown(keyCode, false)) {
+        return;
+    }
+    const PressScope press(*this, *form);
+    Control* target = m_focus;
+    const int down = form->DispatchKeyDown(target, keyCode, shift);
+    if (down == 0 || !form->Loaded()) {
+        return;
+    }
+    if (keyCode == Key::Space && IsButton(m_focus)) {
+        m_spaceArmed = m_focus;
+    }
+    if (keyAscii == 0) {
+        return;
+    }
+    Control* typedInto = m_focus;
+    const int typed = form->DispatchKeyPress(typedInto, keyAscii);
+    if (typed == '\r' && typedInto && m_focus == typedInto &&
+        typedInto->Kind() == ControlKind::CommandButton) {
+        typedInto->RaiseClick();
+    }
+}
+
+void HeadlessHost::KeyUp(int keyCode, int shift) {
+    Control* armed = std::exchange(m_spaceArmed, nullptr);
+    Form* form = KeyForm();
+    if (!KeyComingUp(keyCode) || !form) {
         return;
     }
     Control* target = m_focus;
-    const int down = form->DispatchKeyDown(target, keyCode, shift);
-    if (down != 0 && keyAscii != 0) {
-        form->DispatchKeyPress(m_focus, keyAscii);
-    }
-    if (form->Loaded()) {
-        form->DispatchKeyUp(m_focus, keyCode, shift);
+    const int up = form->DispatchKeyUp(target, keyCode, shift);
+    if (up == Key::Space && armed && armed == m_focus && form->Loaded()) {
+        ChooseButton(*armed);
     }
 }
 
@@ -295,6 +348,9 @@ bool HeadlessHost::CloseByUser(Form& form) {
 }
 
 void HeadlessHost::Activate(Form& form) {
+    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
+                        m_activations.end());
+    m_activations.push_back(&form);
     if (m_active == &form) {
         return;
     }
@@ -303,6 +359,16 @@ void HeadlessHost::Activate(Form& form) {
     }
     m_active = &form;
     form.RaiseActivate();
+}
+
+void HeadlessHost::ActivatePrevious(const Form& leaving) {
+    // As a window system does: the window activated before it that still shows comes back.
+    for (auto it = m_activations.rbegin(); it != m_activations.rend(); ++it) {
+        if (*it != &leaving && (*it)->Visible()) {
+            Activate(**it);
+            return;
+        }
+    }
 }
 
 }  // namespace mirvo::forms

@@ -70,9 +70,16 @@ public:
     // MouseDown, MouseUp and, for the left button, Click.
     void Click(Control& control, MouseButton button = MouseButton::Left, int x = 0, int y = 0);
     void MouseMove(Control& control, int x, int y, MouseButton button = MouseButton::None);
-    // A key pressed and released on the focused control (its form previews it): KeyDown,
-    // KeyPress when keyAscii is not 0 and the key was not swallowed, then KeyUp.
+    // A key pressed and released on the focused control (its form previews it): KeyDown then
+    // KeyUp.
     void PressKey(int keyCode, int shift = 0, int keyAscii = 0);
+    // A key goes down on the focused control, or on the active form when no control has the
+    // focus: KeyDown, then KeyPress when keyAscii is not 0 and the key was not swallowed. As on
+    // the screen, Enter's character on a command button chooses it, and Space on a button arms
+    // it for its release.
+    void KeyDown(int keyCode, int shift = 0, int keyAscii = 0);
+    // The key comes up wherever the focus is now; Space chooses the button it armed.
+    void KeyUp(int keyCode, int shift = 0);
     // Ends the drag in progress by dropping on target.
     void Drop(Control& target, int x = 0, int y = 0);
     void Drop(Form& target, int x = 0, int y = 0);
@@ -97,9 +104,17 @@ private:
     std::map<const Form*, WindowHandle> m_handles;
     WindowHandle m_nextHandle = 0x1000;
     std::vector<TimerSlot> m_timers;
+    // The active form went: the one active before it comes back.
+    void ActivatePrevious(const Form& leaving);
+    // The form the keys go to: the focused control's, or the active one.
+    Form* KeyForm() const;
+
     Control* m_focus = nullptr;
     Control* m_dragSource = nullptr;
     Form* m_active = nullptr;
+    // Forms in the order they were last activated, the active one last.
+    std::vector<Form*> m_activations;
+    Control* m_spaceArmed = nullptr;
     long long m_now = 0;
     std::unique_ptr<FolderBrowser> m_emptyBrowser;
 };

@@ -37,8 +37,6 @@ void HelpForm::Text1_KeyDown(int& keyCode, int shift) {
     switch (keyCode) {
         case forms::Key::Escape:
             keyCode = 0;
-            // The key-up of Escape must not act again on the window below.
-            m_app.SwallowKeyUp = true;
             Unload();
             return;
         case forms::Key::ShiftKey:

@@ -78,16 +78,6 @@ MainHelp::MainHelp(App& app)
     ConnectEvents();
 }
 
-void MainHelp::Form_KeyUp(int& keyCode, int shift) {
-    if (m_app.SwallowKeyUp) {
-        // The key that closed a quick-help window above this one.
-        m_app.SwallowKeyUp = false;
-        keyCode = 0;
-        return;
-    }
-    HelpDialog::Form_KeyUp(keyCode, shift);
-}
-
 void MainHelp::TutorialLink_Click() {
     if (ShowTutorial(m_app)) {
         Unload();  // out of the way of the page that opens

@@ -21,9 +21,6 @@ public:
     std::array<forms::Label*, 9> Topic{};
     forms::CommandButton& OKBtn;
 
-protected:
-    void Form_KeyUp(int& keyCode, int shift) override;
-
 private:
     void ConnectEvents();
     void TutorialLink_Click();

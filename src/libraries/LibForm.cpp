@@ -219,19 +219,9 @@ void LibForm::Form_KeyPress(int& keyAscii) {
 }
 
 void LibForm::Form_KeyUp(int& keyCode, int /*shift*/) {
-    if (keyCode != forms::Key::Escape) {
-        return;
+    if (keyCode == forms::Key::Escape) {
+        CloseUnlessRenaming();  // refused while a name is typed
     }
-    if (m_app.SwallowKeyUp) {
-        m_app.SwallowKeyUp = false;
-        return;
-    }
-    if (m_renaming) {
-        CloseUnlessRenaming();  // refused
-        return;
-    }
-    m_app.SwallowKeyUp = true;
-    CloseUnlessRenaming();
 }
 
 void LibForm::Item_MouseDown(int index, forms::MouseButton button, int x, int y) {

@@ -62,10 +62,6 @@ void MainWindow_KeyDown(App& app, int& keyCode, int /*shift*/) {
 }
 
 void MainWindow_KeyUp(App& app, int& keyCode, int /*shift*/) {
-    if (app.SwallowKeyUp) {
-        app.SwallowKeyUp = false;
-        return;
-    }
     MainForm& edit = app.MainWindow();
     if (keyCode == forms::Key::F1) {
         ShowMainHelp(app);

@@ -440,11 +440,6 @@ void Options::Hlp_MouseUp(int index) {
 }
 
 void Options::Form_KeyUp(int& keyCode, int /*shift*/) {
-    if (m_app.SwallowKeyUp) {
-        m_app.SwallowKeyUp = false;
-        keyCode = 0;
-        return;
-    }
     if (keyCode == forms::Key::Escape) {
         keyCode = 0;
         Unload();

@@ -73,6 +73,97 @@ TEST(HeadlessHost, TheFormSeesKeysFirstAndCanSwallowThem) {
     EXPECT_EQ(form.events.back(), "FormKeyDown27");
 }
 
+// A form that records the key-ups it previews.
+class KeyUps : public Form {
+public:
+    KeyUps(FormsHost& host, const std::string& name) : Form(host, name) { SetKeyPreview(true); }
+    std::vector<int> ups;
+
+protected:
+    void Form_KeyUp(int& keyCode, int) override { ups.push_back(keyCode); }
+};
+
+TEST(HeadlessHost, KeysChooseTheFocusedButtonAsOnTheScreen) {
+    HeadlessHost host;
+    KeyUps form(host, "Buttons");
+    CheckBox& check = form.Add<CheckBox>("Check");
+    OptionButton& first = form.Add<OptionButton>("Opt", 0);
+    OptionButton& second = form.Add<OptionButton>("Opt", 1);
+    CommandButton& command = form.Add<CommandButton>("Command");
+    TextBox& box = form.Add<TextBox>("Text1");
+    std::vector<std::string> clicks;
+    for (Control* c : std::initializer_list<Control*>{&check, &first, &second, &command, &box}) {
+        c->OnClick = [&clicks, c] { clicks.push_back(c->Name() + std::to_string(c->Index())); };
+    }
+    first.SetValue(true);
+    clicks.clear();
+    form.Show();
+
+    check.SetFocus();
+    host.KeyDown(Key::Space, 0, ' ');
+    EXPECT_EQ(check.Value(), 0) << "a button is chosen when Space comes up";
+    host.KeyUp(Key::Space);
+    EXPECT_EQ(check.Value(), 1);
+    second.SetFocus();
+    host.PressKey(Key::Space, 0, ' ');
+    EXPECT_TRUE(second.Value());
+    EXPECT_FALSE(first.Value());
+    command.SetFocus();
+    host.PressKey(Key::Space, 0, ' ');
+    host.PressKey(Key::Return, 0, 13);
+    host.PressKey(Key::Return);  // no character: nothing chosen
+    box.SetFocus();
+    host.PressKey(Key::Space, 0, ' ');
+    host.PressKey(Key::Return, 0, 13);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Check-1", "Opt1", "Command-1", "Command-1"}));
+
+    // Space released on another control than it went down on chooses nothing.
+    check.SetFocus();
+    host.KeyDown(Key::Space, 0, ' ');
+    box.SetFocus();
+    host.KeyUp(Key::Space);
+    EXPECT_EQ(check.Value(), 1);
+}
+
+TEST(HeadlessHost, TheReleaseOfAKeyWhosePressClosedAFormIsSwallowedOnce) {
+    HeadlessHost host;
+    KeyUps main(host, "Main");
+    main.Show();
+    KeyUps dialog(host, "Dialog");
+    CommandButton& ok = dialog.Add<CommandButton>("OKBtn");
+    ok.OnClick = [&] { dialog.Unload(); };
+    host.onModal = [&](Form&) {
+        ok.SetFocus();
+        host.KeyDown(Key::Return, 0, 13);
+    };
+    dialog.Show(ShowMode::Modal);
+    EXPECT_EQ(host.ActiveForm(), &main) << "the window below is active again";
+    EXPECT_EQ(host.SwallowKeyUp(), Key::Return);
+    host.KeyUp(Key::Return);
+    host.PressKey(Key::Return, 0, 13);
+    EXPECT_EQ(main.ups, std::vector<int>{Key::Return}) << "only the next Enter comes up here";
+
+    // A release that went to another program: other keys pass, and so does the next press.
+    dialog.Show(ShowMode::Modal);
+    host.PressKey(Key::A, 0, 'a');
+    EXPECT_EQ(host.SwallowKeyUp(), Key::Return);
+    host.PressKey(Key::Return, 0, 13);
+    EXPECT_EQ(main.ups, (std::vector<int>{Key::Return, Key::A, Key::Return}));
+    EXPECT_EQ(host.SwallowKeyUp(), 0);
+
+    // A form that closes as a key comes up leaves nothing to swallow.
+    dialog.Show(ShowMode::Modal);
+    host.KeyUp(Key::Return);
+    host.onModal = [&](Form&) {
+        ok.SetFocus();
+        host.KeyDown(Key::Space, 0, ' ');
+        host.KeyUp(Key::Space);
+    };
+    dialog.Show(ShowMode::Modal);
+    EXPECT_FALSE(dialog.Loaded());
+    EXPECT_EQ(host.SwallowKeyUp(), 0);
+}
+
 TEST(HeadlessHost, TimersFireInTimeOrderAndRestartWhenReEnabled) {
     HeadlessHost host;
     Probe form(host);

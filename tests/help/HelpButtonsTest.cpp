@@ -159,7 +159,7 @@ TEST_F(HelpButtons, HelpAndF1ShowTheMainHelpOnTopWithItsTutorialLinkAndBasics) {
     app.MainWindow().holdfocus.SetFocus();
     t.host.PressKey(forms::Key::F1);
     EXPECT_EQ(mainHelps, 2) << "F1 on the main window";
-    EXPECT_FALSE(app.SwallowKeyUp);
+    EXPECT_EQ(t.host.SwallowKeyUp(), 0);
 }
 
 TEST_F(HelpButtons, WhileAClipEditorIsOpenHelpGivesTheFocusBackToItsSaveButton) {

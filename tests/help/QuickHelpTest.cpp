@@ -101,12 +101,13 @@ TEST_F(QuickHelpWindow, OnlySelectionAndCopyKeysReachTheTextAndEscapeCloses) {
         t.host.PressKey(forms::Key::C, forms::Shift::Ctrl, 3);
         t.host.PressKey(forms::Key::Left);
         EXPECT_TRUE(help.Loaded());
-        t.host.PressKey(forms::Key::Escape, 0, 27);
-        EXPECT_FALSE(help.Loaded());
+        t.host.KeyDown(forms::Key::Escape, 0, 27);
+        EXPECT_FALSE(help.Loaded()) << "Escape closes as it goes down";
     };
     ShowQuickHelp(app, 1);
     EXPECT_EQ(reached, std::vector<int>{3}) << "only Ctrl+C is typed into the box";
-    EXPECT_EQ(app.SwallowKeyUp, 1) << "the Escape key-up must not act on the window below";
+    EXPECT_EQ(t.host.SwallowKeyUp(), forms::Key::Escape)
+        << "the Escape's release must not act on the window below";
 }
 
 }  // namespace

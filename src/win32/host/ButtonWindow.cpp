@@ -69,19 +69,7 @@ bool ButtonWindow::OnCommand(WORD code) {
     if (code != BN_CLICKED) {
         return false;
     }
-    switch (Model().Kind()) {
-        case forms::ControlKind::OptionButton:
-            static_cast<forms::OptionButton&>(Model()).SetValue(true);
-            break;
-        case forms::ControlKind::CheckBox: {
-            auto& box = static_cast<forms::CheckBox&>(Model());
-            box.SetValue(box.Value() == 1 ? 0 : 1);
-            break;
-        }
-        default:
-            Model().RaiseClick();
-            break;
-    }
+    forms::ChooseButton(Model());
     return true;
 }
 

@@ -347,12 +347,7 @@ LRESULT ControlWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT ControlWindow::HandleKey(UINT msg, WPARAM wp, LPARAM lp) {
     WPARAM code = wp;
-    if (!m_form.Keys().Route(&m_control, msg, code, UnicodeMessages()) || !Live()) {
-        return 0;
-    }
-    // Enter on a focused command button chooses it.
-    if (msg == WM_CHAR && code == '\r' && m_control.Kind() == forms::ControlKind::CommandButton) {
-        m_control.RaiseClick();
+    if (!m_form.Keys().Route(&m_control, msg, code, lp, UnicodeMessages()) || !Live()) {
         return 0;
     }
     return DefaultProc(msg, code, lp);

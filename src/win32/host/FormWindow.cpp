@@ -600,7 +600,7 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SYSKEYUP:
         case WM_CHAR: {
             WPARAM code = wp;
-            if (!m_keys.Route(nullptr, msg, code, false) || !m_live) {
+            if (!m_keys.Route(nullptr, msg, code, lp, false) || !m_live) {
                 return 0;
             }
             return DefaultProc(msg, code, lp);

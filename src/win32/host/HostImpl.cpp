@@ -81,6 +81,7 @@ void Win32FormsHost::Impl::Teardown(const forms::Form& form) {
     }
     std::unique_ptr<FormWindow> window = std::move(*it);
     forms.erase(it);
+    api.FormGone(form);
     drag.Forget(form);
     if (focus && &focus->Owner() == &form) {
         focus = nullptr;

@@ -4,6 +4,7 @@
 
 #include "forms/Form.h"
 #include "win32/host/FormWindow.h"
+#include "win32/host/HostImpl.h"
 #include "win32/host/InputState.h"
 
 namespace mirvo::win32 {
@@ -111,15 +112,22 @@ void KeyRouter::RunShortcut(forms::Menu& item) {
     }
 }
 
-bool KeyRouter::Route(forms::Control* target, UINT msg, WPARAM& code, bool unicode) {
+bool KeyRouter::Route(forms::Control* target, UINT msg, WPARAM& code, LPARAM lp, bool unicode) {
     using forms::Shift::Alt;
     using forms::Shift::Ctrl;
+    forms::FormsHost& host = m_window.Host().api;
     const int shift = ShiftNow();
     switch (msg) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN: {
             m_swallowChar = false;
             const int key = static_cast<int>(code);
+            const bool repeat = (lp & (LPARAM{1} << 30)) != 0;
+            if (!host.KeyGoingDown(key, repeat)) {
+                m_swallowChar = true;
+                return false;
+            }
+            const forms::FormsHost::PressScope press(host, m_window.Model());
             if (key == VK_TAB && (shift & (Ctrl | Alt)) == 0) {
                 // The character of the Tab key must not reach the control either.
                 m_swallowChar = true;
@@ -146,6 +154,9 @@ bool KeyRouter::Route(forms::Control* target, UINT msg, WPARAM& code, bool unico
         }
         case WM_KEYUP:
         case WM_SYSKEYUP: {
+            if (!host.KeyComingUp(static_cast<int>(code))) {
+                return false;
+            }
             const int result =
                 m_window.Model().DispatchKeyUp(target, static_cast<int>(code), shift);
             if (!m_window.Live() || result == 0) {
@@ -163,8 +174,14 @@ bool KeyRouter::Route(forms::Control* target, UINT msg, WPARAM& code, bool unico
             if (!ToAnsi(code, unicode, ascii)) {
                 return true;  // outside the code page: passes as typed
             }
+            const forms::FormsHost::PressScope press(host, m_window.Model());
             const int result = m_window.Model().DispatchKeyPress(target, ascii);
             if (!m_window.Live() || result == 0) {
+                return false;
+            }
+            if (result == '\r' && target && target->Kind() == forms::ControlKind::CommandButton) {
+                // Enter on a focused command button chooses it.
+                target->RaiseClick();
                 return false;
             }
             if (result != ascii) {

@@ -23,7 +23,9 @@ public:
 
     // False when the message is swallowed; otherwise code holds the key or character to pass
     // on, changed when the program changed it. Unicode tells how a WM_CHAR code is encoded.
-    bool Route(forms::Control* target, UINT msg, WPARAM& code, bool unicode);
+    // Enter on a focused command button chooses it; the release of a key whose press closed a
+    // form is swallowed wherever it comes.
+    bool Route(forms::Control* target, UINT msg, WPARAM& code, LPARAM lp, bool unicode);
 
     // The controls that Tab visits, in order: visible, enabled (with their containers), tab
     // stops that can take the focus.
