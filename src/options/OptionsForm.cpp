@@ -303,6 +303,7 @@ void Options::Form_Load() {
 }
 
 void Options::ShowValues() {
+    m_showingValues = true;
     AppSettings& s = m_app.settings;
     TopOption->SetValue(s.EdgeTop == 1 ? 1 : 0);
     BottomOption->SetValue(s.EdgeBottom == 1 ? 1 : 0);
@@ -327,6 +328,7 @@ void Options::ShowValues() {
         }
     }
     ShowClearance();
+    m_showingValues = false;
 }
 
 void Options::ShowPage(int page) {
@@ -347,34 +349,43 @@ void Options::HoldFocus() {
     holdfocus->TrySetFocus();
 }
 
-void Options::Opt_MouseUp(int index, forms::MouseButton button) {
+void Options::Opt_Click(int index) {
+    ShowPage(index);
+    HoldFocus();
+}
+
+void Options::Option_MouseUp(OptionGroup& group, forms::MouseButton button) {
     if (button != forms::MouseButton::Right) {
-        ShowPage(index);
+        return;
+    }
+    int topic = 0;
+    if (&group == &SizeOption)
+        topic = Topic::OptionsWindowSize;
+    if (&group == &FontOption)
+        topic = Topic::OptionsFonts;
+    if (&group == &keysoption)
+        topic = Topic::OptionsActivationKeys;
+    if (&group == &HelpOption)
+        topic = Topic::OptionsPopupHelp;
+    if (&group == &Clearoption)
+        topic = Topic::OptionsClearance;
+    if (topic != 0) {
+        ShowQuickHelp(m_app, topic);
         HoldFocus();
     }
 }
 
-void Options::Option_MouseUp(OptionGroup& group, int index, forms::MouseButton button) {
-    if (button == forms::MouseButton::Right) {
-        int topic = 0;
-        if (&group == &SizeOption)
-            topic = Topic::OptionsWindowSize;
-        if (&group == &FontOption)
-            topic = Topic::OptionsFonts;
-        if (&group == &keysoption)
-            topic = Topic::OptionsActivationKeys;
-        if (&group == &HelpOption)
-            topic = Topic::OptionsPopupHelp;
-        if (&group == &Clearoption)
-            topic = Topic::OptionsClearance;
-        if (topic != 0) {
-            ShowQuickHelp(m_app, topic);
-            HoldFocus();
-        }
+void Options::Option_Click(OptionGroup& group, int index) {
+    if (m_showingValues) {
+        return;
+    }
+    forms::OptionButton& chosen = *group.buttons[static_cast<size_t>(index)];
+    if (!chosen.Value()) {
+        // Clicked without being chosen (from code): choosing it raises this Click again.
+        chosen.SetValue(true);
         return;
     }
     AppSettings& s = m_app.settings;
-    group.buttons[static_cast<size_t>(index)]->SetValue(true);
     if (&group == &StickyOption) {
         s.HighlightWithMouse = static_cast<std::int16_t>(index == 0 ? 1 : 0);
     } else {
@@ -404,7 +415,10 @@ void Options::Option_MouseUp(OptionGroup& group, int index, forms::MouseButton b
     }
 }
 
-void Options::Edge_MouseUp(forms::CheckBox& box) {
+void Options::Edge_Click(forms::CheckBox& box) {
+    if (m_showingValues) {
+        return;
+    }
     AppSettings& s = m_app.settings;
     const auto value = static_cast<std::int16_t>(box.Value() == 1 ? 1 : 0);
     if (&box == TopOption)
@@ -418,15 +432,23 @@ void Options::Edge_MouseUp(forms::CheckBox& box) {
     SaveSettings(m_app);
 }
 
-void Options::Palette_MouseUp(int palette, int index, forms::MouseButton button) {
+void Options::Palette_MouseUp(forms::MouseButton button) {
     if (button == forms::MouseButton::Right) {
         ShowQuickHelp(m_app, Topic::OptionsColors);
         HoldFocus();
+    }
+}
+
+void Options::Palette_Click(int palette, int index) {
+    if (m_showingValues) {
         return;
     }
     forms::OptionButton& chosen =
         *palettes[static_cast<size_t>(palette)].buttons[static_cast<size_t>(index)];
-    chosen.SetValue(true);
+    if (!chosen.Value()) {
+        chosen.SetValue(true);  // raises this Click again, chosen
+        return;
+    }
     // The colour itself is stored, never its place in the palette.
     PaletteMember(m_app.settings, palette) = static_cast<std::int32_t>(chosen.BackColor());
     SaveSettings(m_app);
@@ -434,7 +456,7 @@ void Options::Palette_MouseUp(int palette, int index, forms::MouseButton button)
     ApplyColors(m_app);
 }
 
-void Options::Hlp_MouseUp(int index) {
+void Options::Hlp_Click(int index) {
     ShowQuickHelp(m_app, kHelpTopics[index]);
     HoldFocus();
 }

@@ -64,11 +64,13 @@ protected:
 
 private:
     void ConnectEvents();
-    void Opt_MouseUp(int index, forms::MouseButton button);
-    void Option_MouseUp(OptionGroup& group, int index, forms::MouseButton button);
-    void Edge_MouseUp(forms::CheckBox& box);
-    void Palette_MouseUp(int palette, int index, forms::MouseButton button);
-    void Hlp_MouseUp(int index);
+    void Opt_Click(int index);
+    void Option_Click(OptionGroup& group, int index);
+    void Option_MouseUp(OptionGroup& group, forms::MouseButton button);
+    void Edge_Click(forms::CheckBox& box);
+    void Palette_Click(int palette, int index);
+    void Palette_MouseUp(forms::MouseButton button);
+    void Hlp_Click(int index);
     void ShowPage(int page);
     void ShowClearance();
     void ShowValues();
@@ -76,6 +78,8 @@ private:
 
     App& m_app;
     bool m_reopen = false;
+    // While the stored values are shown: the Clicks that showing them raises change nothing.
+    bool m_showingValues = false;
 };
 
 // The 24 colours of every palette, row by row.

@@ -100,6 +100,93 @@ TEST_F(OptionsWindow, EveryOptionIsStoredAndTakesEffectAtOnce) {
     EXPECT_EQ(stored.LastOptionsPage, 2);
 }
 
+TEST_F(OptionsWindow, EveryOptionAndPageWorksFromTheKeyboardAsFromTheMouse) {
+    using forms::Key::Return;
+    using forms::Key::Space;
+    // Tab to the control, then the key: Space chooses a button as it comes up, Enter presses a
+    // command button.
+    auto press = [&](forms::Control& control, int key) {
+        control.SetFocus();
+        t.host.PressKey(key, 0, key);
+    };
+    std::vector<int> helpTopics;
+    WithOptions([&](Options& o) {
+        t.host.onModal = [&](forms::Form& form) {
+            if (form.Name() == "HelpForm") {
+                helpTopics.push_back(app.HelpTopic);
+            }
+        };
+        press(*o.Opt[0], Return);
+        EXPECT_TRUE(o.Frm[0]->Visible());
+        press(*o.TopOption, Space);
+        EXPECT_EQ(app.settings.EdgeTop, 0) << "a start marks every edge; Space clears one";
+        press(*o.LeftOption, Space);
+        EXPECT_EQ(app.settings.EdgeLeft, 0);
+        press(*o.LeftOption, Space);
+        EXPECT_EQ(app.settings.EdgeLeft, 1) << "and marks it again";
+        press(*o.keysoption.buttons[1], Space);
+        EXPECT_TRUE(Watched(Ctrl | 'V')) << "the new paste key at once";
+        EXPECT_FALSE(Watched(Shift | 0x2D));
+        press(*o.Hlp[1], Space);
+
+        press(*o.Opt[1], Space);
+        EXPECT_TRUE(o.Frm[1]->Visible()) << "Space on a page button";
+        EXPECT_FALSE(o.Frm[0]->Visible());
+        press(*o.HelpOption.buttons[0], Space);
+        EXPECT_EQ(edit().controlPanel.Search.ToolTip(), "") << "popup help hidden";
+        press(*o.RestoreOption.buttons[1], Space);
+
+        press(*o.Opt[2], Return);
+        press(*o.Bulkoption.buttons[1], Space);
+        EXPECT_TRUE(Watched(Ctrl | 'B'));
+        press(*o.Clearoption.buttons[0], Space);
+        EXPECT_EQ(o.Clearoption.buttons[0]->BackColor(), forms::QBColor(12)) << "Batch is red";
+        press(*o.StickyOption.buttons[1], Space);
+
+        press(*o.Opt[3], Return);
+        press(*o.FontOption.buttons[1], Space);
+        EXPECT_TRUE(edit().groupPanels.item[0]->FontBold());
+
+        press(*o.Opt[4], Return);
+        press(*o.palettes[1].buttons[13], Space);
+        EXPECT_EQ(edit().clipboardPanel.ClipboardClip[3]->BackColor(), 0x0000FFu);
+
+        press(*o.Opt[5], Return);
+        press(*o.BrowserOption.buttons[1], Space);
+        press(*o.OKBtn, Return);
+        EXPECT_FALSE(o.Loaded());
+    });
+    const AppSettings stored = Stored();
+    EXPECT_EQ(stored.EdgeTop, 0);
+    EXPECT_EQ(stored.EdgeLeft, 1);
+    EXPECT_EQ(stored.PasteKeys, 1);
+    EXPECT_EQ(stored.PopupHelp, 0);
+    EXPECT_EQ(stored.RestoreFullWindow, 1);
+    EXPECT_EQ(stored.BulkKeys, 1);
+    EXPECT_EQ(stored.KeepClipboardClips, 0);
+    EXPECT_EQ(stored.HighlightWithMouse, 0);
+    EXPECT_EQ(stored.BoldFont, 1);
+    EXPECT_EQ(stored.ClipboardClipColor, 0x0000FF);
+    EXPECT_EQ(stored.BrowserOption, Browser::WaitForClick);
+    EXPECT_EQ(stored.LastOptionsPage, 5);
+    EXPECT_EQ(helpTopics, std::vector<int>{18}) << "a \"?\" button from the keyboard";
+
+    // "Large" from the keyboard lays the window out again, as the mouse does.
+    int shown = 0;
+    WithOptions([&](Options& o) {
+        ++shown;
+        if (shown == 1) {
+            press(*o.Opt[3], Space);
+            press(*o.SizeOption.buttons[0], Space);
+        } else {
+            EXPECT_TRUE(o.SizeOption.buttons[0]->Value());
+            press(*o.OKBtn, Return);
+        }
+    });
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(edit().Width(), 9624) << "the small window";
+}
+
 TEST_F(OptionsWindow, ASizeChangeLaysTheWindowOutAgainAndTheOptionsComeBack) {
     int shown = 0;
     WithOptions([&](Options& o) {

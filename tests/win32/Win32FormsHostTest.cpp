@@ -529,6 +529,72 @@ TEST_F(FormsHostTest, KeysGoThroughTheFormsKeyPreview) {
     EXPECT_EQ(f.txtLocked.Text(), "read only");
 }
 
+TEST_F(FormsHostTest, KeysChooseTheFocusedButtonAsAClickDoes) {
+    ShowForm();
+    ControlKindsForm& f = *form;
+    f.chkStd.SetFocus();
+    log.Clear();
+    KeyDown(VK_SPACE);
+    PumpFor(host, 100);
+    EXPECT_EQ(f.chkStd.Value(), 0) << "a button is chosen when Space comes up";
+    KeyUp(VK_SPACE);
+    ASSERT_TRUE(WaitFor("chkStd", "Click")) << log.Dump();
+    EXPECT_EQ(f.chkStd.Value(), 1);
+    EXPECT_EQ(SendMessageA(Win(f.chkStd), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    f.optB.SetFocus();
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(WaitFor("optB", "Click")) << log.Dump();
+    EXPECT_TRUE(f.optB.Value());
+    EXPECT_FALSE(f.optA.Value());
+
+    f.cmdGo.SetFocus();
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(WaitFor("cmdGo", "Click")) << log.Dump();
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor("cmdGo", "Click", 2)) << log.Dump();
+    EXPECT_EQ(log.Count("cmdGo", "MouseUp"), 0) << "no mouse event from the keyboard";
+}
+
+TEST_F(FormsHostTest, TheReleaseOfAKeyWhosePressClosedADialogIsSwallowedOnce) {
+    ShowForm();
+    DialogForm dialog(host, log);
+    const HWND main = Hwnd();
+    // The user, on another thread: Enter on the dialog's OK button (its first control, which
+    // has the focus), pressed and released as a hand does.
+    std::thread user([] {
+        for (int i = 0; i < 500; ++i) {
+            HWND box = FindWindowA("MirvoForm", "Dialog");
+            if (box && IsWindowVisible(box) && GetForegroundWindow() == box) {
+                break;
+            }
+            Sleep(10);
+        }
+        Sleep(100);
+        KeyDown(VK_RETURN);
+        Sleep(150);
+        KeyUp(VK_RETURN);
+    });
+    dialog.Show(forms::ShowMode::Modal);
+    user.join();
+    ASSERT_TRUE(PumpUntil(host, [&] { return GetForegroundWindow() == main; }));
+    PumpFor(host, 300);
+    EXPECT_EQ(log.Count("cmdOk", "Click"), 1) << log.Dump();
+    for (const Event& e : log.All()) {
+        EXPECT_FALSE(e.source == "Kinds" && e.name == "KeyUp" && e.code == VK_RETURN)
+            << "the release of the Enter that closed the dialog reached the window below";
+    }
+    EXPECT_EQ(host.SwallowKeyUp(), 0);
+
+    // The next Enter comes up here as always.
+    form->txtSingle.SetFocus();
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil(host, [&] {
+        const Event* up = log.Last("Kinds", "KeyUp");
+        return up && up->code == VK_RETURN;
+    })) << log.Dump();
+}
+
 TEST_F(FormsHostTest, TimersTickWhileRunning) {
     ShowForm();
     forms::Timer& timer = form->tmr;
