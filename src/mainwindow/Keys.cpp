@@ -1,5 +1,7 @@
 #include "mainwindow/Keys.h"
 
+#include <string>
+
 #include "app/App.h"
 #include "app/DisplayState.h"
 #include "app/StoreLayout.h"
@@ -11,6 +13,7 @@
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
+#include "search/SearchBox.h"
 #include "search/Searchit.h"
 
 namespace mirvo {
@@ -68,7 +71,13 @@ void MainWindow_KeyUp(App& app, int& keyCode, int /*shift*/) {
         return;
     }
     if (keyCode == forms::Key::Return && app.settings.CompactLayout == 1) {
+        // The full window first. Its focus holder ends a search, which goes on after it.
+        const bool searching = app.display.SearchActive;
+        const std::string word = edit.controlPanel.Search.Text();
         TopBtn_MouseUp(app, 0, forms::MouseButton::None);
+        if (searching && !Search_Resume(app, word)) {
+            return;  // Enter was meant for the search, never for the highlight
+        }
     }
     if (app.display.SearchActive) {
         if (keyCode == forms::Key::Escape) {

@@ -44,6 +44,15 @@ void Search_Key(int& keyCode) {
     }
 }
 
+bool Search_Resume(App& app, const std::string& word) {
+    forms::TextBox& box = app.MainWindow().controlPanel.Search;
+    if (!box.TrySetFocus() || !app.display.SearchActive) {
+        return false;
+    }
+    box.SetText(word);
+    return true;
+}
+
 void Search_LostFocus(App& app) {
     app.MainWindow().controlPanel.Search.SetPointer(forms::MousePointer::Custom);
 }

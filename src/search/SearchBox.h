@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "forms/Types.h"
 
 namespace mirvo {
@@ -15,5 +17,8 @@ void Search_MouseUp(App& app, forms::MouseButton button);
 void Search_Key(int& keyCode);
 // Leaving the box: it shows the pointer that says "click to search".
 void Search_LostFocus(App& app);
+// The search goes on with the word after the focus left the box (a change of display): the box
+// takes the focus and the word back. False when the box cannot take the focus.
+bool Search_Resume(App& app, const std::string& word);
 
 }  // namespace mirvo

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/SearchState.h"
+#include "files/AnsiText.h"
 #include "search/Searchit.h"
 #include "store/StoreFixture.h"
 
@@ -136,6 +137,41 @@ TEST_F(SearchBox, AMatchInAnotherLibrarySwitchesToItWholeAndNothingFoundSaysSo) 
     EXPECT_FALSE(box.ContextMenu()) << "the right button is the search's help";
     t.host.Click(box, forms::MouseButton::Right);
     EXPECT_EQ(app.HelpTopic, 47);
+}
+
+TEST_F(SearchBox, EnterInTheLeftColumnDisplaySearchesInTheFullWindowAndPastesNothing) {
+    std::string titles = Padded("") + Padded("Passport number") + Padded("Passport copy");
+    titles.resize(4800, ' ');
+    Put(LibPath(4, "group6.dat"), Text(titles));
+    Start();
+    t.desktop.foreground = 0x4242;  // the window the user works in
+    const std::string copied = "clip one";
+    t.clipboard.PutFromOtherProgram({{1, files::Bytes(copied.begin(), copied.end() + 1)}});
+    t.host.AdvanceTime(1000);
+    ASSERT_EQ(files::TrimRight(edit().clipboardPanel.ClipboardClip[0]->Caption()), "clip one");
+    edit().SetWindowState(forms::WindowState::Normal);
+    t.host.Click(edit().clipboardPanel.TopBtn0);
+    ASSERT_EQ(app.settings.CompactLayout, 1) << "the left-column display";
+    forms::TextBox& box = edit().controlPanel.Search;
+    ASSERT_TRUE(box.VisibleInTree()) << "it keeps the search box";
+
+    t.host.Click(box);
+    box.SetFocus();
+    box.SetText("passport");
+    t.host.PressKey(forms::Key::Return, 0, 13);
+    EXPECT_EQ(app.settings.CompactLayout, 0) << "Enter first returns to the full window";
+    EXPECT_EQ(app.CurrentLibrary, 4) << "then it searches";
+    EXPECT_EQ(app.settings.CurrentGroup, 6);
+    EXPECT_TRUE(edit().Pointer.Visible());
+    EXPECT_EQ(box.Text(), "passport");
+    t.host.AdvanceTime(200);
+    EXPECT_TRUE(t.keys.Keys().empty()) << "nothing is pasted";
+    EXPECT_EQ(edit().WindowState(), forms::WindowState::Normal);
+
+    const int pointerTop = edit().Pointer.Top();
+    t.host.PressKey(forms::Key::Return, 0, 13);
+    EXPECT_GT(edit().Pointer.Top(), pointerTop) << "the next Enter finds the next title";
+    EXPECT_TRUE(t.keys.Keys().empty());
 }
 
 }  // namespace
