@@ -29,6 +29,18 @@ std::string Upper(std::string text) {
     return text;
 }
 
+std::string Quoted(const std::string& path) {
+    return !path.empty() && path.front() == '"' ? path : "\"" + path + "\"";
+}
+
+// A drive letter with ":\", or "\\" of a share.
+bool StartsWithAbsolutePath(const std::string& text) {
+    const char letter = text.empty() ? '\0' : static_cast<char>(text[0] & ~0x20);
+    const bool drive = text.size() >= 3 && letter >= 'A' && letter <= 'Z' && text[1] == ':' &&
+                       text[2] == kWindowsSeparator;
+    return drive || text.rfind("\\\\", 0) == 0;
+}
+
 // The failure's code; nothing when the program started or the document opened.
 using Failure = std::optional<int>;
 
@@ -104,10 +116,15 @@ std::string QuotedIfBlank(const std::string& path) {
 }
 
 std::string ProgramCommand(const std::string& file, const std::string& commandLine) {
-    const std::string program = QuotedIfBlank(file);
+    const std::string program = Quoted(file);
     if (commandLine.empty()) {
         return program;
     }
+    // What the user quoted, switches, words and addresses are the program's to read as written.
+    if (commandLine.find('"') != std::string::npos || !StartsWithAbsolutePath(commandLine)) {
+        return program + " " + commandLine;
+    }
+    // A document's path, maybe with a blank, maybe followed by switches.
     std::string prepared = commandLine;
     const size_t dot = commandLine.find('.');
     if (dot != std::string::npos) {

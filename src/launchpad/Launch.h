@@ -17,9 +17,10 @@ bool IsProgramFile(const std::string& file);
 // The path in double quotes when it holds a blank and is not quoted already: otherwise the
 // system would take its first word for the program ("C:\Program.exe" for "C:\Program Files\").
 std::string QuotedIfBlank(const std::string& path);
-// The command that starts a program with a command line. The command line keeps its words,
-// but the part of it that runs from its start to the first blank after its first "." (a
-// document's path) is quoted when it holds a blank.
+// The command that starts a program with a command line. The program is always quoted. A
+// command line that starts with an absolute path ("C:\" or "\\") and holds no double quote
+// has its path quoted when it holds a blank: the part up to the first blank after its first "."
+// (all of it when no blank follows the dot). Any other command line is passed as written.
 std::string ProgramCommand(const std::string& file, const std::string& commandLine);
 // The words for a launch result below 33.
 std::string LaunchErrorMessage(int code);

@@ -317,5 +317,91 @@ TEST_F(LaunchPadOnWindows, TheEditorOpensOnAShortcutAndOnAnEmptySlotAndRefusesNo
               ShortcutFile(Batch(), work.substr(0, work.size() - 1), "", "Run it"));
 }
 
+// Presses and releases a key as a hand does: two events, a moment apart.
+void Press(WORD key) {
+    wintest::KeyDown(key);
+    Sleep(80);
+    wintest::KeyUp(key);
+}
+
+// The lines that the argument probe wrote, one run after another.
+std::vector<std::vector<std::string>> ProbeRuns(const std::string& log) {
+    const Bytes bytes = ReadBytes(log);
+    std::vector<std::vector<std::string>> runs(1);
+    std::string line;
+    for (char c : std::string(bytes.begin(), bytes.end())) {
+        if (c != '\n') {
+            line += c;
+        } else if (line == "--") {
+            runs.emplace_back();
+            line.clear();
+        } else {
+            runs.back().push_back(line);
+            line.clear();
+        }
+    }
+    runs.pop_back();
+    return runs;
+}
+
+TEST(LaunchPadCommandLines, EachShortcutsProgramGetsTheArgumentsAsTheUserWroteThem) {
+    ProgramSetup setup;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string work =
+        std::string(temp) + "mirvo args " + std::to_string(GetCurrentProcessId()) + "\\";
+    const std::string tools = work + "tools & probes\\";
+    CreateDirectoryA(work.c_str(), nullptr);
+    CreateDirectoryA(tools.c_str(), nullptr);
+    const std::string probe = tools + "args probe.exe";
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "argsprobe.exe").c_str(), probe.c_str(), FALSE));
+
+    // Shortcuts A to D of the launch pad's first group, all to the probe.
+    const std::vector<std::string> commandLines = {"/p \"C:\\My Docs\\a.txt\"", "-n 5 file.txt",
+                                                   "C:\\My Docs\\b.txt", "C:\\My Docs\\a.txt /x"};
+    const std::string lib = setup.ProgramFolder() + "Lib29\\";
+    CreateDirectoryA(lib.c_str(), nullptr);
+    std::string titles;
+    for (size_t n = 0; n < commandLines.size(); ++n) {
+        const std::string title = "Probe " + std::string(1, static_cast<char>('A' + n));
+        titles += Padded(title);
+        WriteBytes(lib + "group0." + std::to_string(n),
+                   ShortcutFile(probe, "", commandLines[n], title));
+    }
+    titles.resize(4800, ' ');
+    WriteBytes(lib + "group0.dat", Text(titles));
+
+    ProgramProcess program(setup.Executable());
+    HWND window = program.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000));
+    ASSERT_TRUE(BringToFront(window));
+    wintest::ClickAt(wintest::CenterOf(ChildOfClass(window, "Button", "Launch Pad")));
+    ASSERT_TRUE(WaitFor([&] { return LabelShowing(window, "Probe A") != nullptr; }, 5000));
+
+    const std::vector<std::vector<std::string>> expected = {{"/p", "C:\\My Docs\\a.txt"},
+                                                            {"-n", "5", "file.txt"},
+                                                            {"C:\\My Docs\\b.txt"},
+                                                            {"C:\\My Docs\\a.txt", "/x"}};
+    for (size_t n = 0; n < expected.size(); ++n) {
+        if (IsIconic(window)) {
+            ShowWindow(window, SW_RESTORE);
+        }
+        ASSERT_TRUE(BringToFront(window));
+        // A click on a group name hands the keys to the window (the launch pad ignores this one).
+        wintest::ClickAt(wintest::CenterOf(LabelShowing(window, "Hot Key Clips")));
+        Sleep(200);
+        Press(static_cast<WORD>('A' + n));  // the letter launches the shortcut
+        ASSERT_TRUE(WaitFor([&] { return ProbeRuns(tools + "args.txt").size() > n; }, 15000))
+            << "shortcut " << n << " started nothing";
+        EXPECT_EQ(ProbeRuns(tools + "args.txt")[n], expected[n]) << commandLines[n];
+    }
+    EXPECT_EQ(FindWindowA(nullptr, "Errors"), nullptr);
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), 0);
+    RemoveTree(work.substr(0, work.size() - 1));
+}
+
 }  // namespace
 }  // namespace mirvo::e2e

@@ -22,29 +22,39 @@ namespace {
 
 using forms::MouseButton;
 
-TEST(CommandLine, QuotesEveryPathWithABlankAndLeavesTheRestAsWritten) {
+TEST(CommandLine, QuotesTheProgramAndAPathWithABlankAndLeavesTheRestAsWritten) {
     struct Case {
         const char* file;
         const char* commandLine;
         const char* command;
     };
     const Case cases[] = {
-        {"C:\\Tools\\run.exe", "", "C:\\Tools\\run.exe"},
-        // The program alone would otherwise start "C:\Program.exe".
+        // The program is always quoted: a blank or an "&" in its folder stays in its name.
+        {"C:\\Tools\\run.exe", "", "\"C:\\Tools\\run.exe\""},
         {"C:\\Program Files\\Tool\\tool.exe", "", "\"C:\\Program Files\\Tool\\tool.exe\""},
-        // A document path with a blank and a switch after it: the path is quoted.
+        {"C:\\Tools & Co\\run.exe", "-v", "\"C:\\Tools & Co\\run.exe\" -v"},
+        {"\"C:\\Program Files\\x.exe\"", "", "\"C:\\Program Files\\x.exe\""},
+        // A command line that starts with a path: a document path with a blank is quoted, up
+        // to the first blank after its first dot; what follows keeps its words.
         {"C:\\Program Files\\Tool\\tool.exe", "C:\\My Docs\\a.txt /p",
          "\"C:\\Program Files\\Tool\\tool.exe\" \"C:\\My Docs\\a.txt\" /p"},
         {"C:\\Tools\\run.exe", "C:\\My Docs\\letter.doc",
-         "C:\\Tools\\run.exe \"C:\\My Docs\\letter.doc\""},
-        // One file name with a dot and no blank, switches without a dot: as written.
-        {"C:\\Tools\\run.exe", "notes.txt", "C:\\Tools\\run.exe notes.txt"},
-        {"C:\\Tools\\run.exe", "-v -x", "C:\\Tools\\run.exe -v -x"},
-        {"C:\\Tools\\run.exe", "a.txt b.txt", "C:\\Tools\\run.exe a.txt b.txt"},
-        // What the user quoted is not quoted again.
+         "\"C:\\Tools\\run.exe\" \"C:\\My Docs\\letter.doc\""},
+        {"C:\\Tools\\run.exe", "d:\\x y\\b.txt /x", "\"C:\\Tools\\run.exe\" \"d:\\x y\\b.txt\" /x"},
+        {"C:\\Tools\\run.exe", "\\\\server\\My Share\\b.txt",
+         "\"C:\\Tools\\run.exe\" \"\\\\server\\My Share\\b.txt\""},
+        {"C:\\Tools\\run.exe", "C:\\Docs\\notes.txt", "\"C:\\Tools\\run.exe\" C:\\Docs\\notes.txt"},
+        // Anything else, and whatever the user quoted, as written.
+        {"C:\\Tools\\run.exe", "/p \"C:\\My Docs\\a.txt\"",
+         "\"C:\\Tools\\run.exe\" /p \"C:\\My Docs\\a.txt\""},
+        {"C:\\Tools\\run.exe", "-n 5 file.txt", "\"C:\\Tools\\run.exe\" -n 5 file.txt"},
         {"C:\\Tools\\run.exe", "\"C:\\My Docs\\a.txt\" /p",
-         "C:\\Tools\\run.exe \"C:\\My Docs\\a.txt\" /p"},
-        {"\"C:\\Program Files\\x.exe\"", "", "\"C:\\Program Files\\x.exe\""},
+         "\"C:\\Tools\\run.exe\" \"C:\\My Docs\\a.txt\" /p"},
+        {"C:\\Tools\\run.exe", "notes.txt", "\"C:\\Tools\\run.exe\" notes.txt"},
+        {"C:\\Tools\\run.exe", "a.txt b.txt", "\"C:\\Tools\\run.exe\" a.txt b.txt"},
+        {"C:\\Tools\\run.exe", "http://example.com/a page.html",
+         "\"C:\\Tools\\run.exe\" http://example.com/a page.html"},
+        {"C:\\Tools\\run.exe", "C: drive.txt", "\"C:\\Tools\\run.exe\" C: drive.txt"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ProgramCommand(c.file, c.commandLine), c.command) << c.commandLine;
@@ -130,7 +140,7 @@ TEST_F(Launching, ProgramsStartInTheirFolderDocumentsAndFoldersOpenWithTheShell)
     // A program without start folder starts where the program is.
     edit().SetWindowState(forms::WindowState::Normal);
     EXPECT_EQ(Click(3), "");
-    EXPECT_EQ(t.shell.started.back().commandLine, "C:\\Tools\\run.bat");
+    EXPECT_EQ(t.shell.started.back().commandLine, "\"C:\\Tools\\run.bat\"");
     EXPECT_EQ(t.shell.started.back().currentFolder, "C:\\Mirvo");
 }
 
