@@ -171,7 +171,9 @@ void LaunchPad::Form_Load() {
 
     const EditContext& edit = m_app.editing;
     const bool transferSlot = edit.EditSource == ClipSource::TransferSlot;
+    m_loading = true;
     SelectSwatch(Colr, edit.EditColor, transferSlot ? s.TransferSlotColor : s.GroupClipColor);
+    m_loading = false;
     LoadShortcut();
     LoadBookmarks();
     m_app.os.desktop.SetTopmost(hWnd(), true);
@@ -289,13 +291,24 @@ void LaunchPad::title_KeyUp(int& keyCode) {
     }
 }
 
-void LaunchPad::Colr_MouseUp(int index, forms::MouseButton button) {
-    m_app.editing.EditColor =
-        static_cast<std::int32_t>(Colr[static_cast<size_t>(index)]->BackColor());
+void LaunchPad::Colr_Click(int index) {
+    if (m_loading) {
+        return;
+    }
+    forms::OptionButton& swatch = *Colr[static_cast<size_t>(index)];
+    if (!swatch.Value()) {
+        swatch.SetValue(true);  // raises this Click again, chosen
+        return;
+    }
+    m_app.editing.EditColor = static_cast<std::int32_t>(swatch.BackColor());
+    title.TrySetFocus();
+}
+
+void LaunchPad::Colr_MouseUp(forms::MouseButton button) {
     if (button == forms::MouseButton::Right) {
         ShowQuickHelp(m_app, Topic::ColorButtons);
+        title.TrySetFocus();
     }
-    title.TrySetFocus();
 }
 
 void LaunchPad::Hlp_Click() {

@@ -89,7 +89,8 @@ private:
     void title_KeyDown(int& keyCode);
     void title_KeyPress(int& keyAscii);
     void title_KeyUp(int& keyCode);
-    void Colr_MouseUp(int index, forms::MouseButton button);
+    void Colr_Click(int index);
+    void Colr_MouseUp(forms::MouseButton button);
     void Hlp_Click();
     void SaveBtn_Click();
     void cancelbtn_Click();
@@ -136,6 +137,7 @@ private:
     int m_dragStartX = 0;
     int m_dragStartY = 0;
     bool m_refusing = false;
+    bool m_loading = false;  // the swatch of the stored colour is being shown, not chosen
 };
 
 }  // namespace mirvo

@@ -81,9 +81,9 @@ void LaunchPad::ConnectEvents() {
 
     for (size_t i = 0; i < Colr.size(); ++i) {
         const int index = static_cast<int>(i);
-        Colr[i]->OnMouseUp = [this, index](MouseButton b, int, int, int) {
-            Colr_MouseUp(index, b);
-        };
+        // Chosen by a click or by Space; the right button explains the swatches instead.
+        Colr[i]->OnClick = [this, index] { Colr_Click(index); };
+        Colr[i]->OnMouseUp = [this](MouseButton b, int, int, int) { Colr_MouseUp(b); };
     }
     SaveBtn.OnClick = [this] { SaveBtn_Click(); };
     cancelbtn.OnClick = [this] { cancelbtn_Click(); };

@@ -14,6 +14,7 @@
 #include "launchpad/LaunchPad.h"
 #include "launchpad/LaunchPadFixture.h"
 #include "launchpad/ShortcutFile.h"
+#include "panels/Swatches.h"
 
 namespace mirvo {
 namespace {
@@ -307,6 +308,36 @@ TEST_F(ShortcutEditor, SaveRefusesWithoutFileOrTitleOrWithAFieldTooLongWhileTheW
     }));
     EXPECT_FALSE(std::filesystem::exists(SlotFile(2))) << "nothing was saved";
     EXPECT_EQ(files::TrimRight(Item(2).Caption()), "");
+}
+
+TEST_F(ShortcutEditor, TheColourIsTheChosenSwatchsARightClickOnlyExplains) {
+    StartShown();
+    PressLaunchPad();
+    std::vector<int> helpTopics;
+    ASSERT_TRUE(OnEmptySlot(2, [&](LaunchPad& pad) {
+        t.host.onModal = [&](forms::Form&) { helpTopics.push_back(app.HelpTopic); };
+        pad.File.SetText("C:\\Tools\\run.exe");
+        pad.title.SetText("Run");
+        pad.Colr[5]->SetValue(true);
+        t.host.Click(*pad.Colr[5]);
+        t.host.Click(*pad.Colr[2], MouseButton::Right);
+        EXPECT_TRUE(pad.Colr[5]->Value()) << "the chosen swatch stays chosen";
+        EXPECT_FALSE(pad.Colr[2]->Value());
+        t.host.Click(pad.SaveBtn);
+    }));
+    EXPECT_EQ(helpTopics, std::vector<int>{14});
+    EXPECT_EQ(Item(2).BackColor(), SwatchColor(5)) << "the colour the swatches show";
+
+    // From the keyboard: Space on a swatch chooses it.
+    ASSERT_TRUE(InEditor([&] { t.host.Click(Item(2), MouseButton::Right); },
+                         [&](LaunchPad& pad) {
+                             EXPECT_TRUE(pad.Colr[5]->Value());
+                             pad.Colr[3]->SetFocus();
+                             t.host.PressKey(forms::Key::Space, 0, ' ');
+                             EXPECT_TRUE(pad.Colr[3]->Value());
+                             t.host.Click(pad.SaveBtn);
+                         }));
+    EXPECT_EQ(Item(2).BackColor(), SwatchColor(3));
 }
 
 TEST_F(ShortcutEditor, SaveWritesTheShortcutAndGivesTheClipItsTitleAndColour) {
