@@ -25,7 +25,7 @@ void LaunchBtn_MouseUp(App& app, forms::MouseButton button) {
                 title->TrySetFocus();
             }
         }
-        ShowLaunchPadButton(app, inLaunchPad);
+        ShowLaunchPadState(app);
         HoldFocus(app);
         return;
     }
@@ -39,7 +39,6 @@ void LaunchBtn_MouseUp(App& app, forms::MouseButton button) {
     }
     int target = store::kLaunchPadLibrary;
     if (inLaunchPad) {
-        ShowLaunchPadButton(app, false);
         // Reached some other way than this button, the launch pad returns to the first library.
         const LastLibrary last = ReadLastLibrary(app);
         ShowLibraryLabel(app, last.name);
@@ -47,7 +46,6 @@ void LaunchBtn_MouseUp(App& app, forms::MouseButton button) {
     } else {
         WriteLastLibrary(app, app.CurrentLibrary, LibraryLabel(app));
         ShowLibraryLabel(app, "Launch Pad");
-        ShowLaunchPadButton(app, true);
     }
     ShowLibrary(app, target);
     // The library of the next start stays the one the launch pad was opened from.

@@ -35,6 +35,7 @@ void LoadDataFolder(App& app) {
 
     CreateLibraryList(app);
     ShowLibraryName(app);
+    ShowLaunchPadState(app);
 
     // The clipboard history (kept, or started empty in the "Batch" clearance mode).
     LoadClipboardHistory(app);

@@ -90,6 +90,10 @@ void ShowLibraryName(App& app) {
     ShowLibraryLabel(app, LibraryDisplayName(app.CurrentLibrary, stored));
 }
 
+void ShowLaunchPadState(App& app) {
+    ShowLaunchPadButton(app, app.CurrentLibrary == kLaunchPadLibrary);
+}
+
 void SwitchLibrary(App& app, int newLibrary) {
     if (newLibrary == app.CurrentLibrary || newLibrary < 1 || newLibrary > kLibraryCount) {
         return;
@@ -97,7 +101,6 @@ void SwitchLibrary(App& app, int newLibrary) {
     if (newLibrary == kLaunchPadLibrary) {
         WriteLastLibrary(app, app.CurrentLibrary, LibraryLabel(app));
     }
-    ShowLaunchPadButton(app, newLibrary == kLaunchPadLibrary);
     ShowLibrary(app, newLibrary);
 
     std::vector<std::string> names = ReadLibraryNames(app);
@@ -128,12 +131,14 @@ void ShowLibrary(App& app, int library) {
     LabelClipKeys(app);
     LoadGroupNames(app);
     LoadGroup(app);
+    ShowLaunchPadState(app);
 }
 
 void ReloadCurrentLibrary(App& app) {
     app.LibraryFolder = LibraryFolderOf(app, app.CurrentLibrary);
     SetGroupDataPrefix(app);
     ShowLibraryName(app);
+    ShowLaunchPadState(app);
     LabelClipKeys(app);
     LoadGroupNames(app);
     LoadGroup(app);

@@ -18,6 +18,8 @@ std::vector<std::string> DefaultGroupNames(int library);
 void LabelClipKeys(App& app);
 // Shows the current library's name in LibLabel.
 void ShowLibraryName(App& app);
+// The "Launch Pad" button is down exactly while the launch pad is the current library.
+void ShowLaunchPadState(App& app);
 // Changes to another library: remembers the group shown in the one left, shows the new one's
 // last group and stores the choice in the settings.
 void SwitchLibrary(App& app, int newLibrary);

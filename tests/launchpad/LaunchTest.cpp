@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/AppSettings.h"
 #include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
 #include "forms/Color.h"
@@ -15,6 +17,7 @@
 #include "launchpad/Launch.h"
 #include "launchpad/LaunchPadFixture.h"
 #include "launchpad/ShortcutFile.h"
+#include "options/OptionsForm.h"
 #include "store/Libraries.h"
 
 namespace mirvo {
@@ -245,6 +248,53 @@ TEST_F(Launching, TheLaunchPadButtonGoesToTheLaunchPadAndBackToTheLibraryAndGrou
     PressLaunchPad(MouseButton::Right);
     EXPECT_EQ(app.HelpTopic, 36);
     EXPECT_EQ(app.CurrentLibrary, 1);
+}
+
+TEST_F(Launching, TheLaunchPadButtonShowsTheCurrentLibraryAfterAStartAndADataLocationChange) {
+    // The library manager chose the launch pad before the program last ended.
+    AppSettings s = DecodeSettings({});
+    UpgradeSettings(s, {19200, 14400});
+    s.DataOption = DataLocation::Common;
+    s.CommonLibrary = 29;
+    std::filesystem::create_directories(t.PrivateFolder());
+    test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+    std::filesystem::create_directories(LibPath(1));
+    StartShown();
+    ASSERT_EQ(app.CurrentLibrary, 29);
+    forms::CommandButton& button = edit().controlPanel.LaunchBtn;
+    EXPECT_TRUE(button.Value()) << "down in the launch pad from the start";
+    EXPECT_EQ(button.BackColor(), forms::QBColor(12));
+
+    auto expectDown = [&](bool down) {
+        EXPECT_EQ(button.Value(), down);
+        EXPECT_EQ(button.BackColor(), down ? forms::QBColor(12) : forms::Color{0xC0C0FF});
+    };
+
+    // A change of data location shows the other location's library, also when it is made in
+    // the launch pad reached by the button.
+    auto chooseLocation = [&](int location) {
+        t.host.onModal = [&](forms::Form& form) {
+            if (form.Name() == "Options") {
+                auto& options = static_cast<Options&>(form);
+                t.host.Click(*options.DataOption.buttons[static_cast<size_t>(location)]);
+                form.Unload();
+            }
+        };
+        t.host.Click(edit().controlPanel.OptionButton);
+        t.host.onModal = nullptr;
+    };
+    chooseLocation(DataLocation::Private);
+    ASSERT_EQ(app.CurrentLibrary, 1);
+    expectDown(false);
+    PressLaunchPad();
+    ASSERT_EQ(app.CurrentLibrary, 29);
+    expectDown(true);
+    chooseLocation(DataLocation::Common);
+    ASSERT_EQ(app.CurrentLibrary, 29) << "the common data's own library";
+    expectDown(true);
+    chooseLocation(DataLocation::Private);
+    ASSERT_EQ(app.CurrentLibrary, 1);
+    expectDown(false);
 }
 
 TEST_F(Launching, TheLaunchPadButtonOnlyBeepsWhileTheClipViewerIsOpen) {
