@@ -24,6 +24,12 @@ inline constexpr int kLaunchPadLibrary = 29;
 inline constexpr int kLibraryCount = 29;
 inline constexpr size_t kLibraryNameWidth = 20;
 
+// Whether a library shows a group: the launch pad has no "Hot Key Clips" of its own (its
+// shortcuts would land in the files all libraries share).
+inline constexpr bool GroupShownIn(int library, int group) {
+    return !(library == kLaunchPadLibrary && group == kHotKeyGroup);
+}
+
 // The paste-mode byte of a slot that has none, and the highest a record may hold.
 inline constexpr std::uint8_t kPasteModeNotSet = PasteMode::NotSet;
 inline constexpr std::uint8_t kHighestPasteMode = PasteMode::kHighest;

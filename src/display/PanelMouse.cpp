@@ -83,10 +83,10 @@ bool Group_Click(App& app, int group) {
     HoldFocus(app);
     app.drag.DragArmed = false;
     const bool right = app.display.ClickButton == static_cast<int>(MouseButton::Right);
+    if (!store::GroupShownIn(app.CurrentLibrary, group)) {
+        return false;
+    }
     if (group == store::kHotKeyGroup) {
-        if (app.CurrentLibrary == store::kLaunchPadLibrary) {
-            return false;
-        }
         if (right) {
             app.display.ClickButton = static_cast<int>(MouseButton::Left);
             ShowQuickHelp(app, Topic::HotKeyClips);

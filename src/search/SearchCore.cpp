@@ -1,5 +1,6 @@
 #include "search/SearchCore.h"
 
+#include "app/StoreLayout.h"
 
 namespace mirvo {
 
@@ -66,7 +67,12 @@ std::optional<SearchHit> FindNext(const SearchFiles& files, const std::string& t
         const int library = at.library;
         if (const auto names = files.groupNames(library)) {
             const std::string searched = NamesSearched(*names, large);
-            const size_t found = searched.find(term, static_cast<size_t>(at.nameOffset));
+            size_t found = searched.find(term, static_cast<size_t>(at.nameOffset));
+            // A group the library does not show is passed, as a click on its name is refused.
+            while (found != std::string::npos &&
+                   !store::GroupShownIn(library, static_cast<int>(found) / kRecord)) {
+                found = searched.find(term, (found / kRecord + 1) * kRecord);
+            }
             if (found != std::string::npos) {
                 const int row = static_cast<int>(found) / kRecord;
                 at.nameOffset = (row + 1) * kRecord;
@@ -75,7 +81,8 @@ std::optional<SearchHit> FindNext(const SearchFiles& files, const std::string& t
             at.nameOffset = static_cast<int>(searched.size());
         }
         for (int group = at.group; group <= lastGroup; ++group) {
-            const auto titles = files.titles(library, group);
+            const auto titles =
+                store::GroupShownIn(library, group) ? files.titles(library, group) : std::nullopt;
             if (titles) {
                 const std::string searched = TitlesSearched(*titles, large);
                 const size_t found = searched.find(term, static_cast<size_t>(at.titleOffset));

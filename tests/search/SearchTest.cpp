@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 
+#include "app/AppSettings.h"
+#include "app/Modes.h"
 #include "app/SearchState.h"
 #include "files/AnsiText.h"
 #include "search/Searchit.h"
@@ -91,6 +94,23 @@ TEST(SearchCore, TheSmallWindowSearchesWhatItShowsAndNothingFoundIsNone) {
     EXPECT_EQ(Where(FindNext(files, "", at, true)), "none");
 }
 
+TEST(SearchCore, SkipsTheHotKeyClipsOfTheLaunchPadWhichAClickThereRefuses) {
+    Libraries libs;
+    for (int library : {28, 29, 1}) {
+        libs.Name(library, 22, "Hot Key Clips");
+    }
+    libs.Title(29, 22, 0, "hot key copy");
+    libs.Title(29, 21, 0, "hot keys list");
+    const SearchFiles files = libs.Files();
+    SearchPosition at = NewSearch(28);
+    std::vector<std::string> found;
+    for (int i = 0; i < 5; ++i) {
+        found.push_back(Where(FindNext(files, "HOT KEY", at, true)));
+    }
+    EXPECT_EQ(found,
+              (std::vector<std::string>{"28/22 name", "29/21 r0c1", "1/22 name", "none", "none"}));
+}
+
 class SearchBox : public test::StoreFixture {};
 
 TEST_F(SearchBox, AMatchInAnotherLibrarySwitchesToItWholeAndNothingFoundSaysSo) {
@@ -172,6 +192,31 @@ TEST_F(SearchBox, EnterInTheLeftColumnDisplaySearchesInTheFullWindowAndPastesNot
     t.host.PressKey(forms::Key::Return, 0, 13);
     EXPECT_GT(edit().Pointer.Top(), pointerTop) << "the next Enter finds the next title";
     EXPECT_TRUE(t.keys.Keys().empty());
+}
+
+TEST_F(SearchBox, ASearchFromTheLaunchPadPassesItsHotKeyClipsAsAClickDoes) {
+    std::string names(1600, ' ');
+    names.replace(22 * 50, 13, "Hot Key Clips");
+    Put(LibPath(29, "Groups.dat"), Text(names));
+    Put(LibPath(1, "Groups.dat"), Text(names));
+    AppSettings s = DecodeSettings({});
+    UpgradeSettings(s, {19200, 14400});
+    s.DataOption = DataLocation::Common;
+    s.CommonLibrary = 29;
+    std::filesystem::create_directories(t.PrivateFolder());
+    test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+    Start();
+    ASSERT_EQ(app.CurrentLibrary, 29);
+    edit().SetWindowState(forms::WindowState::Normal);
+    t.host.Click(*edit().groupPanels.Group[22]);
+    ASSERT_NE(app.settings.CurrentGroup, 22) << "the launch pad refuses it";
+
+    forms::TextBox& box = edit().controlPanel.Search;
+    box.SetFocus();
+    box.SetText("hot key");
+    t.host.PressKey(forms::Key::Return, 0, 13);
+    EXPECT_EQ(app.CurrentLibrary, 1) << "the first library's, after the launch pad's";
+    EXPECT_EQ(app.settings.CurrentGroup, 22);
 }
 
 }  // namespace
