@@ -71,9 +71,14 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return !IsIconic(main); }, 5000));
         notepad = std::make_unique<Notepad>(main);
         ASSERT_TRUE(notepad->Ready());
-        notepad->Copy("clip one");
-        ASSERT_TRUE(
-            WaitFor([&] { return LabelShowing(main, Padded("clip one")) != nullptr; }, 5000));
+        // A copy that a busy machine lost is made again, as a user would.
+        bool copied = false;
+        for (int attempt = 0; attempt < 2 && !copied; ++attempt) {
+            notepad->Copy("clip one");
+            copied =
+                WaitFor([&] { return LabelShowing(main, Padded("clip one")) != nullptr; }, 5000);
+        }
+        ASSERT_TRUE(copied) << "the copy in notepad became no clip";
         notepad->SetText("");
         ASSERT_TRUE(notepad->Focus());
         LetThePollSeeIt();
@@ -107,7 +112,7 @@ protected:
 };
 
 TEST_F(Keys, EnterOnTheOkButtonOfOptionsOrAboutClosesItAndPastesNothing) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     for (const char* opener : {"Options", "About"}) {
         // Notepad is the window the user works in, and the main window is in front.
         ASSERT_TRUE(notepad->Focus());
@@ -140,7 +145,7 @@ TEST_F(Keys, EnterOnTheOkButtonOfOptionsOrAboutClosesItAndPastesNothing) {
 }
 
 TEST_F(Keys, OptionsChosenFromTheKeyboardAreStoredAndTakeEffect) {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     Click(main, "Options");
     HWND options = nullptr;
     ASSERT_TRUE(
@@ -181,7 +186,7 @@ TEST_F(Keys, EnterInTheSearchBoxOfTheLeftColumnDisplaySearchesAndPastesNothing) 
     std::string titles = Padded("") + Padded("INVOICE for March");
     titles.resize(4800, ' ');
     WriteBytes(lib + "group2.dat", Text(titles));
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
 
     Click(main, "L");  // the clipboard clips' column button: the left-column display
     HWND box = nullptr;
