@@ -6,6 +6,8 @@
 #include "app/App.h"
 #include "app/DisplayState.h"
 #include "app/DragState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
@@ -49,6 +51,7 @@ void DropGroup(App& app, int from, int to) {
         DeleteGroupFiles(app, from);
         ShowTitle(app, NamePos(from), "");
         SaveGroupNames(app);
+        app.editing.GroupMoved(from, to);
     }
     SelectGroup(app, to);
 }
@@ -124,7 +127,12 @@ void Group_DragDrop(App& app, int group, forms::Control& source) {
             break;
         case SourceKind::TransferSlot:
             // A slot holding a clip of its own is no group: the drop is ignored, the clip kept.
-            if (app.store.TransSource[static_cast<size_t>(dragged.index)] != -1) {
+            if (app.store.TransSource[static_cast<size_t>(dragged.index)] == -1) {
+                break;
+            }
+            if (app.editing.IsEdited({ClipSource::TransferSlot, dragged.index, 0})) {
+                app.RefusalTones();  // the drop would empty the slot under its editor
+            } else {
                 Working busy(app);
                 DropCarriedGroup(app, dragged.index, group);
             }

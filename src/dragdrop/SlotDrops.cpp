@@ -2,6 +2,8 @@
 
 #include "app/App.h"
 #include "app/DragState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "clipboard/Restore.h"
@@ -83,6 +85,8 @@ void item_DragDrop(App& app, int slot, forms::Control& source) {
         }
         if (!app.drag.DragWithRight) {
             EmptySource(app, dragged);
+            // A dialog editing the clip saves it where it went.
+            app.editing.ClipMoved(PlaceOf(app, dragged), {ClipSource::GroupClip, slot, group});
         }
     }
 }
@@ -115,6 +119,7 @@ void Trans_DragDrop(App& app, int slot, forms::Control& source) {
     store.TransPasteMode[k] = clip.pasteMode;
     if (dragged.kind != SourceKind::ClipboardClip && !app.drag.DragWithRight) {
         EmptySource(app, dragged);
+        app.editing.ClipMoved(PlaceOf(app, dragged), {ClipSource::TransferSlot, slot, 0});
     }
     SaveTransferSlots(app);
 }

@@ -7,6 +7,8 @@
 namespace mirvo::forms {
 
 namespace {
+constexpr int kEnterAscii = 13;
+
 class EmptyBrowser : public FolderBrowser {
 public:
     char Separator() const override { return '/'; }
@@ -267,7 +269,12 @@ void HeadlessHost::PressKey(int keyCode, int shift, int keyAscii) {
     Control* target = m_focus;
     const int down = form->DispatchKeyDown(target, keyCode, shift);
     if (down != 0 && keyAscii != 0) {
-        form->DispatchKeyPress(m_focus, keyAscii);
+        Control* pressed = m_focus;
+        const int typed = form->DispatchKeyPress(pressed, keyAscii);
+        // As in a window: Enter on a focused command button chooses it.
+        if (typed == kEnterAscii && pressed && pressed->Kind() == ControlKind::CommandButton) {
+            pressed->RaiseClick();
+        }
     }
     if (form->Loaded()) {
         form->DispatchKeyUp(m_focus, keyCode, shift);

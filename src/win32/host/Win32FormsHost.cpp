@@ -137,6 +137,10 @@ void Win32FormsHost::BeginDrag(forms::Control& source) {
     }
 }
 
+forms::Control* Win32FormsHost::DragSource() const {
+    return m_impl->drag.Source();
+}
+
 void Win32FormsHost::Refresh(forms::Form& form) {
     if (FormWindow* window = m_impl->Find(form)) {
         // Whatever changed is painted now, children included. Unchanged parts would paint the
