@@ -41,6 +41,11 @@ struct EditContext {
 
 // What the clip dialogs share.
 struct EditingState {
+    // The contexts of the dialogs open now (see OpenEdit). What moves or renumbers a clip moves
+    // their context with it; what would empty an edited clip is refused. (First: it outlives the
+    // editor kept below, whose context leaves it when the editor goes.)
+    std::vector<EditContext*> Open;
+
     bool EditorOpen = false;
     // The clip editor, kept until the next one opens (it is modeless), and its text box that
     // takes a paste while it is open: none while it shows a picture or a clip without text.
@@ -50,10 +55,6 @@ struct EditingState {
     bool WordWrapOff = false;
     // The paste option last clicked in the clip settings, chosen again when they next open.
     int LastPasteOption = PasteMode::Clip;
-
-    // The contexts of the dialogs open now (see OpenEdit). What moves or renumbers a clip moves
-    // their context with it; what would empty an edited clip is refused.
-    std::vector<EditContext*> Open;
 
     // Whether an open dialog edits the clip at that place; any clip of the group.
     bool IsEdited(const ClipPlace& place) const;

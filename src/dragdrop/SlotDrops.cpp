@@ -49,6 +49,16 @@ void NameUnnamedGroup(App& app) {
     }
 }
 
+// An empty slot open in a clip dialog is that dialog's to fill: what is dropped there would be
+// overwritten by its save. Refused with the two tones.
+bool RefusedForItsEditor(App& app, const ClipPlace& target) {
+    if (!app.editing.IsEdited(target)) {
+        return false;
+    }
+    app.RefusalTones();
+    return true;
+}
+
 }  // namespace
 
 void item_DragDrop(App& app, int slot, forms::Control& source) {
@@ -60,6 +70,9 @@ void item_DragDrop(App& app, int slot, forms::Control& source) {
          dragged.kind != SourceKind::TransferSlot) ||
         (dragged.kind == SourceKind::GroupClip && dragged.index == slot &&
          app.drag.DragSourceGroup == group)) {
+        return;
+    }
+    if (RefusedForItsEditor(app, {ClipSource::GroupClip, slot, group})) {
         return;
     }
     ResetHighlight(app);
@@ -95,7 +108,8 @@ void Trans_DragDrop(App& app, int slot, forms::Control& source) {
     const Dragged dragged = DraggedFrom(source);
     const int pos = kFirstTransferSlotPos + slot;
     if (Occupied(app, pos) || IsGroupReference(app, dragged) || dragged.kind == SourceKind::None ||
-        dragged.kind == SourceKind::BulkButton) {
+        dragged.kind == SourceKind::BulkButton ||
+        RefusedForItsEditor(app, {ClipSource::TransferSlot, slot, 0})) {
         return;
     }
     ResetHighlight(app);

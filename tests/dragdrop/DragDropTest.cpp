@@ -339,6 +339,28 @@ TEST_F(DragDrop, TheClipBeingEditedIsFollowedWhereItMovesAndIsNeitherErasedNorLo
         << "no title was saved onto an emptied slot";
 }
 
+TEST_F(DragDrop, AnEmptySlotOpenInTheEditorTakesNoDropThatItsSaveWouldOverwrite) {
+    StartWith({{0, "Alpha"}});
+    for (forms::Label* empty : {&Item(5), &Slot(3)}) {
+        SCOPED_TRACE(empty->Name());
+        t.host.Click(*empty, MouseButton::Right);
+        view* viewer = Viewer();
+        ASSERT_NE(viewer, nullptr) << "the editor opens on an empty slot too";
+        const int beeps = Beeps();
+        Drag(Item(0), *empty);
+        EXPECT_EQ(empty->Caption(), "") << "the drop is refused";
+        EXPECT_EQ(Beeps(), beeps + 2);
+        EXPECT_EQ(Item(0).Caption(), "Alpha");
+        EXPECT_EQ(Data(0, 0), "data of Alpha") << "the clip is not moved away";
+        viewer->title.SetText("Typed");
+        viewer->Text1[0]->SetText("typed text");
+        t.host.Click(viewer->OKBtn);
+        EXPECT_EQ(empty->Caption(), "Typed") << "the editor fills it";
+    }
+    EXPECT_EQ(Read(LibPath(1, "group0.5")), TextClipBytes("typed text"));
+    EXPECT_EQ(Read(DataPath("trans.3")), TextClipBytes("typed text"));
+}
+
 TEST_F(DragDrop, ASaveIntoAnotherGroupShowsThatGroupAsTheCurrentOne) {
     std::string names = Padded("Work");
     names.resize(1600, ' ');
