@@ -249,6 +249,7 @@ TEST_F(DialogsOnWindows, TheViewerOpensWithTheTitleSelectedSoTypingReplacesItAnd
     ASSERT_TRUE(WaitFor([&] { return (viewer = VisibleWindow(" Clip Edit")) != nullptr; }, 5000));
     ASSERT_TRUE(WaitFor([&] { return ChildWithText(viewer, "plain text") != nullptr; }, 5000));
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == viewer; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return HasKeyboardFocus(viewer); }, 5000));
 
     wintest::TypeText("Renamed");
     wintest::PressKey(VK_RETURN);
@@ -271,7 +272,9 @@ TEST_F(DialogsOnWindows, AClickOnAClipPastesOnlyIntoAViewerWithTextAndThenWarnsT
     MoveAside(viewer);
     LeftClick("Plain note");
     Sleep(800);  // the paste follows the click after its timer
+    ASSERT_TRUE(Settled(window));
     ASSERT_TRUE(BringToFront(viewer));
+    ASSERT_TRUE(WaitFor([&] { return HasKeyboardFocus(viewer); }, 5000));
     wintest::PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitFor([&] { return !VisibleWindow(" Clip Preview "); }, 5000));
     Sleep(300);

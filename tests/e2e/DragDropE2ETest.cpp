@@ -228,10 +228,15 @@ TEST_F(OneClipOnWindows, ADropWhileTheViewerIsOpenLeavesTheViewerSavingIntoItsOw
     ASSERT_TRUE(WaitFor([&] { return !VisibleWindow(" Clip Settings"); }, 5000));
     ASSERT_TRUE(WaitFor([&] { return StoredTitle(3) == Padded("Dropped"); }, 5000));
     const std::vector<std::uint8_t> dropped = ReadBytes(lib + "group0.3");
+    // The program has done with the drop (its window took the activation back) before the user
+    // turns to the viewer.
+    ASSERT_TRUE(Settled(window));
 
     // Back in the viewer, Escape saves.
     SetForegroundWindow(viewer);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == viewer; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return HasKeyboardFocus(viewer); }, 5000));
+    ASSERT_TRUE(Settled(viewer));
     wintest::PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitFor([&] { return !VisibleWindow(" Clip Edit"); }, 5000));
     Sleep(300);
