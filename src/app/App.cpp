@@ -22,7 +22,7 @@ App::App(const Platform& platform)
       ansi(platform.desktop.AnsiLeadBytes()),
       m_clip(std::make_unique<ClipboardState>()),
       m_store(std::make_unique<StoreState>()),
-      m_editing(std::make_unique<EditContext>()),
+      m_editing(std::make_unique<EditingState>()),
       m_display(std::make_unique<DisplayState>()),
       m_paste(std::make_unique<PasteState>()),
       m_drag(std::make_unique<DragState>()),

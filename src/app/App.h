@@ -28,7 +28,7 @@ class MainForm;
 struct ClipboardState;
 struct DisplayState;
 struct DragState;
-struct EditContext;
+struct EditingState;
 struct PasteState;
 struct SearchState;
 struct StoreState;
@@ -80,7 +80,7 @@ public:
 private:
     std::unique_ptr<ClipboardState> m_clip;
     std::unique_ptr<StoreState> m_store;
-    std::unique_ptr<EditContext> m_editing;
+    std::unique_ptr<EditingState> m_editing;
     std::unique_ptr<DisplayState> m_display;
     std::unique_ptr<PasteState> m_paste;
     std::unique_ptr<DragState> m_drag;
@@ -91,7 +91,7 @@ public:
     // PasteState.h, DragState.h, SearchState.h).
     ClipboardState& clip;
     StoreState& store;
-    EditContext& editing;
+    EditingState& editing;
     DisplayState& display;
     PasteState& paste;
     DragState& drag;

@@ -7,6 +7,7 @@
 #include "app/Modes.h"
 #include "app/Settings.h"
 #include "clipboard/BulkFullForm.h"
+#include "clipboard/ClipDataFile.h"
 #include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "panels/PanelDisplay.h"
@@ -34,9 +35,9 @@ void AppendItem(App& app, const std::string& clipFile, const std::string& title)
 }
 }  // namespace
 
-void AddToBulkCache(App& app, const std::string& clipFile, const std::string& title) {
-    if (app.settings.BulkCount >= kBulkCacheSize) {
-        return;
+bool AddToBulkCache(App& app, const std::string& clipFile, const std::string& title) {
+    if (app.settings.BulkCount >= kBulkCacheSize || IsShortcutFile(app.os.files, clipFile)) {
+        return false;
     }
     AppendItem(app, clipFile, title);
     RefreshBulkDisplay(app);
@@ -44,6 +45,7 @@ void AddToBulkCache(App& app, const std::string& clipFile, const std::string& ti
         BulkFullForm form(app);
         form.Show(forms::ShowMode::Modal);
     }
+    return true;
 }
 
 void SeedBulkCacheFromHistory(App& app) {

@@ -10,8 +10,9 @@ class App;
 inline constexpr int kBulkCacheSize = 96;
 
 // Appends a clip data file and its title to the bulk cache ("bulk." n and record n of
-// "bulk.dat"); announces a full cache when it reaches 96 items. Nothing when it is full.
-void AddToBulkCache(App& app, const std::string& clipFile, const std::string& title);
+// "bulk.dat"); announces a full cache when it reaches 96 items. Nothing when it is full, nor for
+// a launch-pad shortcut, which no clipboard can take: then false.
+bool AddToBulkCache(App& app, const std::string& clipFile, const std::string& title);
 // Starts an empty cache with the whole clipboard history, oldest first.
 void SeedBulkCacheFromHistory(App& app);
 // Deletes the cache's files and empties it.

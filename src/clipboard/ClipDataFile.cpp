@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "files/DataFile.h"
+
 namespace mirvo {
 
 namespace {
@@ -158,6 +160,11 @@ void ClipFileWriter::Finish() {
     files::Bytes count(4);
     files::WriteInt32(count, 0, m_count);
     m_file.WriteAt(4, count.data(), count.size());
+}
+
+bool IsShortcutFile(platform::FileSystem& fs, const std::string& path) {
+    const files::Bytes head = files::ReadIfPresent(fs, path, 2);
+    return head.size() == 2 && files::ReadInt16(head, 0) == kShortcutMarker;
 }
 
 files::Bytes TextClipBytes(const std::string& text) {

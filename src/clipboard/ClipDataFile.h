@@ -41,6 +41,10 @@ inline constexpr std::int16_t kShortcutMarker = 999;
 ClipFileScan ScanClipFile(platform::File& file,
                           const std::function<bool(const StoredFormat&)>& visit);
 
+// Whether the file at path is a launch-pad shortcut (no clipboard can take it). A missing file is
+// none, and is not created.
+bool IsShortcutFile(platform::FileSystem& fs, const std::string& path);
+
 // Writes a clip data file in the current layout, one format at a time.
 class ClipFileWriter {
 public:

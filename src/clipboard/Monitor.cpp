@@ -1,7 +1,10 @@
 #include "clipboard/Monitor.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "app/ClipboardState.h"
+#include "app/EditContext.h"
 #include "app/Modes.h"
 #include "clipboard/BulkCache.h"
 #include "clipboard/Capture.h"
@@ -53,6 +56,8 @@ std::string PlaceInHistory(App& app, const std::string& title) {
             files::MoveDataFile(fs, ClipPath(app, s + 1), ClipPath(app, s));
         }
         DropOldestClipboardTitle(app);
+        // A dialog editing a clipboard clip follows it.
+        app.editing.HistoryShifted();
         slot = kHistorySize - 1;
     } else {
         ++app.clip.ClipboardClipCount;
@@ -96,9 +101,19 @@ void CaptureNewContent(App& app, ClipboardSession& session) {
     }
 }
 
+// A clipboard clip is being dragged: until the drop its number must keep naming it.
+bool ClipboardClipDragged(App& app) {
+    const forms::Control* dragged = app.os.forms.DragSource();
+    const auto& clips = app.MainWindow().clipboardPanel.ClipboardClip;
+    return dragged && std::find(clips.begin(), clips.end(), dragged) != clips.end();
+}
+
 void CaptureIfNew(App& app) {
     if (app.settings.CaptureMode == Capture::Off) {
         return;
+    }
+    if (ClipboardClipDragged(app)) {
+        return;  // new content waits for the drop: the history must not move under the drag
     }
     platform::Clipboard& clipboard = app.os.clipboard;
     const std::uint32_t sequence = clipboard.SequenceNumber();
@@ -162,6 +177,7 @@ void ClearClipboardClips(App& app) {
     if (app.clip.ClipboardClipCount >= 1) {
         ClearClipboardTitles(app);
         app.clip.ClipboardClipCount = 0;
+        app.editing.HistoryCleared();
         SaveClipboardHistory(app);
         for (int slot = 0; slot < kHistorySize; ++slot) {
             files::DeleteDataFile(app.os.files, ClipPath(app, slot));

@@ -62,8 +62,7 @@ ScreenPoint OnScreen(App& app, const forms::Control& control) {
 }  // namespace
 
 void OpenClipEditor(App& app, int source, int index) {
-    EditContext& edit = app.editing;
-    if (edit.EditorOpen) {
+    if (app.editing.EditorOpen) {
         return;
     }
     int pos = kFirstClipboardClipPos + index;
@@ -84,16 +83,18 @@ void OpenClipEditor(App& app, int source, int index) {
             return;
         }
     }
-    edit.EditorOpen = true;
+    EditContext edit;
     edit.EditSource = source;
     edit.EditIndex = index;
     edit.EditGroup = app.settings.CurrentGroup;
     edit.EditColor = static_cast<std::int32_t>(TrueColor(app, pos));
 
     // The editor of the last opening is unloaded by now; a new one takes its place.
-    auto editor = std::make_unique<view>(app);
+    app.editing.Editor.reset();
+    auto editor = std::make_unique<view>(app, edit);
     view& viewer = *editor;
-    edit.Editor = std::move(editor);
+    app.editing.Editor = std::move(editor);
+    app.editing.EditorOpen = true;
     if (source == ClipSource::ClipboardClip) {
         viewer.Frame1.SetVisible(false);
         for (forms::OptionButton* option : viewer.PasteOption) {
@@ -109,9 +110,8 @@ void OpenGroupnamer(App& app, int group) {
     if (group < 0 || group >= store::kGroupCount || group == store::kHotKeyGroup) {
         return;
     }
-    app.editing.EditIndex = group;
     const std::int32_t stored = ReadGroupNameColors(app)[static_cast<size_t>(group)];
-    Groupnamer namer(app, stored);
+    Groupnamer namer(app, group, stored);
     namer.title.SetText(PanelTitle(app, kFirstGroupNamePos + group));
     MainForm& main = app.MainWindow();
     const ScreenPoint name = OnScreen(app, *main.groupPanels.Group[static_cast<size_t>(group)]);
@@ -127,12 +127,12 @@ void OpenClipSettings(App& app, int slot, const std::string& title) {
     if (slot < 0 || slot >= store::kSlotCount) {
         return;
     }
-    EditContext& edit = app.editing;
+    EditContext edit;
     edit.EditSource = ClipSource::GroupClip;
     edit.EditIndex = slot;
     edit.EditGroup = app.settings.CurrentGroup;
     edit.EditColor = 0;
-    Settings settings(app);
+    Settings settings(app, edit);
     settings.title.SetText(title);
     const forms::Label& label = *app.MainWindow().groupPanels.item[static_cast<size_t>(slot)];
     const ScreenPoint at = OnScreen(app, label);

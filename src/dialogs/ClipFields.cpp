@@ -21,10 +21,9 @@ bool RefuseBlankTitle(App& app, forms::TextBox& title) {
     return true;
 }
 
-void TakeClipFields(App& app, const forms::TextBox& title,
+void TakeClipFields(App& app, EditContext& edit, const forms::TextBox& title,
                     const std::array<forms::OptionButton*, 5>& pasteModes,
                     const std::vector<forms::OptionButton*>& swatches) {
-    EditContext& edit = app.editing;
     if (GroupColorSelected(swatches)) {
         edit.EditColor = 0;
     }

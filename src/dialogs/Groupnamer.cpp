@@ -1,7 +1,6 @@
 #include "dialogs/Groupnamer.h"
 
 #include "app/App.h"
-#include "app/EditContext.h"
 #include "app/StoreLayout.h"
 #include "forms/Types.h"
 #include "panels/PanelDisplay.h"
@@ -16,7 +15,7 @@ namespace {
 constexpr int kEnter = 13;
 }  // namespace
 
-Groupnamer::Groupnamer(App& app, std::int32_t storedColor)
+Groupnamer::Groupnamer(App& app, int group, std::int32_t storedColor)
     : forms::Form(app.os.forms, "Groupnamer"),
       Frame4(Add<forms::Frame>("Frame4")),
       Picture1(Add<forms::PictureBox>("Picture1")),
@@ -24,6 +23,7 @@ Groupnamer::Groupnamer(App& app, std::int32_t storedColor)
       Label1(Add<forms::Label>("Label1", -1, &Picture1)),
       Command1(Add<forms::CommandButton>("Command1")),
       m_app(app),
+      m_group(group),
       m_groupColor(storedColor) {
     SetCaption(" Group Name");
     SetBorder(forms::BorderStyle::FixedDialog);
@@ -93,9 +93,9 @@ void Groupnamer::Command1_Click() {
     if (GroupColorSelected(Colr)) {
         m_groupColor = 0;
     }
-    const int group = m_app.editing.EditIndex;
-    WriteGroupNameColor(m_app, group, m_groupColor);
-    ShowTitle(m_app, kFirstGroupNamePos + group, title.Text().empty() ? "Untitled" : title.Text());
+    WriteGroupNameColor(m_app, m_group, m_groupColor);
+    ShowTitle(m_app, kFirstGroupNamePos + m_group,
+              title.Text().empty() ? "Untitled" : title.Text());
     Unload();
 }
 

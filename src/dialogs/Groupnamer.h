@@ -11,11 +11,11 @@ namespace mirvo {
 
 class App;
 
-// Names the group EditIndex of the group-name panel and sets its colour.
+// Names a group of the group-name panel and sets its colour.
 class Groupnamer : public forms::Form {
 public:
     // storedColor: the group's colour from "groups.clr", 0 for the default.
-    Groupnamer(App& app, std::int32_t storedColor);
+    Groupnamer(App& app, int group, std::int32_t storedColor);
 
     forms::Frame& Frame4;
     forms::PictureBox& Picture1;
@@ -38,6 +38,7 @@ private:
     void Command1_Click();
 
     App& m_app;
+    int m_group;
     std::int32_t m_groupColor;
 };
 

@@ -1,5 +1,7 @@
 #include "dialogs/SettingsForm.h"
 
+#include <utility>
+
 #include "app/App.h"
 #include "app/EditContext.h"
 #include "app/Modes.h"
@@ -18,14 +20,15 @@ constexpr int kEnter = 13;
 constexpr const char* kHelpTip = " Right click for help ";
 }  // namespace
 
-Settings::Settings(App& app)
+Settings::Settings(App& app, const EditContext& context)
     : forms::Form(app.os.forms, "Settings"),
       Frame1(Add<forms::Frame>("Frame1")),
       Frame4(Add<forms::Frame>("Frame4")),
       Picture1(Add<forms::PictureBox>("Picture1", -1, &Frame1)),
       title(Add<forms::TextBox>("title", -1, &Frame1)),
       Command1(Add<forms::CommandButton>("Command1")),
-      m_app(app) {
+      m_app(app),
+      m_edit(app.editing, context) {
     SetCaption(" Clip Settings");
     SetBorder(forms::BorderStyle::FixedDialog);
     SetMinButton(false);
@@ -90,8 +93,7 @@ void Settings::Colr_MouseUp(int index, forms::MouseButton button) {
         ShowQuickHelp(m_app, Topic::ColorButtons);
         return;
     }
-    m_app.editing.EditColor =
-        static_cast<std::int32_t>(Colr[static_cast<size_t>(index)]->BackColor());
+    m_edit->EditColor = static_cast<std::int32_t>(Colr[static_cast<size_t>(index)]->BackColor());
     title.TrySetFocus();
 }
 
@@ -118,6 +120,7 @@ void Settings::title_GotFocus() {
 void Settings::title_KeyDown(int& keyCode) {
     if (keyCode == forms::Key::Return) {
         keyCode = 0;
+        m_enterPressedInTitle = true;
     }
 }
 
@@ -130,7 +133,11 @@ void Settings::title_KeyPress(int& keyAscii) {
 void Settings::title_KeyUp(int& keyCode) {
     if (keyCode == forms::Key::Return) {
         keyCode = 0;
-        Command1_Click();
+        // Only an Enter pressed here: the release of one that chose a button and whose refusal
+        // brought the focus here is no second press.
+        if (std::exchange(m_enterPressedInTitle, false)) {
+            Command1_Click();
+        }
     }
 }
 
@@ -138,9 +145,9 @@ void Settings::Command1_Click() {
     if (RefuseBlankTitle(m_app, title)) {
         return;
     }
-    TakeClipFields(m_app, title, PasteOption, Colr);
-    m_app.editing.EditTextChanged = false;
-    SaveEditedClip(m_app);
+    TakeClipFields(m_app, *m_edit, title, PasteOption, Colr);
+    m_edit->EditTextChanged = false;
+    SaveEditedClip(m_app, *m_edit);
     Unload();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "app/EditContext.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/TextBox.h"
@@ -12,10 +13,10 @@ namespace mirvo {
 class App;
 
 // The clip settings: title, paste mode and colour of a clip just dropped into an empty group
-// slot. It never touches the clip's data.
+// slot, the one its own edit context names. It never touches the clip's data.
 class Settings : public forms::Form {
 public:
-    explicit Settings(App& app);
+    Settings(App& app, const EditContext& context);
 
     forms::Frame& Frame1;
     forms::Frame& Frame4;
@@ -42,6 +43,9 @@ private:
     void Command1_Click();
 
     App& m_app;
+    OpenEdit m_edit;
+    // An Enter went down in the title box; its release there saves.
+    bool m_enterPressedInTitle = false;
 };
 
 }  // namespace mirvo

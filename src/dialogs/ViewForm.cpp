@@ -84,7 +84,7 @@ T& Placed(T& control, const char* caption, int left, int top, int width, int hei
 
 }  // namespace
 
-view::view(App& app)
+view::view(App& app, const EditContext& context)
     : forms::Form(app.os.forms, "view"),
       title(Add<forms::TextBox>("title")),
       Frame1(Add<forms::Frame>("Frame1")),
@@ -104,7 +104,8 @@ view::view(App& app)
       Size(AddMenu("Size", -1, &editmenu)),
       Default(AddMenu("Default", -1, &Size)),
       Wide(AddMenu("Wide", -1, &Size)),
-      m_app(app) {
+      m_app(app),
+      m_edit(app.editing, context) {
     SetCaption(" Clip Edit");
     SetBorder(forms::BorderStyle::Sizable);
     SetMinButton(false);
@@ -196,7 +197,7 @@ void view::ApplyOptions() {
     }
     title.SetToolTip(tips ? kTitleTip : "");
 
-    const EditContext& edit = m_app.editing;
+    const EditContext& edit = *m_edit;
     if (edit.EditSource == ClipSource::ClipboardClip) {
         return;  // no colour and no paste mode of its own
     }
@@ -222,7 +223,7 @@ void view::ShowWordWrap() {
     Text1[0]->SetVisible(!off && !m_picturePreview);
     Text1[1]->SetVisible(off && !m_picturePreview);
     wordwrap.SetChecked(!off);
-    m_app.editing.EditorText = &ShownText();
+    m_app.editing.EditorText = m_editable ? &ShownText() : nullptr;
 }
 
 void view::Form_Activate() {
@@ -246,7 +247,7 @@ void view::LoadClip() {
     m_loaded = true;
     Refresh();
     ClipboardState& clip = m_app.clip;
-    const EditContext& edit = m_app.editing;
+    const EditContext& edit = *m_edit;
     clip.ClipHasText = false;
     clip.ClipText.clear();
 
@@ -274,6 +275,7 @@ void view::LoadClip() {
                                            : kNonTextClip);
         text->SetEnabled(editable);
     }
+    m_editable = editable;
     m_picturePreview = !editable && viewed.hasPicture;
     SetCaption(m_picturePreview ? " Clip Preview " : " Clip Edit");
     if (m_picturePreview) {
@@ -418,8 +420,7 @@ void view::StretchBtn_MouseUp() {
 }
 
 void view::Colr_MouseUp(int index, forms::MouseButton button) {
-    m_app.editing.EditColor =
-        static_cast<std::int32_t>(Colr[static_cast<size_t>(index)]->BackColor());
+    m_edit->EditColor = static_cast<std::int32_t>(Colr[static_cast<size_t>(index)]->BackColor());
     if (button == forms::MouseButton::Right) {
         ShowQuickHelp(m_app, Topic::ColorButtons);
     }
@@ -450,10 +451,16 @@ void view::OKBtn_Click() {
     if (RefuseBlankTitle(m_app, title)) {
         return;
     }
-    TakeClipFields(m_app, title, PasteOption, Colr);
+    if (m_edit->EditSource == ClipSource::ClipboardClip && m_edit->EditIndex == kLeftHistory &&
+        !m_editable) {
+        // Its clip left the history and there is no text to save as a new clip instead.
+        m_app.RefusalTones();
+        return;
+    }
+    TakeClipFields(m_app, *m_edit, title, PasteOption, Colr);
     m_app.clip.ClipText = ShownText().Text();
-    m_app.editing.EditTextChanged = m_app.clip.ClipText != m_loadedText;
-    SaveEditedClip(m_app);
+    m_edit->EditTextChanged = m_app.clip.ClipText != m_loadedText;
+    SaveEditedClip(m_app, *m_edit);
     Unload();
 }
 
@@ -463,9 +470,10 @@ void view::cancelbtn_Click() {
 
 void view::Form_Unload(int& /*cancel*/) {
     m_loaded = false;
-    EditContext& edit = m_app.editing;
-    edit.EditorOpen = false;
-    edit.EditorText = nullptr;
+    m_edit.Close();
+    EditingState& editing = m_app.editing;
+    editing.EditorOpen = false;
+    editing.EditorText = nullptr;
     MainForm& main = m_app.MainWindow();
     if (m_app.settings.CompactLayout == 1 && main.hWnd() != 0) {
         m_app.os.desktop.SetTopmost(main.hWnd(), true);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/EditContext.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/Image.h"
@@ -15,11 +16,11 @@ namespace mirvo {
 class App;
 
 // The clip viewer and editor: one stored clip's title, text (or picture), paste mode and colour,
-// for the clip the edit context names. " Clip Edit" edits a clip with text; " Clip Preview "
+// for the clip its own edit context names. " Clip Edit" edits a clip with text; " Clip Preview "
 // shows a picture-only clip. "Save" hands the fields to the store's save of an edited clip.
 class view : public forms::Form {
 public:
-    explicit view(App& app);
+    view(App& app, const EditContext& context);
 
     forms::TextBox& title;
     std::array<forms::Label*, 2> Label1{};
@@ -85,7 +86,10 @@ private:
     void FocusTitle();
 
     App& m_app;
+    OpenEdit m_edit;
     bool m_loaded = false;
+    // The text shown can be edited (and takes a clip clicked meanwhile).
+    bool m_editable = false;
     bool m_titleFocus = false;
     bool m_picturePreview = false;
     bool m_hasOtherFormats = false;

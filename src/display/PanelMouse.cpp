@@ -5,35 +5,19 @@
 #include "app/DragState.h"
 #include "app/EditContext.h"
 #include "app/Modes.h"
-#include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "display/DisplayModes.h"
 #include "display/Highlight.h"
 #include "help/QuickHelp.h"
 #include "help/Topics.h"
-#include "panels/GroupClipLayout.h"
 #include "panels/PanelColor.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
 #include "store/Groups.h"
-#include "store/Libraries.h"
-#include "store/StoreColors.h"
 
 namespace mirvo {
 
-namespace {
-
 using forms::MouseButton;
-
-// The group's name back in its own colour, from the colour file or the default.
-void UnmarkGroupName(App& app, int group) {
-    const std::vector<std::int32_t> colors = ReadGroupNameColors(app);
-    const std::int32_t stored = colors[static_cast<size_t>(group)];
-    ShowTrueColor(app, kFirstGroupNamePos + group,
-                  static_cast<forms::Color>(stored != 0 ? stored : app.settings.GroupNameColor));
-}
-
-}  // namespace
 
 void Hidetrash(App& app) {
     HideDropTargets(app);
@@ -59,21 +43,6 @@ void PanelLabel_MouseMove(App& app, int pos) {
 void PanelLabel_MouseUp(App& app, MouseButton button) {
     app.display.ClickButton = static_cast<int>(button);
     app.drag.DragArmed = false;
-}
-
-void SelectGroup(App& app, int group) {
-    AppSettings& s = app.settings;
-    if (s.CurrentGroup >= 0 && s.CurrentGroup < store::kGroupCount) {
-        UnmarkGroupName(app, s.CurrentGroup);
-    }
-    s.CurrentGroup = static_cast<std::int16_t>(group);
-    MarkCurrentGroupName(app);
-    SetGroupDataPrefix(app);
-    SaveSettings(app);
-    LoadGroup(app);
-    // The Diary's day labels follow the month.
-    LabelClipKeys(app);
-    ArrangeGroupClips(app);
 }
 
 bool Group_Click(App& app, int group) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/Types.h"
+#include "store/Groups.h"  // SelectGroup, which a click on a group name runs
 
 namespace mirvo {
 
@@ -17,9 +18,6 @@ void Hidetrash(App& app);
 void PanelLabel_MouseMove(App& app, int pos);
 // A button released over a panel label: the clip clicks that follow know which button it was.
 void PanelLabel_MouseUp(App& app, forms::MouseButton button);
-// Shows group g as the current group, loaded from its files (also when it was current already:
-// its files may have changed).
-void SelectGroup(App& app, int group);
 // A click on a group name: shows that group (a right click on "Hot Key Clips" shows its help).
 // True when a right click chose the group: it is to be named next.
 bool Group_Click(App& app, int group);

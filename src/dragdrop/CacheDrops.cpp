@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/DragState.h"
+#include "app/EditContext.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "clipboard/BulkCache.h"
@@ -52,18 +53,44 @@ DraggedClip GroupClipForCache(App& app, int group, int slot) {
 }
 
 void AddGroupToCache(App& app, int group) {
+    bool refused = false;
     for (int n = 0; n < store::kSlotCount && app.settings.BulkCount < kBulkCacheSize; ++n) {
         const DraggedClip clip = GroupClipForCache(app, group, n);
         if (!files::TrimRight(clip.title).empty() && app.os.files.Exists(clip.dataFile)) {
-            AddToBulkCache(app, clip.dataFile, clip.title);
+            refused = !AddToBulkCache(app, clip.dataFile, clip.title) || refused;
         }
     }
+    if (refused) {
+        app.RefusalTones();  // its shortcuts stayed out
+    }
+}
+
+// A single clip joins the cache; a shortcut is refused.
+void AddClipToCache(App& app, const DraggedClip& clip) {
+    if (!AddToBulkCache(app, clip.dataFile, clip.title)) {
+        app.RefusalTones();
+    }
+}
+
+// Whether a dialog open now edits the dragged clip, or a clip of the dragged group: erasing it
+// would leave the dialog to save onto an emptied slot.
+bool EditedNow(App& app, const Dragged& dragged) {
+    if (dragged.kind == SourceKind::GroupName) {
+        return app.editing.IsGroupEdited(dragged.index);
+    }
+    return (dragged.kind == SourceKind::GroupClip || dragged.kind == SourceKind::TransferSlot) &&
+           app.editing.IsEdited(PlaceOf(app, dragged));
 }
 
 }  // namespace
 
 void TrashLabel_DragDrop(App& app, forms::Control& source) {
     const Dragged dragged = DraggedFrom(source);
+    if (EditedNow(app, dragged)) {
+        app.RefusalTones();
+        HoldFocus(app);
+        return;
+    }
     ResetHighlight(app);
     Working busy(app);
     switch (dragged.kind) {
@@ -92,8 +119,11 @@ void BulkDrop_DragDrop(App& app, forms::Control& source) {
     if (dragged.kind == SourceKind::None || dragged.kind == SourceKind::BulkButton) {
         return;
     }
-    if (app.settings.BulkCount >= kBulkCacheSize) {
-        app.RefusalTones();  // full
+    // Full, or a transfer slot that refers to a whole group and holds no clip.
+    if (app.settings.BulkCount >= kBulkCacheSize ||
+        (dragged.kind == SourceKind::TransferSlot &&
+         app.store.TransSource[static_cast<size_t>(dragged.index)] != -1)) {
+        app.RefusalTones();
         return;
     }
     Working busy(app);
@@ -101,17 +131,12 @@ void BulkDrop_DragDrop(App& app, forms::Control& source) {
         case SourceKind::GroupName:
             AddGroupToCache(app, dragged.index);
             break;
-        case SourceKind::GroupClip: {
-            const DraggedClip clip =
-                GroupClipForCache(app, app.drag.DragSourceGroup, dragged.index);
-            AddToBulkCache(app, clip.dataFile, clip.title);
+        case SourceKind::GroupClip:
+            AddClipToCache(app, GroupClipForCache(app, app.drag.DragSourceGroup, dragged.index));
             break;
-        }
-        default: {
-            const DraggedClip clip = ClipOf(app, dragged);
-            AddToBulkCache(app, clip.dataFile, clip.title);
+        default:
+            AddClipToCache(app, ClipOf(app, dragged));
             break;
-        }
     }
     RefreshModeButtons(app);
 }

@@ -2,6 +2,8 @@
 
 #include "app/App.h"
 #include "app/DragState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "clipboard/Restore.h"
@@ -98,6 +100,19 @@ DraggedClip ClipOf(App& app, const Dragged& dragged) {
             break;
     }
     return clip;
+}
+
+ClipPlace PlaceOf(App& app, const Dragged& dragged) {
+    switch (dragged.kind) {
+        case SourceKind::ClipboardClip:
+            return {ClipSource::ClipboardClip, dragged.index, 0};
+        case SourceKind::GroupClip:
+            return {ClipSource::GroupClip, dragged.index, app.drag.DragSourceGroup};
+        case SourceKind::TransferSlot:
+            return {ClipSource::TransferSlot, dragged.index, 0};
+        default:
+            return {};
+    }
 }
 
 void EmptySource(App& app, const Dragged& dragged) {

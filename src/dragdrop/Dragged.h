@@ -6,6 +6,7 @@
 namespace mirvo {
 
 class App;
+struct ClipPlace;
 namespace forms {
 class Control;
 }
@@ -31,6 +32,9 @@ struct DraggedClip {
     std::string dataFile;
 };
 DraggedClip ClipOf(App& app, const Dragged& dragged);
+
+// Where the dragged clip is (a group clip in the group shown when its drag started).
+ClipPlace PlaceOf(App& app, const Dragged& dragged);
 
 // Empties a group clip or a transfer slot: the source of a move, or what was erased. Its data
 // file is deleted; a "Hot Key Clips" clip's hot key is no longer watched.

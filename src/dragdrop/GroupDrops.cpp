@@ -6,6 +6,8 @@
 #include "app/App.h"
 #include "app/DisplayState.h"
 #include "app/DragState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
@@ -49,6 +51,7 @@ void DropGroup(App& app, int from, int to) {
         DeleteGroupFiles(app, from);
         ShowTitle(app, NamePos(from), "");
         SaveGroupNames(app);
+        app.editing.GroupMoved(from, to);
     }
     SelectGroup(app, to);
 }
@@ -115,28 +118,29 @@ void Group_DragDrop(App& app, int group, forms::Control& source) {
     if (group == store::kHotKeyGroup || !GroupIsEmpty(app, group)) {
         return;
     }
-    switch (dragged.kind) {
-        case SourceKind::GroupName:
-            if (dragged.index != group && dragged.index != store::kHotKeyGroup) {
-                Working busy(app);
-                DropGroup(app, dragged.index, group);
-            }
-            break;
-        case SourceKind::TransferSlot:
-            // A slot holding a clip of its own is no group: the drop is ignored, the clip kept.
-            if (app.store.TransSource[static_cast<size_t>(dragged.index)] != -1) {
-                Working busy(app);
-                DropCarriedGroup(app, dragged.index, group);
-            }
-            break;
-        case SourceKind::BulkButton:
-            if (app.settings.BulkCount > 0) {
-                Working busy(app);
-                DropBulkCache(app, group);
-            }
-            break;
-        default:
-            break;  // clips: passing over the name opened the group, they drop on a slot
+    const bool groupMoves = dragged.kind == SourceKind::GroupName && dragged.index != group &&
+                            dragged.index != store::kHotKeyGroup;
+    // A slot holding a clip of its own is no group: the drop is ignored, the clip kept.
+    const bool groupCarried = dragged.kind == SourceKind::TransferSlot &&
+                              app.store.TransSource[static_cast<size_t>(dragged.index)] != -1;
+    const bool cacheEmptied = dragged.kind == SourceKind::BulkButton && app.settings.BulkCount > 0;
+    if (!groupMoves && !groupCarried && !cacheEmptied) {
+        return;  // clips: passing over the name opened the group, they drop on a slot
+    }
+    // An empty slot of the group open in a clip dialog is that dialog's to fill; a transfer slot
+    // open in one would be emptied under it.
+    if (app.editing.IsGroupEdited(group) ||
+        (groupCarried && app.editing.IsEdited({ClipSource::TransferSlot, dragged.index, 0}))) {
+        app.RefusalTones();
+        return;
+    }
+    Working busy(app);
+    if (groupMoves) {
+        DropGroup(app, dragged.index, group);
+    } else if (groupCarried) {
+        DropCarriedGroup(app, dragged.index, group);
+    } else {
+        DropBulkCache(app, group);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/App.h"
 #include "app/DragState.h"
+#include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "clipboard/Restore.h"
@@ -47,6 +49,16 @@ void NameUnnamedGroup(App& app) {
     }
 }
 
+// An empty slot open in a clip dialog is that dialog's to fill: what is dropped there would be
+// overwritten by its save. Refused with the two tones.
+bool RefusedForItsEditor(App& app, const ClipPlace& target) {
+    if (!app.editing.IsEdited(target)) {
+        return false;
+    }
+    app.RefusalTones();
+    return true;
+}
+
 }  // namespace
 
 void item_DragDrop(App& app, int slot, forms::Control& source) {
@@ -58,6 +70,9 @@ void item_DragDrop(App& app, int slot, forms::Control& source) {
          dragged.kind != SourceKind::TransferSlot) ||
         (dragged.kind == SourceKind::GroupClip && dragged.index == slot &&
          app.drag.DragSourceGroup == group)) {
+        return;
+    }
+    if (RefusedForItsEditor(app, {ClipSource::GroupClip, slot, group})) {
         return;
     }
     ResetHighlight(app);
@@ -83,6 +98,8 @@ void item_DragDrop(App& app, int slot, forms::Control& source) {
         }
         if (!app.drag.DragWithRight) {
             EmptySource(app, dragged);
+            // A dialog editing the clip saves it where it went.
+            app.editing.ClipMoved(PlaceOf(app, dragged), {ClipSource::GroupClip, slot, group});
         }
     }
 }
@@ -91,7 +108,8 @@ void Trans_DragDrop(App& app, int slot, forms::Control& source) {
     const Dragged dragged = DraggedFrom(source);
     const int pos = kFirstTransferSlotPos + slot;
     if (Occupied(app, pos) || IsGroupReference(app, dragged) || dragged.kind == SourceKind::None ||
-        dragged.kind == SourceKind::BulkButton) {
+        dragged.kind == SourceKind::BulkButton ||
+        RefusedForItsEditor(app, {ClipSource::TransferSlot, slot, 0})) {
         return;
     }
     ResetHighlight(app);
@@ -115,6 +133,7 @@ void Trans_DragDrop(App& app, int slot, forms::Control& source) {
     store.TransPasteMode[k] = clip.pasteMode;
     if (dragged.kind != SourceKind::ClipboardClip && !app.drag.DragWithRight) {
         EmptySource(app, dragged);
+        app.editing.ClipMoved(PlaceOf(app, dragged), {ClipSource::TransferSlot, slot, 0});
     }
     SaveTransferSlots(app);
 }

@@ -39,6 +39,8 @@ public:
     virtual void SetFocus(Control& control) = 0;
     virtual Control* FocusedControl() const = 0;
     virtual void BeginDrag(Control& source) = 0;
+    // The control being dragged, until the drop or the drag's cancelling; nullptr otherwise.
+    virtual Control* DragSource() const = 0;
     // Repaints at once. Hosts raise Resize when a form's size or window state changes.
     virtual void Refresh(Form& form) = 0;
     virtual MsgResult MsgBox(const std::string& text, int style, const std::string& title) = 0;

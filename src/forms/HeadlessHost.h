@@ -30,6 +30,7 @@ public:
     void SetFocus(Control& control) override;
     Control* FocusedControl() const override { return m_focus; }
     void BeginDrag(Control& source) override;
+    Control* DragSource() const override { return m_dragSource; }
     void Refresh(Form& form) override;
     MsgResult MsgBox(const std::string& text, int style, const std::string& title) override;
     void DoEvents() override;
@@ -70,8 +71,9 @@ public:
     // MouseDown, MouseUp and, for the left button, Click.
     void Click(Control& control, MouseButton button = MouseButton::Left, int x = 0, int y = 0);
     void MouseMove(Control& control, int x, int y, MouseButton button = MouseButton::None);
-    // A key pressed and released on the focused control (its form previews it): KeyDown then
-    // KeyUp.
+    // A key pressed and released on the focused control (its form previews it): KeyDown,
+    // KeyPress when keyAscii is not 0 and the key was not swallowed (Enter that reaches a command
+    // button clicks it), then KeyUp on the control focused by then.
     void PressKey(int keyCode, int shift = 0, int keyAscii = 0);
     // A key goes down on the focused control, or on the active form when no control has the
     // focus: KeyDown, then KeyPress when keyAscii is not 0 and the key was not swallowed. As on
@@ -83,7 +85,6 @@ public:
     // Ends the drag in progress by dropping on target.
     void Drop(Control& target, int x = 0, int y = 0);
     void Drop(Form& target, int x = 0, int y = 0);
-    Control* DragSource() const { return m_dragSource; }
     // The user closes a form from its title bar.
     bool CloseByUser(Form& form);
     void Activate(Form& form);

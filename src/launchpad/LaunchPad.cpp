@@ -1,6 +1,7 @@
 #include "launchpad/LaunchPad.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/App.h"
 #include "app/ClipboardState.h"
@@ -68,7 +69,7 @@ void MakeBar(forms::Label& bar, int left, int top, int width) {
 
 }  // namespace
 
-LaunchPad::LaunchPad(App& app)
+LaunchPad::LaunchPad(App& app, const EditContext& context)
     : forms::Form(app.os.forms, "LaunchPad"),
       Label6(Add<forms::Label>("Label6")),
       title(Add<forms::TextBox>("title")),
@@ -89,7 +90,8 @@ LaunchPad::LaunchPad(App& app)
       cancelbtn(Add<forms::CommandButton>("cancelbtn")),
       Hlp(Add<forms::CommandButton>("Hlp")),
       Dragbox(Add<forms::Label>("Dragbox")),
-      m_app(app) {
+      m_app(app),
+      m_edit(app.editing, context) {
     SetCaption("Shortcut Edit");
     SetBorder(forms::BorderStyle::FixedDialog);
     SetMinButton(false);
@@ -169,7 +171,7 @@ void LaunchPad::Form_Load() {
         c->SetToolTip(tips ? kHelpTip : "");
     }
 
-    const EditContext& edit = m_app.editing;
+    const EditContext& edit = *m_edit;
     const bool transferSlot = edit.EditSource == ClipSource::TransferSlot;
     m_loading = true;
     SelectSwatch(Colr, edit.EditColor, transferSlot ? s.TransferSlotColor : s.GroupClipColor);
@@ -180,7 +182,7 @@ void LaunchPad::Form_Load() {
 }
 
 void LaunchPad::LoadShortcut() {
-    EditContext& edit = m_app.editing;
+    EditContext& edit = *m_edit;
     const bool fromClipboard = edit.EditIndex >= 1000;
     if (fromClipboard) {
         edit.EditIndex -= 1000;
@@ -275,6 +277,7 @@ void LaunchPad::Form_Unload(int&) {
 void LaunchPad::title_KeyDown(int& keyCode) {
     if (keyCode == forms::Key::Return) {
         keyCode = 0;
+        m_enterPressedInTitle = true;
     }
 }
 
@@ -287,7 +290,11 @@ void LaunchPad::title_KeyPress(int& keyAscii) {
 void LaunchPad::title_KeyUp(int& keyCode) {
     if (keyCode == forms::Key::Return) {
         keyCode = 0;
-        SaveBtn_Click();
+        // Only an Enter pressed here: the release of one that chose a button and whose refusal
+        // brought the focus here is no second press.
+        if (std::exchange(m_enterPressedInTitle, false)) {
+            SaveBtn_Click();
+        }
     }
 }
 
@@ -300,7 +307,7 @@ void LaunchPad::Colr_Click(int index) {
         swatch.SetValue(true);  // raises this Click again, chosen
         return;
     }
-    m_app.editing.EditColor = static_cast<std::int32_t>(swatch.BackColor());
+    m_edit->EditColor = static_cast<std::int32_t>(swatch.BackColor());
     title.TrySetFocus();
 }
 
@@ -417,7 +424,7 @@ void LaunchPad::SaveBtn_Click() {
     WriteShortcutFile(m_app, m_shortcutPath,
                       {files::TrimRight(File.Text()), Start.Text(), Command.Text(), title.Text()});
 
-    EditContext& edit = m_app.editing;
+    EditContext& edit = *m_edit;
     if (GroupColorSelected(Colr)) {
         edit.EditColor = 0;
     }
@@ -429,7 +436,7 @@ void LaunchPad::SaveBtn_Click() {
     edit.EditTextChanged = false;
     m_app.clip.PendingTitle = m_app.ansi.Fixed(title.Text(), store::kTitleWidth);
     // The clip's caption, colour and record files; its data file is the shortcut written above.
-    SaveEditedClip(m_app);
+    SaveEditedClip(m_app, edit);
     Unload();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/EditContext.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/Lists.h"
@@ -17,11 +18,11 @@ class App;
 // The shortcut editor "Shortcut Edit": the file to launch, the folder to start in, the command
 // line and the title of a launch-pad shortcut, filled by typing or by dragging from the drive,
 // folder and file lists, with folder bookmarks and file-type filters kept in "Book.Mrk". It
-// edits the group clip or transfer slot of the edit context; an EditIndex of 1000 and up is a
-// new shortcut of slot EditIndex - 1000 for the file named by the clipboard's text.
+// edits the group clip or transfer slot of its own edit context; an EditIndex of 1000 and up is
+// a new shortcut of slot EditIndex - 1000 for the file named by the clipboard's text.
 class LaunchPad : public forms::Form {
 public:
-    explicit LaunchPad(App& app);
+    LaunchPad(App& app, const EditContext& context);
 
     // What a drag carries, as its target reads it.
     enum class DragKind {
@@ -128,6 +129,9 @@ private:
     void SaveThings();
 
     App& m_app;
+    OpenEdit m_edit;
+    // An Enter went down in the title box; its release there saves.
+    bool m_enterPressedInTitle = false;
     std::string m_shortcutPath;
     DragKind m_dragKind = DragKind::None;
     int m_draggedBar = -1;  // the bookmark or filter being dragged

@@ -19,14 +19,14 @@ constexpr int kFromClipboard = 1000;
 
 // editIndex is the slot, or the slot + 1000 for a shortcut to the clipboard's text.
 void ShowEditor(App& app, int source, int slot, int editIndex) {
-    EditContext& edit = app.editing;
+    EditContext edit;
     edit.EditSource = source;
     edit.EditIndex = editIndex;
     edit.EditGroup = app.settings.CurrentGroup;
     const int pos =
         (source == ClipSource::GroupClip ? kFirstGroupClipPos : kFirstTransferSlotPos) + slot;
     edit.EditColor = static_cast<std::int32_t>(TrueColor(app, pos));
-    LaunchPad editor(app);
+    LaunchPad editor(app, edit);
     editor.Show(forms::ShowMode::Modal);
 }
 

@@ -11,6 +11,7 @@
 #include "app/Modes.h"
 #include "app/StoreState.h"
 #include "clipboard/BulkCache.h"
+#include "clipboard/ClipDataFile.h"
 #include "clipboard/Markers.h"
 #include "clipboard/Restore.h"
 #include "display/DisplayModes.h"
@@ -170,14 +171,24 @@ void BulkSub(App& app) {
     const ClipKind kind = bulkCount > 0 ? ClipKind::Bulk : ClipKind::Clip;
     const int count = bulkCount > 0 ? bulkCount : app.clip.ClipboardClipCount;
     const int separator = app.settings.BulkSpacing;
+    bool pastedOne = false;
+    bool skipped = false;
     for (int i = 0; i < count; ++i) {
-        const bool pasted = (i == 0 || PasteSeparator(app, separator, form.SpacerText())) &&
+        if (IsShortcutFile(app.os.files, ClipDataPath(app, kind, i))) {
+            skipped = true;  // no clipboard takes it; the items after it are pasted
+            continue;
+        }
+        const bool pasted = (!pastedOne || PasteSeparator(app, separator, form.SpacerText())) &&
                             PasteStored(app, kind, i);
         if (!pasted) {
             // The clipboard still holds what was pasted last: pasting on would repeat it.
             app.RefusalTones();
             return;
         }
+        pastedOne = true;
+    }
+    if (skipped) {
+        app.RefusalTones();
     }
     if (app.settings.KeepClipboardClips == 0) {
         app.clip.ClearOnNextCapture = true;

@@ -135,6 +135,11 @@ bool IsShortcut(App& app, const std::string& path) {
 // clipboard). The hourglass shows from the click until the paste keys go out; when none are to
 // follow (a failed restore, an e-mail or web-page clip, an error) the pointer is put back.
 void PasteClicked(App& app, ClipKind kind, int index, const std::function<int()>& modeOf) {
+    if (app.editing.EditorOpen && !app.editing.EditorText) {
+        // The editor shows a picture or a clip without text: nothing can go into it.
+        app.RefusalTones();
+        return;
+    }
     MainForm& edit = app.MainWindow();
     edit.SetPointer(forms::MousePointer::Hourglass);
     bool keysFollow = false;
@@ -153,10 +158,16 @@ void PasteStoredClip(App& app, ClipKind kind, int index, std::uint8_t& ownMode) 
     PasteClicked(app, kind, index, [&] { return PasteModeOf(app, ownMode); });
 }
 
-// The clip editor is open: the clipboard's text replaces the selection of its text box.
+// The clip editor is open: the clipboard's text replaces the selection of its text box, and the
+// focus goes there (where a clip of several formats warns before they can be lost). An editor
+// without a text to edit takes nothing.
 void PasteIntoEditor(App& app) {
     forms::TextBox* text = app.editing.EditorText;
-    if (!text || !OpenClipboardRetrying(app)) {
+    if (!text) {
+        app.RefusalTones();
+        return;
+    }
+    if (!OpenClipboardRetrying(app)) {
         return;
     }
     std::string pasted;
@@ -165,6 +176,7 @@ void PasteIntoEditor(App& app) {
     }
     app.os.clipboard.Close();
     text->SetSelText(pasted);
+    text->TrySetFocus();
 }
 
 }  // namespace
@@ -174,8 +186,7 @@ bool RestoreForPaste(App& app, ClipKind kind, int n) {
         app.RefusalTones();
         return false;
     }
-    if (!app.editing.EditorOpen && app.settings.CompactLayout == 0 &&
-        app.editing.EditIndex < 1000) {
+    if (!app.editing.EditorOpen && app.settings.CompactLayout == 0) {
         SetLastDisplay(app);
     }
     return true;

@@ -4,7 +4,6 @@
 #include "app/ClipboardState.h"
 #include "app/EditContext.h"
 #include "app/Modes.h"
-#include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
@@ -60,13 +59,15 @@ void PutEditedTextOnClipboard(App& app) {
     app.clip.PendingText = app.clip.ClipText;
 }
 
-void SaveClipboardClip(App& app) {
-    const int index = app.editing.EditIndex;
-    if (app.editing.EditTextChanged) {
+void SaveClipboardClip(App& app, const EditContext& edit) {
+    const int index = edit.EditIndex;
+    // A clip that left the history is saved as a new one, as a changed text is.
+    if (edit.EditTextChanged || index == kLeftHistory) {
         PutEditedTextOnClipboard(app);
         return;
     }
-    if (!IsClipboardClipPos(kFirstClipboardClipPos + index)) {
+    if (!IsClipboardClipPos(kFirstClipboardClipPos + index) ||
+        index >= app.clip.ClipboardClipCount) {
         return;
     }
     ShowTitle(app, kFirstClipboardClipPos + index, files::TrimRight(app.clip.PendingTitle));
@@ -77,62 +78,57 @@ void SaveClipboardClip(App& app) {
 // The label takes the edited title and colour (the panel's default when none was chosen). While
 // the highlight is on it, the colour becomes the one the highlight gives back, and only then: any
 // other highlighted label keeps its own.
-void ApplyEdit(App& app, int pos, std::int32_t defaultColor) {
-    const std::int32_t chosen = app.editing.EditColor;
+void ApplyEdit(App& app, const EditContext& edit, int pos, std::int32_t defaultColor) {
+    const std::int32_t chosen = edit.EditColor;
     ShowTitle(app, pos, files::TrimRight(app.clip.PendingTitle));
     ShowTrueColor(app, pos, static_cast<forms::Color>(chosen != 0 ? chosen : defaultColor));
 }
 
-void WriteEditedText(App& app, const std::string& dataFile) {
-    if (app.editing.EditTextChanged) {
+void WriteEditedText(App& app, const EditContext& edit, const std::string& dataFile) {
+    if (edit.EditTextChanged) {
         files::ReplaceDataFile(app.os.files, dataFile, TextClipBytes(app.clip.ClipText));
     }
 }
 
-void SaveGroupClip(App& app) {
-    const EditContext& edit = app.editing;
+void SaveGroupClip(App& app, const EditContext& edit) {
     if (edit.EditIndex < 0 || edit.EditIndex >= kSlotCount || edit.EditGroup < 0 ||
         edit.EditGroup >= kGroupCount) {
         return;
     }
     if (edit.EditGroup != app.settings.CurrentGroup) {
-        app.settings.CurrentGroup = static_cast<std::int16_t>(edit.EditGroup);
-        SetGroupDataPrefix(app);
-        SaveSettings(app);
-        LoadGroup(app);
+        SelectGroup(app, edit.EditGroup);
     }
-    ApplyEdit(app, kFirstGroupClipPos + edit.EditIndex, app.settings.GroupClipColor);
+    ApplyEdit(app, edit, kFirstGroupClipPos + edit.EditIndex, app.settings.GroupClipColor);
     app.store.ClipPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;
     SaveGroup(app);
-    WriteEditedText(app, app.store.GroupDataPrefix + std::to_string(edit.EditIndex));
+    WriteEditedText(app, edit, app.store.GroupDataPrefix + std::to_string(edit.EditIndex));
     if (app.settings.CurrentGroup == kHotKeyGroup) {
         WatchHotKeyLetter(app, edit.EditIndex);
     }
 }
 
-void SaveTransferSlot(App& app) {
-    const EditContext& edit = app.editing;
+void SaveTransferSlot(App& app, const EditContext& edit) {
     if (edit.EditIndex < 0 || edit.EditIndex >= kTransferSlotCount) {
         return;
     }
-    ApplyEdit(app, kFirstTransferSlotPos + edit.EditIndex, app.settings.TransferSlotColor);
+    ApplyEdit(app, edit, kFirstTransferSlotPos + edit.EditIndex, app.settings.TransferSlotColor);
     app.store.TransPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;
     SaveTransferSlots(app);
-    WriteEditedText(app, app.DataFolder + "trans." + std::to_string(edit.EditIndex));
+    WriteEditedText(app, edit, app.DataFolder + "trans." + std::to_string(edit.EditIndex));
 }
 
 }  // namespace
 
-void SaveEditedClip(App& app) {
-    switch (app.editing.EditSource) {
+void SaveEditedClip(App& app, const EditContext& edit) {
+    switch (edit.EditSource) {
         case ClipSource::ClipboardClip:
-            SaveClipboardClip(app);
+            SaveClipboardClip(app, edit);
             break;
         case ClipSource::GroupClip:
-            SaveGroupClip(app);
+            SaveGroupClip(app, edit);
             break;
         case ClipSource::TransferSlot:
-            SaveTransferSlot(app);
+            SaveTransferSlot(app, edit);
             break;
         default:
             break;

@@ -3,9 +3,12 @@
 namespace mirvo {
 
 class App;
+struct EditContext;
 
-// Commits the edit context filled by the clip editors: a clipboard clip's new title or new text,
-// or a group clip's or transfer slot's title, paste mode, colour and (when changed) text.
-void SaveEditedClip(App& app);
+// Commits the edit context of a clip dialog (with the title and text in ClipboardState): a
+// clipboard clip's new title, or its text as a new clip when the text changed or the clip left
+// the history; a group clip's or transfer slot's title, paste mode, colour and (when changed)
+// text. A group clip of another group shows its group first.
+void SaveEditedClip(App& app, const EditContext& edit);
 
 }  // namespace mirvo

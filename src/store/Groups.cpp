@@ -1,6 +1,7 @@
 #include "store/Groups.h"
 
 #include "app/App.h"
+#include "app/Settings.h"
 #include "app/StoreState.h"
 #include "files/DataFile.h"
 #include "files/Paths.h"
@@ -11,6 +12,7 @@
 #include "panels/Positions.h"
 #include "store/Libraries.h"
 #include "store/RecordCodec.h"
+#include "store/StoreColors.h"
 
 namespace mirvo {
 
@@ -30,6 +32,14 @@ files::Bytes ReadRecords(App& app, const std::string& path, size_t size) {
 
 std::string LetterKey(int i, const char* after) {
     return std::string(1, static_cast<char>('A' + i)) + after;
+}
+
+// The group's name back in its own colour, from the colour file or the default.
+void UnmarkGroupName(App& app, int group) {
+    const std::vector<std::int32_t> colors = ReadGroupNameColors(app);
+    const std::int32_t stored = colors[static_cast<size_t>(group)];
+    ShowTrueColor(app, kFirstGroupNamePos + group,
+                  static_cast<forms::Color>(stored != 0 ? stored : app.settings.GroupNameColor));
 }
 }  // namespace
 
@@ -182,6 +192,21 @@ void SaveGroupNames(App& app) {
     }
     files::ReplaceDataFile(app.os.files, app.LibraryFolder + kGroupNamesFile,
                            EncodeTitles(app.ansi, names));
+}
+
+void SelectGroup(App& app, int group) {
+    AppSettings& s = app.settings;
+    if (s.CurrentGroup >= 0 && s.CurrentGroup < store::kGroupCount) {
+        UnmarkGroupName(app, s.CurrentGroup);
+    }
+    s.CurrentGroup = static_cast<std::int16_t>(group);
+    MarkCurrentGroupName(app);
+    SetGroupDataPrefix(app);
+    SaveSettings(app);
+    LoadGroup(app);
+    // The Diary's day labels follow the month.
+    LabelClipKeys(app);
+    ArrangeGroupClips(app);
 }
 
 }  // namespace mirvo

@@ -33,5 +33,8 @@ void SaveGroupNames(App& app);
 void LayoutHotKeyGroup(App& app);
 // The current group's name shown marked (system highlight colours).
 void MarkCurrentGroupName(App& app);
+// Shows group g as the current group, loaded from its files (also when it was current already:
+// its files may have changed); the name of the group left loses its mark.
+void SelectGroup(App& app, int group);
 
 }  // namespace mirvo

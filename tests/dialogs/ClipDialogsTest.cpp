@@ -269,6 +269,130 @@ TEST_F(ClipDialogs, AClipboardClipEditsTitleAndTextOnlyAndTakesPastesWhileOpen) 
     EXPECT_EQ(files::TrimRight(edit().clipboardPanel.ClipboardClip[2]->Caption()), "Edited");
 }
 
+TEST_F(ClipDialogs, APreviewTakesNoPasteAndAnEditorTakesItWithTheFocusInItsText) {
+    const files::Bytes picture = CurrentLayout({{8, "", Dib()}});
+    const files::Bytes other = CurrentLayout({{0xC100, "HTML Format", "<b>no text</b>"}});
+    PutGroupClip(3, "Logo", picture);
+    PutGroupClip(4, "Words", OlderLayout(1, std::string("some words") + '\0'));
+    PutGroupClip(5, "Rich",
+                 CurrentLayout({{1, "", std::string("rich") + '\0'},
+                                {0xC100, "HTML Format", "<b>rich</b>"}}));
+    PutGroupClip(6, "Other", other);
+    StartWithClips();
+
+    for (const int n : {3, 6}) {
+        t.host.Click(Item(n), MouseButton::Right);
+        view* viewer = Viewer();
+        ASSERT_NE(viewer, nullptr);
+        const int beeps = Beeps();
+        t.host.Click(Item(4));
+        t.host.AdvanceTime(200);
+        EXPECT_EQ(viewer->Text1[0]->Text(), "Non Text Clip") << "no paste into the disabled box";
+        EXPECT_EQ(viewer->Text1[1]->Text(), "Non Text Clip");
+        EXPECT_EQ(Beeps(), beeps + 2) << "refused with the two tones";
+        viewer->title.SetFocus();
+        t.host.PressKey(forms::Key::Escape, 0, 27);
+        EXPECT_EQ(Viewer(), nullptr);
+    }
+    EXPECT_EQ(Read(LibPath(1, "group0.3")), picture) << "the picture clip keeps its file";
+    EXPECT_EQ(Read(LibPath(1, "group0.6")), other);
+
+    t.host.Click(Item(4), MouseButton::Right);
+    view* viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    t.host.Click(Item(5));
+    t.host.AdvanceTime(200);
+    EXPECT_EQ(viewer->Text1[0]->Text(), "richsome words");
+    EXPECT_EQ(t.host.FocusedControl(), viewer->Text1[0]) << "the focus goes to the text";
+    t.host.Click(viewer->cancelbtn);
+
+    t.host.Click(Item(5), MouseButton::Right);
+    viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    std::vector<std::string> modals;
+    t.host.onModal = [&](forms::Form& form) { modals.push_back(form.Name()); };
+    t.host.Click(Item(4));
+    t.host.AdvanceTime(200);
+    EXPECT_EQ(viewer->Text1[0]->Text(), "some wordsrich");
+    EXPECT_EQ(modals, std::vector<std::string>{"warn"})
+        << "the warning comes before a save can lose the other formats";
+}
+
+TEST_F(ClipDialogs, AClipboardClipsEditorFollowsItsClipAsTheHistoryMoves) {
+    StartWithClips();
+    auto copy = [&](const std::string& text) {
+        std::vector<std::uint8_t> bytes(text.begin(), text.end());
+        bytes.push_back(0);
+        t.clipboard.PutFromOtherProgram({{1, bytes}});
+        t.host.AdvanceTime(1000);
+    };
+    auto title = [&](int i) {
+        return files::TrimRight(
+            edit().clipboardPanel.ClipboardClip[static_cast<size_t>(i)]->Caption());
+    };
+    auto editClip = [&](int i) {
+        t.host.Click(*edit().clipboardPanel.ClipboardClip[static_cast<size_t>(i)],
+                     MouseButton::Right);
+        return Viewer();
+    };
+    for (int i = 0; i < 9; ++i) {
+        copy("clip " + std::to_string(i));
+    }
+    view* viewer = editClip(2);
+    ASSERT_NE(viewer, nullptr);
+    copy("clip 9");
+    ASSERT_EQ(title(1), "clip 2") << "the full history moved down one";
+    viewer->title.SetText("Third");
+    t.host.Click(viewer->OKBtn);
+    EXPECT_EQ(title(1), "Third") << "the title goes with its clip";
+    EXPECT_EQ(title(2), "clip 3");
+    EXPECT_FALSE(app.clip.TitlePending);
+
+    // The clip leaves the history: its title and text are saved as a new clip.
+    viewer = editClip(0);
+    ASSERT_NE(viewer, nullptr);
+    copy("clip 10");
+    viewer->title.SetText("First again");
+    t.host.Click(viewer->OKBtn);
+    EXPECT_EQ(title(0), "Third") << "the clip that moved into its place keeps its title";
+    t.host.AdvanceTime(1000);
+    EXPECT_EQ(title(8), "First again");
+    const files::Bytes saved = Read(DataPath("clip.8"));
+    EXPECT_NE(std::string(saved.begin(), saved.end()).find(std::string("clip 1") + '\0'),
+              std::string::npos)
+        << "with its text";
+
+    // "Batch": the next copy starts a new history, and the clip has left it.
+    viewer = editClip(4);
+    ASSERT_NE(viewer, nullptr);
+    app.clip.ClearOnNextCapture = true;
+    copy("new batch");
+    ASSERT_EQ(app.clip.ClipboardClipCount, 1);
+    viewer->title.SetText("Kept");
+    t.host.Click(viewer->OKBtn);
+    EXPECT_EQ(title(0), "new batch");
+    t.host.AdvanceTime(1000);
+    EXPECT_EQ(app.clip.ClipboardClipCount, 2);
+    EXPECT_EQ(title(1), "Kept");
+}
+
+TEST_F(ClipDialogs, EnterOnTheClipSettingsOkWithABlankTitleIsRefusedOnce) {
+    StartWithClips();
+    t.host.onModal = [&](forms::Form& form) {
+        auto& settings = static_cast<Settings&>(form);
+        settings.title.SetText("");
+        settings.Command1.SetFocus();
+        t.host.PressKey(forms::Key::Return, 0, 13);
+        EXPECT_TRUE(settings.Loaded()) << "the blank title is refused";
+        EXPECT_EQ(settings.title.Text(), "A title is required.");
+        EXPECT_EQ(t.host.FocusedControl(), &settings.title);
+        EXPECT_EQ(Item(7).Caption(), "") << "the key's release stores nothing";
+        t.host.Click(settings.Command1);
+    };
+    OpenClipSettings(app, 7);
+    EXPECT_EQ(Item(7).Caption(), "A title is required.") << "a second, deliberate OK stores it";
+}
+
 TEST_F(ClipDialogs, AShortcutIsNeverOpenedAsTextAndAHotKeyClipRegistersItsLetter) {
     files::Bytes shortcut(1522, 0);
     files::WriteInt16(shortcut, 0, kShortcutMarker);

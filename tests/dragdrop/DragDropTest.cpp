@@ -12,7 +12,10 @@
 #include "app/Modes.h"
 #include "app/StoreState.h"
 #include "clipboard/BulkCache.h"
+#include "clipboard/ClipDataFile.h"
 #include "dialogs/SettingsForm.h"
+#include "dialogs/ViewForm.h"
+#include "forms/Color.h"
 #include "panels/PanelDisplay.h"
 #include "paste/BulkForm.h"
 #include "platform/KeySender.h"
@@ -71,6 +74,24 @@ protected:
         const files::Bytes bytes = Read(path);
         return std::string(bytes.begin(), bytes.end());
     }
+    // The clip viewer open on the main window, or nullptr.
+    view* Viewer() {
+        for (forms::Form* form : t.host.LoadedForms()) {
+            if (form->Name() == "view") {
+                return static_cast<view*>(form);
+            }
+        }
+        return nullptr;
+    }
+    // The clip settings, when a clipboard clip is dropped, store the title given.
+    void AnswerSettingsWith(const std::string& title) {
+        t.host.onModal = [this, title](forms::Form& form) {
+            auto& settings = static_cast<Settings&>(form);
+            settings.title.SetText(title);
+            t.host.Click(settings.Command1);
+        };
+    }
+    int Beeps() const { return static_cast<int>(t.desktop.beeps.size()); }
     std::string Record(int group, int n) {
         const files::Bytes titles = Read(LibPath(1, "group" + std::to_string(group) + ".dat"));
         return files::TrimRight(std::string(titles.begin() + n * 50, titles.begin() + n * 50 + 50));
@@ -256,6 +277,168 @@ TEST_F(DragDrop, TheBulkCacheTakesClipsAndGroupsUpToItsSizeAndBecomesAGroup) {
     Drag(BulkButton(), Trash());
     EXPECT_EQ(app.settings.BulkCount, 0);
     EXPECT_FALSE(std::filesystem::exists(DataPath("bulk.95")));
+}
+
+TEST_F(DragDrop, AnOpenEditorSavesIntoItsOwnClipWhateverIsDroppedMeanwhile) {
+    StartWith({{0, "Alpha"}});
+    Copy("dropped text");
+    const files::Bytes dropped = Read(DataPath("clip.0"));
+    t.host.Click(Item(0), MouseButton::Right);
+    view* viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+
+    AnswerSettingsWith("Dropped");
+    Drag(Clip(0), Item(4));
+    ASSERT_EQ(Item(4).Caption(), "Dropped");
+    viewer->Text1[0]->SetText("edited text");
+    viewer->title.SetFocus();
+    t.host.PressKey(forms::Key::Escape, 0, 27);
+    EXPECT_EQ(Viewer(), nullptr) << "Escape saved and closed the editor";
+    EXPECT_EQ(Item(4).Caption(), "Dropped") << "the dropped clip keeps its title";
+    EXPECT_EQ(Read(LibPath(1, "group0.4")), dropped) << "and its data";
+    EXPECT_EQ(Item(0).Caption(), "Alpha");
+    EXPECT_EQ(Read(LibPath(1, "group0.0")), TextClipBytes("edited text"));
+}
+
+TEST_F(DragDrop, TheClipBeingEditedIsFollowedWhereItMovesAndIsNeitherErasedNorLost) {
+    std::string names = Padded("Work");
+    names.resize(1600, ' ');
+    Put(LibPath(1, "Groups.dat"), Text(names));
+    StartWith({{0, "Alpha"}, {1, "Beta"}});
+    t.host.Click(Item(0), MouseButton::Right);
+    view* viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+
+    Drag(Item(0), Slot(2));
+    Drag(Slot(2), Item(6));
+    ASSERT_EQ(Item(6).Caption(), "Alpha");
+    ASSERT_EQ(Item(0).Caption(), "");
+    const int beeps = Beeps();
+    Drag(Item(6), Trash());
+    EXPECT_EQ(Item(6).Caption(), "Alpha") << "the clip being edited is not erased";
+    EXPECT_EQ(Data(0, 6), "data of Alpha");
+    Drag(GroupName(0), Trash());
+    EXPECT_EQ(GroupName(0).Caption(), "Work") << "nor the group that holds it";
+    EXPECT_EQ(Data(0, 6), "data of Alpha");
+    EXPECT_EQ(Beeps(), beeps + 4) << "both refused with the two tones";
+    Drag(Item(1), Trash());
+    EXPECT_EQ(Item(1).Caption(), "") << "another clip is erased";
+
+    Drag(GroupName(0), GroupName(3));
+    ASSERT_EQ(app.settings.CurrentGroup, 3);
+    viewer->title.SetText("Alpha renamed");
+    t.host.Click(viewer->OKBtn);
+    EXPECT_EQ(Viewer(), nullptr);
+    EXPECT_EQ(app.settings.CurrentGroup, 3);
+    EXPECT_EQ(Item(6).Caption(), "Alpha renamed") << "saved where the clip went";
+    EXPECT_EQ(Record(3, 6), "Alpha renamed");
+    EXPECT_EQ(Data(3, 6), "data of Alpha");
+    EXPECT_EQ(Item(0).Caption(), "");
+    EXPECT_EQ(GroupName(0).Caption(), "") << "the moved group stays moved";
+    EXPECT_FALSE(std::filesystem::exists(LibPath(1, "group0.dat")))
+        << "no title was saved onto an emptied slot";
+}
+
+TEST_F(DragDrop, AnEmptySlotOpenInTheEditorTakesNoDropThatItsSaveWouldOverwrite) {
+    StartWith({{0, "Alpha"}});
+    for (forms::Label* empty : {&Item(5), &Slot(3)}) {
+        SCOPED_TRACE(empty->Name());
+        t.host.Click(*empty, MouseButton::Right);
+        view* viewer = Viewer();
+        ASSERT_NE(viewer, nullptr) << "the editor opens on an empty slot too";
+        const int beeps = Beeps();
+        Drag(Item(0), *empty);
+        EXPECT_EQ(empty->Caption(), "") << "the drop is refused";
+        EXPECT_EQ(Beeps(), beeps + 2);
+        EXPECT_EQ(Item(0).Caption(), "Alpha");
+        EXPECT_EQ(Data(0, 0), "data of Alpha") << "the clip is not moved away";
+        viewer->title.SetText("Typed");
+        viewer->Text1[0]->SetText("typed text");
+        t.host.Click(viewer->OKBtn);
+        EXPECT_EQ(empty->Caption(), "Typed") << "the editor fills it";
+    }
+    EXPECT_EQ(Read(LibPath(1, "group0.5")), TextClipBytes("typed text"));
+    EXPECT_EQ(Read(DataPath("trans.3")), TextClipBytes("typed text"));
+}
+
+TEST_F(DragDrop, ASaveIntoAnotherGroupShowsThatGroupAsTheCurrentOne) {
+    std::string names = Padded("Work");
+    names.resize(1600, ' ');
+    Put(LibPath(1, "Groups.dat"), Text(names));
+    StartWith({{0, "Alpha"}});
+    t.host.Click(Item(0), MouseButton::Right);
+    view* viewer = Viewer();
+    ASSERT_NE(viewer, nullptr);
+    Drag(GroupName(0), GroupName(5), MouseButton::Right);
+    ASSERT_EQ(app.settings.CurrentGroup, 5) << "the copy is shown";
+    ASSERT_EQ(GroupName(5).BackColor(), forms::kHighlight);
+
+    viewer->title.SetText("Alpha renamed");
+    t.host.Click(viewer->OKBtn);
+    EXPECT_EQ(app.settings.CurrentGroup, 0) << "the save shows the clip's own group";
+    EXPECT_EQ(Item(0).Caption(), "Alpha renamed");
+    EXPECT_EQ(GroupName(0).BackColor(), forms::kHighlight) << "marked as the current group";
+    EXPECT_EQ(GroupName(0).ForeColor(), forms::kHighlightText);
+    EXPECT_EQ(GroupName(5).BackColor(), static_cast<forms::Color>(app.settings.GroupNameColor))
+        << "the group left is no longer marked";
+    EXPECT_EQ(GroupName(5).ForeColor(), forms::Color{0});
+}
+
+TEST_F(DragDrop, ACopyDuringAClipboardClipsDragWaitsSoThatTheDropFilesTheClipPickedUp) {
+    StartWith({});
+    for (int i = 0; i < 9; ++i) {
+        Copy("copy " + std::to_string(i));
+    }
+    AnswerSettingsWith("Picked");
+    auto dropWhileACopyArrives = [&](int clip, int slot, const std::string& copied) {
+        const files::Bytes picked = Read(DataPath("clip." + std::to_string(clip)));
+        Clip(clip).RaiseMouseDown(MouseButton::Left, 0, 100, 100);
+        Clip(clip).RaiseMouseMove(MouseButton::Left, 0, 100, 130);
+        ASSERT_EQ(t.host.DragSource(), &Clip(clip));
+        Copy(copied);
+        t.host.Drop(Item(slot));
+        EXPECT_EQ(Read(LibPath(1, "group0." + std::to_string(slot))), picked);
+        EXPECT_EQ(Item(slot).Caption(), "Picked");
+    };
+    dropWhileACopyArrives(8, 2, "copied while dragging");
+    t.host.AdvanceTime(1000);
+    EXPECT_EQ(files::TrimRight(Clip(8).Caption()), "copied while dragging")
+        << "captured once the drop is done";
+    EXPECT_EQ(files::TrimRight(Clip(0).Caption()), "copy 1");
+
+    // "Batch": the next copy starts a new history.
+    app.clip.ClearOnNextCapture = true;
+    dropWhileACopyArrives(3, 5, "a new batch");
+    t.host.AdvanceTime(1000);
+    EXPECT_EQ(app.clip.ClipboardClipCount, 1);
+    EXPECT_EQ(files::TrimRight(Clip(0).Caption()), "a new batch");
+}
+
+TEST_F(DragDrop, ShortcutsAndGroupReferencesNeverEnterTheBulkCache) {
+    std::string names = Padded("Mixed");
+    names.resize(1600, ' ');
+    Put(LibPath(1, "Groups.dat"), Text(names));
+    StartWith({{0, "Text"}, {1, "Tool"}, {2, "More text"}});
+    files::Bytes shortcut(1522, 0);
+    files::WriteInt16(shortcut, 0, kShortcutMarker);
+    Put(LibPath(1, "group0.1"), shortcut);
+    const int beeps = Beeps();
+
+    Drag(Item(1), edit().controlPanel.BulkDrop);
+    EXPECT_EQ(app.settings.BulkCount, 0) << "a shortcut is refused";
+    EXPECT_EQ(Beeps(), beeps + 2);
+    Drag(GroupName(0), edit().controlPanel.BulkDrop);
+    EXPECT_EQ(app.settings.BulkCount, 2) << "a group gives its clips, not its shortcuts";
+    EXPECT_EQ(Read(DataPath("bulk.1")), Text("data of More text"));
+    EXPECT_EQ(Beeps(), beeps + 4);
+
+    Drag(GroupName(0), Slot(0));
+    ASSERT_EQ(app.store.TransSource[0], 0);
+    Drag(Slot(0), edit().controlPanel.BulkDrop);
+    EXPECT_EQ(app.settings.BulkCount, 2) << "a group reference is refused";
+    EXPECT_EQ(Beeps(), beeps + 6);
+    EXPECT_FALSE(std::filesystem::exists(DataPath("trans.0"))) << "no empty clip file is made";
+    EXPECT_EQ(Slot(0).Caption(), "Mixed");
 }
 
 // The keys a paste sends, each Shift+Insert recorded as the text it found on the clipboard.

@@ -107,7 +107,7 @@ protected:
     DialogsOnWindows() {
         const std::string lib = setup.ProgramFolder() + "Lib1\\";
         CreateDirectoryA(lib.c_str(), nullptr);
-        std::string titles = Padded("Meeting notes") + Padded("Logo");
+        std::string titles = Padded("Meeting notes") + Padded("Logo") + Padded("Plain note");
         titles.resize(4800, ' ');
         WriteBytes(lib + "group0.dat", Text(titles));
         const std::string text = "Agenda\r\nitem one";
@@ -117,6 +117,7 @@ protected:
                                                     {0xC100, "HTML Format", Text("<b>Agenda</b>")},
                                                     {8, "", Picture()}}));
         WriteBytes(lib + "group0.1", CurrentLayout({{8, "", Picture()}}));
+        WriteBytes(lib + "group0.2", TextOnly("plain text"));
         std::string names = Padded("Letters") + Padded("Recipes");
         names.resize(1600, ' ');
         WriteBytes(lib + "Groups.dat", Text(names));
@@ -134,6 +135,24 @@ protected:
         ASSERT_NE(target, nullptr) << label;
         SetForegroundWindow(window);
         wintest::ClickAt(wintest::CenterOf(target), true);
+    }
+    void LeftClick(const std::string& label) {
+        HWND target = LabelShowing(window, label);
+        ASSERT_NE(target, nullptr) << label;
+        wintest::ClickAt(wintest::CenterOf(target));
+    }
+    // Moves a dialog to the screen's lower right corner, off the main window's clips.
+    static void MoveAside(HWND dialog) {
+        RECT screen{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+        SetWindowPos(dialog, nullptr, screen.right - 240, screen.bottom - 160, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    std::string StoredTitle(int n) const {
+        const Bytes stored = ReadBytes(Lib("group0.dat"));
+        const size_t at = static_cast<size_t>(n) * 50;
+        return stored.size() >= at + 50 ? std::string(stored.begin() + at, stored.begin() + at + 50)
+                                        : "<none>";
     }
     std::string Lib(const std::string& name) const {
         return setup.ProgramFolder() + "Lib1\\" + name;
@@ -220,6 +239,64 @@ TEST_F(DialogsOnWindows, APictureClipPreviewsAndAGroupIsRenamed) {
         },
         5000))
         << "the group names are saved";
+}
+
+TEST_F(DialogsOnWindows, TheViewerOpensWithTheTitleSelectedSoTypingReplacesItAndEnterSaves) {
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000));
+    RightClick("Plain note");
+    HWND viewer = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (viewer = VisibleWindow(" Clip Edit")) != nullptr; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ChildWithText(viewer, "plain text") != nullptr; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == viewer; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return HasKeyboardFocus(viewer); }, 5000));
+
+    wintest::TypeText("Renamed");
+    wintest::PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return !VisibleWindow(" Clip Edit"); }, 5000))
+        << "Enter in the title saved";
+    EXPECT_TRUE(WaitFor([&] { return StoredTitle(2) == Padded("Renamed"); }, 5000))
+        << "the typing replaced the whole title";
+    EXPECT_EQ(ReadBytes(Lib("group0.2")), TextOnly("plain text"));
+}
+
+TEST_F(DialogsOnWindows, AClickOnAClipPastesOnlyIntoAViewerWithTextAndThenWarnsThere) {
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !IsIconic(window); }, 5000));
+    const Bytes picture = ReadBytes(Lib("group0.1"));
+    RightClick("Logo");
+    HWND viewer = nullptr;
+    ASSERT_TRUE(
+        WaitFor([&] { return (viewer = VisibleWindow(" Clip Preview ")) != nullptr; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return LabelShowing(viewer, "True Size") != nullptr; }, 5000));
+    MoveAside(viewer);
+    LeftClick("Plain note");
+    Sleep(800);  // the paste follows the click after its timer
+    ASSERT_TRUE(Settled(window));
+    ASSERT_TRUE(BringToFront(viewer));
+    ASSERT_TRUE(WaitFor([&] { return HasKeyboardFocus(viewer); }, 5000));
+    wintest::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !VisibleWindow(" Clip Preview "); }, 5000));
+    Sleep(300);
+    EXPECT_EQ(ReadBytes(Lib("group0.1")), picture) << "the picture clip keeps its file";
+
+    // A clip of several formats: the click pastes into its text, and the focus there warns.
+    RightClick("Meeting notes");
+    ASSERT_TRUE(WaitFor([&] { return (viewer = VisibleWindow(" Clip Edit")) != nullptr; }, 5000));
+    ASSERT_TRUE(WaitFor([&] { return ChildWithText(viewer, "Agenda\r\nitem one"); }, 5000));
+    MoveAside(viewer);
+    LeftClick("Plain note");
+    HWND warning = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (warning = WindowShowing(program->Id(), "Warning")); }, 5000))
+        << "the warning comes before a save can lose the other formats";
+    HWND ok = LabelShowing(warning, "OK");
+    ASSERT_NE(ok, nullptr);
+    wintest::ClickAt(wintest::CenterOf(ok));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(warning); }, 5000));
+    EXPECT_NE(ChildWithText(viewer, "plain textAgenda\r\nitem one"), nullptr)
+        << "the clip's text went in at the start of the text";
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !VisibleWindow(" Clip Edit"); }, 5000));
 }
 
 }  // namespace

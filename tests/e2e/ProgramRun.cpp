@@ -233,6 +233,19 @@ std::string WindowText(HWND window) {
     return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
+bool Settled(HWND window, UINT timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
+bool HasKeyboardFocus(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return GetGUIThreadInfo(thread, &info) && info.hwndFocus &&
+           (info.hwndFocus == window || IsChild(window, info.hwndFocus));
+}
+
 bool ScreenshotOfProgramWindow(HWND window, const std::string& fileName) {
     RECT client{};
     GetClientRect(window, &client);

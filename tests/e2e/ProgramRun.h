@@ -109,6 +109,12 @@ HWND LabelShowing(HWND main, const std::string& text);
 COLORREF BackgroundOf(HWND label);
 // Expects the label's top-left corner at (left, top) twips in the window's client area.
 void ExpectAt(HWND main, HWND label, int left, int top);
+// Waits until the thread of another process's window has handled what it was doing and takes
+// messages again; false when it does not within the time.
+bool Settled(HWND window, UINT timeoutMs = 5000);
+// Whether the keyboard focus of the window's thread is the window or one of its children: keys
+// sent now reach it (the foreground may have moved before the program took the activation).
+bool HasKeyboardFocus(HWND window);
 // Waits until another process has painted its window (the middle of the client area is never
 // black in this program's windows), then saves a screenshot into the screenshot folder.
 bool ScreenshotOfProgramWindow(HWND window, const std::string& fileName);

@@ -59,6 +59,9 @@ void ReadClip(FuzzProgram& program, const files::Bytes& input) {
         end = format.offset + format.size;
     }
 
+    Require(IsShortcutFile(app.os.files, ClipFile(app)) == (scan.layout == ClipLayout::Shortcut),
+            "the shortcut test that keeps shortcuts out of the bulk cache disagrees with the scan");
+
     program.ResetClipboard();
     const bool restored = Loadclipboard(app, ClipKind::Clip, 0);
     Require(restored == (scan.layout != ClipLayout::Shortcut),

@@ -7,8 +7,10 @@
 
 #include "app/ClipboardState.h"
 #include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
+#include "dialogs/ViewForm.h"
 #include "forms/Color.h"
 #include "launchpad/Bookmarks.h"
 #include "launchpad/LaunchPad.h"
@@ -422,13 +424,56 @@ TEST_F(ShortcutEditor, AnEmptySlotOfTheLaunchPadAndADroppedClipboardClipOpenANew
     };
     ASSERT_TRUE(InEditor(dropClip, [&](LaunchPad& pad) {
         EXPECT_EQ(pad.File.Text(), "C:\\My Docs\\b.doc");
-        EXPECT_EQ(app.editing.EditIndex, 6) << "the slot, no longer + 1000";
+        EXPECT_TRUE(app.editing.IsEdited({ClipSource::GroupClip, 6, app.settings.CurrentGroup}))
+            << "the slot, no longer + 1000";
         pad.title.SetText("Letter");
         t.host.Click(pad.SaveBtn);
     }));
     EXPECT_EQ(DecodeShortcut(Read(SlotFile(6))).file, "C:\\My Docs\\b.doc");
     EXPECT_EQ(Item(6).Caption(), "Letter");
     EXPECT_EQ(files::ReadInt16(Read(SlotFile(6)), 0), kShortcutMarker);
+}
+
+TEST_F(ShortcutEditor, AViewerOpenMeanwhileSavesIntoItsOwnClip) {
+    Put(DataPath("trans.1"), TextClipBytes("slot text"));
+    Put(DataPath("trans.dat"), Text(Padded("") + Padded("Slot") + std::string(300, ' ')));
+    StartShown();
+    PressLaunchPad();
+    t.host.Click(Slot(1), MouseButton::Right);
+    view* viewer = dynamic_cast<view*>(app.editing.Editor.get());
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(viewer->Loaded());
+
+    ASSERT_TRUE(OnEmptySlot(2, [&](LaunchPad& pad) {
+        pad.File.SetText("C:\\My Docs\\a.txt");
+        pad.title.SetText("Notes");
+        t.host.Click(pad.SaveBtn);
+    }));
+    ASSERT_EQ(Item(2).Caption(), "Notes");
+    viewer->title.SetText("Slot renamed");
+    t.host.Click(viewer->OKBtn);
+    EXPECT_EQ(Slot(1).Caption(), "Slot renamed");
+    EXPECT_EQ(Item(2).Caption(), "Notes") << "the new shortcut keeps its title";
+    EXPECT_EQ(DecodeShortcut(Read(SlotFile(2))).title, "Notes");
+    EXPECT_EQ(Read(DataPath("trans.1")), TextClipBytes("slot text"));
+}
+
+TEST_F(ShortcutEditor, EnterOnSaveIsRefusedOnceAndItsReleaseInTheTitleIsNoSecondSave) {
+    StartShown();
+    PressLaunchPad();
+    ASSERT_TRUE(OnEmptySlot(2, [&](LaunchPad& pad) {
+        pad.File.SetText("C:\\My Docs\\a.txt");
+        pad.SaveBtn.SetFocus();
+        const int beeps = Beeps();
+        t.host.PressKey(forms::Key::Return, 0, 13);
+        EXPECT_EQ(Beeps(), beeps + 2) << "one refusal, not a second on the key's release";
+        EXPECT_EQ(t.host.FocusedControl(), &pad.title);
+        ASSERT_TRUE(pad.Loaded());
+        pad.title.SetText("Notes");
+        t.host.PressKey(forms::Key::Return, 0, 13);
+        EXPECT_FALSE(pad.Loaded()) << "an Enter pressed in the title saves";
+    }));
+    EXPECT_EQ(Item(2).Caption(), "Notes");
 }
 
 }  // namespace

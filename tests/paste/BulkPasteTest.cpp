@@ -221,6 +221,23 @@ TEST_F(BulkPasting, CancelEscAndTheTitleBarPasteNothingAndAHeldClipboardStopsThe
     EXPECT_TRUE(edit().Timer1.Enabled());
 }
 
+TEST_F(BulkPasting, AShortcutInTheCacheIsSkippedAndTheItemsAfterItArePasted) {
+    BulkCaptures({"one", "two", "three"});
+    // An item no clipboard can take, as an older version let into the cache.
+    std::vector<std::uint8_t> shortcut(1522, 0);
+    files::WriteInt16(shortcut, 0, kShortcutMarker);
+    WriteFileBytes(DataFile("bulk.1"), shortcut);
+    Answer(BulkSeparator::NewLine);
+    for (int paste = 0; paste < 2; ++paste) {
+        recorder.sent.clear();
+        const size_t beeps = t.desktop.beeps.size();
+        BulkSub(app);
+        EXPECT_EQ(recorder.sent, (Sent{"paste one", "{ENTER}", "paste three"}))
+            << "every paste goes on past the item";
+        EXPECT_EQ(t.desktop.beeps.size(), beeps + 2);
+    }
+}
+
 TEST_F(BulkPasting, ATargetWindowThatIsGoneGetsNoKeysButTwoTones) {
     BulkCaptures({"one", "two"});
     t.desktop.closed.insert(kNotepad);

@@ -13,14 +13,16 @@ namespace {
 class EditedClip : public test::StoreFixture {
 protected:
     void Edit(int source, int index, const std::string& title) {
-        app.editing.EditSource = source;
-        app.editing.EditIndex = index;
-        app.editing.EditGroup = app.settings.CurrentGroup;
-        app.editing.EditTextChanged = 0;
-        app.editing.EditPasteMode = 3;
-        app.editing.EditColor = 0;
+        edited.EditSource = source;
+        edited.EditIndex = index;
+        edited.EditGroup = app.settings.CurrentGroup;
+        edited.EditTextChanged = 0;
+        edited.EditPasteMode = 3;
+        edited.EditColor = 0;
         app.clip.PendingTitle = Padded(title);
     }
+    // The context of the dialog that saves.
+    EditContext edited;
     std::string StoredTitle(const std::string& path, int n) {
         const files::Bytes stored = Read(path);
         return std::string(stored.begin() + 50 * n, stored.begin() + 50 * (n + 1));
@@ -30,12 +32,12 @@ protected:
 TEST_F(EditedClip, AGroupClipOfAnotherGroupIsSavedThereWithItsNewText) {
     Start();
     Edit(2, 4, "Renamed");
-    app.editing.EditGroup = 6;
-    app.editing.EditPasteMode = 2;
-    app.editing.EditColor = 0x0080FF;
-    app.editing.EditTextChanged = 1;
+    edited.EditGroup = 6;
+    edited.EditPasteMode = 2;
+    edited.EditColor = 0x0080FF;
+    edited.EditTextChanged = 1;
     app.clip.ClipText = "new text";
-    SaveEditedClip(app);
+    SaveEditedClip(app, edited);
 
     EXPECT_EQ(app.settings.CurrentGroup, 6) << "the panel switched to the clip's group";
     EXPECT_EQ(app.store.GroupDataPrefix, LibPath(1, "group6."));
@@ -55,7 +57,7 @@ TEST_F(EditedClip, AnUnchangedTextLeavesTheDataFileAndADefaultColourIsStoredAsZe
     Put(LibPath(1, "group0.3"), Text("all formats"));
     Start();
     Edit(2, 3, "Title only");
-    SaveEditedClip(app);
+    SaveEditedClip(app, edited);
     EXPECT_EQ(Read(LibPath(1, "group0.3")), Text("all formats"));
     EXPECT_EQ(Item(3).BackColor(), static_cast<forms::Color>(app.settings.GroupClipColor));
     EXPECT_EQ(files::ReadInt32(Read(LibPath(1, "Colr0.dat")), 12), 0);
@@ -70,16 +72,16 @@ TEST_F(EditedClip, TheHighlightKeepsTheColourOfTheClipItIsOn) {
     app.store.HighlightColor = 0x0000FF;
 
     Edit(2, 1, "Edited");
-    app.editing.EditColor = 0x00FF00;
-    SaveEditedClip(app);
+    edited.EditColor = 0x00FF00;
+    SaveEditedClip(app, edited);
     EXPECT_EQ(app.store.HighlightColor, 0x0000FFu);
     EXPECT_EQ(files::ReadInt32(Read(LibPath(1, "Colr0.dat")), 0), 0x0000FF);
     EXPECT_EQ(files::ReadInt32(Read(LibPath(1, "Colr0.dat")), 4), 0x00FF00);
 
     // Editing the highlighted clip itself changes the colour the highlight gives back.
     Edit(2, 0, "Highlighted");
-    app.editing.EditColor = 0xFF00FF;
-    SaveEditedClip(app);
+    edited.EditColor = 0xFF00FF;
+    SaveEditedClip(app, edited);
     EXPECT_EQ(app.store.HighlightColor, 0xFF00FFu);
     EXPECT_EQ(Item(0).BackColor(), forms::kHighlight);
     EXPECT_EQ(files::ReadInt32(Read(LibPath(1, "Colr0.dat")), 0), 0xFF00FF);
@@ -88,10 +90,10 @@ TEST_F(EditedClip, TheHighlightKeepsTheColourOfTheClipItIsOn) {
 TEST_F(EditedClip, ATransferSlotKeepsItsEditInItsFiles) {
     Start();
     Edit(3, 2, "Parked");
-    app.editing.EditPasteMode = 1;
-    app.editing.EditTextChanged = 1;
+    edited.EditPasteMode = 1;
+    edited.EditTextChanged = 1;
     app.clip.ClipText = "abc";
-    SaveEditedClip(app);
+    SaveEditedClip(app, edited);
     EXPECT_EQ(Slot(2).Caption(), "Parked");
     EXPECT_EQ(Slot(2).BackColor(), static_cast<forms::Color>(app.settings.TransferSlotColor));
     EXPECT_EQ(StoredTitle(DataPath("trans.dat"), 2), Padded("Parked"));
@@ -104,15 +106,15 @@ TEST_F(EditedClip, AClipboardClipGetsItsNewTitleOrItsNewTextGoesToTheClipboard) 
     edit().clipboardPanel.ClipboardClip[1]->SetCaption("Old");
     app.clip.ClipboardClipCount = 2;
     Edit(1, 1, "New title");
-    SaveEditedClip(app);
+    SaveEditedClip(app, edited);
     EXPECT_EQ(edit().clipboardPanel.ClipboardClip[1]->Caption(), "New title");
     EXPECT_EQ(DecodeHistory(Read(DataPath("clip.dat"))).titles[1], "New title")
         << "the title lasts beyond the run";
 
     Edit(1, 1, "Corrected");
-    app.editing.EditTextChanged = 1;
+    edited.EditTextChanged = 1;
     app.clip.ClipText = "corrected text";
-    SaveEditedClip(app);
+    SaveEditedClip(app, edited);
     ASSERT_EQ(t.clipboard.formats.size(), 1u);
     EXPECT_EQ(t.clipboard.formats[0].first, 1u);
     const files::Bytes text = Text(std::string("corrected text") + '\0');
@@ -130,9 +132,9 @@ TEST_F(EditedClip, AClipboardHeldByAnotherProgramIsRefusedAudibly) {
     t.clipboard.heldByOtherForOpens = 1000;
     t.desktop.beeps.clear();
     Edit(1, 0, "Title");
-    app.editing.EditTextChanged = 1;
+    edited.EditTextChanged = 1;
     app.clip.ClipText = "mine";
-    SaveEditedClip(app);
+    SaveEditedClip(app, edited);
     EXPECT_EQ(app.clip.TitlePending, 0);
     EXPECT_EQ(t.desktop.beeps, (std::vector<std::pair<int, int>>{{100, 100}, {70, 100}}));
 }

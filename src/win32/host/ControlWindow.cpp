@@ -317,9 +317,9 @@ LRESULT ControlWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
         if (!Live()) {
             return result;
         }
-        if (left) {
-            m_clicks.Down(Hwnd(), ClickSource() == ClickFrom::MouseUp);
-        }
+        // The control keeps the mouse while a button is down: a native button takes it itself
+        // for the left button, as a list box does.
+        m_clicks.Down(Hwnd(), mouse.button, !left || ClickSource() == ClickFrom::MouseUp);
         if (m_control.Kind() == forms::ControlKind::PictureBox && GetFocus() != Hwnd()) {
             ::SetFocus(Hwnd());
             if (!Live()) {
@@ -336,8 +336,8 @@ LRESULT ControlWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
     }
     RECT bounds{};
     GetWindowRect(Hwnd(), &bounds);
-    const bool click =
-        left && m_clicks.Up(Hwnd(), bounds, screen) && ClickSource() == ClickFrom::MouseUp;
+    const bool click = m_clicks.Up(Hwnd(), mouse.button, HeldButtons(wp), bounds, screen) &&
+                       ClickSource() == ClickFrom::MouseUp;
     m_control.RaiseMouseUp(mouse.button, shift, at.x, at.y);
     if (click && Live()) {
         m_control.RaiseClick();

@@ -21,6 +21,7 @@ public:
     DragTracker& operator=(const DragTracker&) = delete;
 
     bool Active() const { return m_source != nullptr; }
+    forms::Control* Source() const { return m_source; }
     void Begin(forms::Control& source, HWND sourceWindow);
     // True when the drag took the message (result is then its answer).
     bool Filter(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

@@ -626,22 +626,19 @@ LRESULT FormWindow::HandleMouse(UINT msg, WPARAM wp, LPARAM lp) {
     const int x = m_host.scale.XTwips(client.x);
     const int y = m_host.scale.YTwips(client.y);
     const int shift = MouseShift(wp);
-    const bool left = mouse.button == forms::MouseButton::Left;
     switch (mouse.kind) {
         case Kind::Move:
             m_form.RaiseMouseMove(HeldButtons(wp), shift, x, y);
             break;
         case Kind::Down:
         case Kind::DoubleClick:
-            if (left) {
-                m_clicks.Down(Hwnd(), true);
-            }
+            m_clicks.Down(Hwnd(), mouse.button, true);
             m_form.RaiseMouseDown(mouse.button, shift, x, y);
             break;
         case Kind::Up: {
             RECT area{};
             GetClientRect(Hwnd(), &area);
-            const bool click = left && m_clicks.Up(Hwnd(), area, client);
+            const bool click = m_clicks.Up(Hwnd(), mouse.button, HeldButtons(wp), area, client);
             m_form.RaiseMouseUp(mouse.button, shift, x, y);
             if (click && m_live) {
                 m_form.RaiseClick();

@@ -133,6 +133,7 @@ void Win32FormsHost::Impl::NativeFocus(forms::Control& control) {
     }
     forms::Control* old = focus;
     focus = &control;
+    ++focusMoves;
     if (old && Find(old->Owner())) {
         old->RaiseLostFocus();
     }

@@ -40,6 +40,9 @@ struct Win32FormsHost::Impl {
     std::vector<std::unique_ptr<FormWindow>> graveyard;
     std::set<const forms::Form*> unloading;
     forms::Control* focus = nullptr;
+    // Counts the model's focus changes, so that SetFocus tells a window that could not take the
+    // focus from one whose focus events moved it on.
+    unsigned focusMoves = 0;
     forms::Form* active = nullptr;
     struct ModalShow {
         const forms::Form* form;

@@ -111,13 +111,17 @@ void Win32FormsHost::SetFocus(forms::Control& control) {
     if (!target) {
         throw forms::InvalidFocus();
     }
+    const unsigned moves = m_impl->focusMoves;
     if (GetFocus() != target) {
         ::SetFocus(target);
     }
     if (!m_impl->Find(form)) {
         return;  // a focus handler unloaded the form
     }
-    if (GetFocus() != target) {
+    // The focus went elsewhere after the target had it (its GotFocus handler gave it on): that
+    // is where it stays.
+    const bool movedOn = m_impl->focusMoves != moves;
+    if (GetFocus() != target && !movedOn) {
         // The window cannot have it now (its form is disabled under a modal one): the model's
         // focus moves all the same, and the window gets it when its form is active again.
         m_impl->Find(form)->RememberFocus(target);
@@ -135,6 +139,10 @@ void Win32FormsHost::BeginDrag(forms::Control& source) {
     if (sourceWindow) {
         m_impl->drag.Begin(source, sourceWindow);
     }
+}
+
+forms::Control* Win32FormsHost::DragSource() const {
+    return m_impl->drag.Source();
 }
 
 void Win32FormsHost::Refresh(forms::Form& form) {

@@ -30,6 +30,7 @@ public:
     void SetFocus(forms::Control& control) override;
     forms::Control* FocusedControl() const override;
     void BeginDrag(forms::Control& source) override;
+    forms::Control* DragSource() const override;
     void Refresh(forms::Form& form) override;
     forms::MsgResult MsgBox(const std::string& text, int style, const std::string& title) override;
     void DoEvents() override;
