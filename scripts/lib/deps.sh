@@ -16,8 +16,7 @@ mirvo_missing_packages() {
 mirvo_apt_update() {
     $sudo apt-get update -q >/dev/null 2>&1 && return 0
     sleep 5
-    $sudo apt-get update -q 2>&1 | grep -E '^(E|W):' >&2
-    return 0
+    $sudo apt-get update -q 2>&1 | grep -E '^(E|W):' >&2 || true
 }
 
 mirvo_apt_install() {
@@ -37,6 +36,8 @@ mirvo_install_deps() {
         nsis
     )
     local packages32=(wine32:i386)
+    # Once found missing in this run, not tried again by the scripts it starts.
+    [ -z "${MIRVO_NO_WINE32:-}" ] || packages32=()
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $sudo dpkg --add-architecture i386
     fi
@@ -50,6 +51,7 @@ mirvo_install_deps() {
     if [ -n "$missing$missing32" ] && ! mirvo_apt_install "$missing" "$missing32"; then
         [ -n "$missing32" ] || return 1
         echo "The 32-bit Wine packages cannot be installed here; going on with the 64-bit tools" >&2
+        export MIRVO_NO_WINE32=1
         [ -z "$missing" ] || mirvo_apt_install "$missing" || return 1
     fi
 }
