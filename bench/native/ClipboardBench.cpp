@@ -91,6 +91,25 @@ void BM_IdlePoll(benchmark::State& state) {
     state.counters["clips"] = b.app.clip.ClipboardClipCount;
 }
 
+// One capture as the clipboard timer makes it: a 1 KB clip copied in another program, saved,
+// placed in a full history (the other eight move down one) and "clip.dat" rewritten.
+void BM_CaptureIntoHistory(benchmark::State& state) {
+    BenchApp b(1 << 10);
+    std::vector<std::uint8_t> text(1 << 10, 'x');
+    text.back() = 0;
+    for (int i = 0; i < 9; ++i) {
+        PollClipboard(b.app);  // fills the history
+        b.t.clipboard.PutFromOtherProgram({{1, text}});
+    }
+    for (auto _ : state) {
+        PollClipboard(b.app);
+        state.PauseTiming();
+        b.t.clipboard.PutFromOtherProgram({{1, text}});
+        state.ResumeTiming();
+    }
+    state.counters["clips"] = b.app.clip.ClipboardClipCount;
+}
+
 // Clip sizes in bytes: 1 KB, 1 MB, 64 MB.
 void ClipSizes(benchmark::internal::Benchmark* b) {
     b->Arg(1 << 10)->Arg(1 << 20)->Arg(64 << 20)->Unit(benchmark::kMillisecond);
@@ -101,6 +120,7 @@ BENCHMARK(BM_RestoreClip)->Apply(ClipSizes);
 BENCHMARK(BM_PlainFileCopy)->Apply(ClipSizes);
 BENCHMARK(BM_ClipboardBlock)->Apply(ClipSizes);
 BENCHMARK(BM_IdlePoll)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CaptureIntoHistory)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mirvo
