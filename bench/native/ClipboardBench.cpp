@@ -48,7 +48,7 @@ void BM_RestoreClip(benchmark::State& state) {
     b.t.clipboard.Open(0);
     CaptureClipboard(b.app);
     b.t.clipboard.Close();
-    files::MoveDataFile(b.t.fs, b.app.DataFolder + "clip.tmp", b.app.DataFolder + "clip.0");
+    files::MoveDataFile(b.t.fs, CaptureFilePath(b.app), b.app.DataFolder + "clip.0");
     for (auto _ : state) {
         benchmark::DoNotOptimize(Loadclipboard(b.app, ClipKind::Clip, 0));
     }

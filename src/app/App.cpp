@@ -7,6 +7,7 @@
 #include "app/DisplayState.h"
 #include "app/DragState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/PasteState.h"
 #include "app/SearchState.h"
 #include "app/StoreState.h"
@@ -27,13 +28,15 @@ App::App(const Platform& platform)
       m_paste(std::make_unique<PasteState>()),
       m_drag(std::make_unique<DragState>()),
       m_search(std::make_unique<SearchState>()),
+      m_folder(std::make_unique<FolderSync>()),
       clip(*m_clip),
       store(*m_store),
       editing(*m_editing),
       display(*m_display),
       paste(*m_paste),
       drag(*m_drag),
-      search(*m_search) {
+      search(*m_search),
+      folder(*m_folder) {
     // A data file that cannot be opened ends the program with its one message, from whatever
     // event it happened in; every other error only ends the event's handler.
     os.forms.SetErrorHandler([this](std::exception_ptr error) {

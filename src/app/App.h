@@ -29,6 +29,7 @@ struct ClipboardState;
 struct DisplayState;
 struct DragState;
 struct EditingState;
+struct FolderSync;
 struct PasteState;
 struct SearchState;
 struct StoreState;
@@ -85,10 +86,12 @@ private:
     std::unique_ptr<PasteState> m_paste;
     std::unique_ptr<DragState> m_drag;
     std::unique_ptr<SearchState> m_search;
+    std::unique_ptr<FolderSync> m_folder;
 
 public:
     // Subsystem state (app/ClipboardState.h, StoreState.h, EditContext.h, DisplayState.h,
-    // PasteState.h, DragState.h, SearchState.h).
+    // PasteState.h, DragState.h, SearchState.h), and the data folder shared with other
+    // instances (app/FolderSync.h).
     ClipboardState& clip;
     StoreState& store;
     EditingState& editing;
@@ -96,6 +99,7 @@ public:
     PasteState& paste;
     DragState& drag;
     SearchState& search;
+    FolderSync& folder;
 
     // Topic for the quick-help window.
     int HelpTopic = 0;

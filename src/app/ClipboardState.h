@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "files/ByteOrder.h"
 #include "platform/Desktop.h"
 
 namespace mirvo {
@@ -25,6 +26,9 @@ struct ClipboardState {
     // The clipboard's sequence number when this program last saw its content as marked (0:
     // none): an unchanged clipboard is not opened again.
     std::uint32_t SeenSequence = 0;
+    // "clip.dat" as this instance last read or wrote it: what another instance changes in the
+    // shared history shows.
+    files::Bytes HistorySeen;
 };
 
 }  // namespace mirvo

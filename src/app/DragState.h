@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace mirvo {
 
 // A drag on the main window, from the press that arms it to the drop, and the compact display
@@ -13,6 +15,9 @@ struct DragState {
     int DragSourceGroup = 0;
     // A drag with the left button moves; any other copies.
     bool DragWithRight = false;
+    // The title (or group name) the dragged source showed when its drag started: another
+    // instance sharing the data folder may change or take the clip before the drop.
+    std::string DraggedTitle;
     // The clipboard-only display (ClipboardOnly) to return to after a clipboard clip's drag, or
     // Off; and whether to return to the left-hand column display.
     int ReturnMode = 0;

@@ -42,12 +42,12 @@ void EditingState::GroupMoved(int from, int to) {
     }
 }
 
-void EditingState::HistoryShifted() {
+void EditingState::HistoryShiftedBy(int clips) {
     for (EditContext* edit : Open) {
         if (edit->EditSource == ClipSource::ClipboardClip && edit->EditIndex != kLeftHistory &&
             edit->EditIndex < kHistorySize) {
-            // The oldest, at 0, leaves.
-            edit->EditIndex = edit->EditIndex == 0 ? kLeftHistory : edit->EditIndex - 1;
+            // The oldest leave.
+            edit->EditIndex = edit->EditIndex < clips ? kLeftHistory : edit->EditIndex - clips;
         }
     }
 }

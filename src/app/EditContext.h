@@ -64,7 +64,9 @@ struct EditingState {
     void GroupMoved(int from, int to);
     // The clipboard history dropped its oldest clip and every other moved down one; the history
     // was emptied.
-    void HistoryShifted();
+    void HistoryShifted() { HistoryShiftedBy(1); }
+    // The oldest `clips` clips left and every other moved down as many slots.
+    void HistoryShiftedBy(int clips);
     void HistoryCleared();
 };
 

@@ -4,10 +4,12 @@
 
 #include "app/App.h"
 #include "app/ClipboardState.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "app/Settings.h"
 #include "clipboard/BulkFullForm.h"
 #include "clipboard/ClipDataFile.h"
+#include "clipboard/History.h"
 #include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "panels/PanelDisplay.h"
@@ -24,31 +26,57 @@ std::string BulkTitlesPath(const App& app) {
     return app.DataFolder + "bulk.dat";
 }
 
-void AppendItem(App& app, const std::string& clipFile, const std::string& title) {
-    const int n = app.settings.BulkCount;
+// The items the cache holds: as many as "bulk.dat" has records. The files decide, not the
+// count in the settings: other instances that share the data folder add and clear items too.
+int CountInFiles(App& app) {
+    const size_t size =
+        files::ReadIfPresent(app.os.files, BulkTitlesPath(app), kBulkCacheSize * kTitleWidth)
+            .size();
+    return static_cast<int>((size + kTitleWidth - 1) / kTitleWidth);
+}
+
+// Appends under the folder's lock, at the end the files have now; false when they are full.
+bool AppendItem(App& app, const std::string& clipFile, const std::string& title) {
+    FolderLock lock(app);
+    const int n = CountInFiles(app);
+    if (n >= kBulkCacheSize) {
+        app.settings.BulkCount = kBulkCacheSize;
+        return false;
+    }
     files::CopyDataFile(app.os.files, clipFile, BulkItemPath(app, n));
     files::DataFile titles = files::OpenDataFile(app.os.files, BulkTitlesPath(app));
     titles.Write(static_cast<std::uint64_t>(n) * kTitleWidth, app.ansi.Fixed(title, kTitleWidth));
     titles.Close();
     app.settings.BulkCount = static_cast<std::int16_t>(n + 1);
     SaveSettings(app);
+    return true;
 }
 }  // namespace
 
-bool AddToBulkCache(App& app, const std::string& clipFile, const std::string& title) {
-    if (app.settings.BulkCount >= kBulkCacheSize || IsShortcutFile(app.os.files, clipFile)) {
-        return false;
-    }
-    AppendItem(app, clipFile, title);
-    RefreshBulkDisplay(app);
+bool AppendToBulkCache(App& app, const std::string& clipFile, const std::string& title) {
+    return !IsShortcutFile(app.os.files, clipFile) && AppendItem(app, clipFile, title);
+}
+
+void AnnounceFullBulkCache(App& app) {
     if (app.settings.BulkCount == kBulkCacheSize) {
         BulkFullForm form(app);
         form.Show(forms::ShowMode::Modal);
     }
+}
+
+bool AddToBulkCache(App& app, const std::string& clipFile, const std::string& title) {
+    if (!AppendToBulkCache(app, clipFile, title)) {
+        return false;
+    }
+    RefreshBulkDisplay(app);
+    AnnounceFullBulkCache(app);
     return true;
 }
 
 void SeedBulkCacheFromHistory(App& app) {
+    FolderLock lock(app);
+    // The history as the file holds it: titles that describe the clips beside them.
+    ShowHistoryChanges(app);
     for (int w = 0; w < app.clip.ClipboardClipCount && app.settings.BulkCount < kBulkCacheSize;
          ++w) {
         AppendItem(app, app.DataFolder + "clip." + std::to_string(w), PanelTitle(app, w));
@@ -56,14 +84,26 @@ void SeedBulkCacheFromHistory(App& app) {
 }
 
 void ClearBulkCache(App& app) {
-    if (app.settings.BulkCount >= 1) {
-        for (int n = 0; n < app.settings.BulkCount; ++n) {
+    FolderLock lock(app);
+    const int count = CountInFiles(app);
+    if (count >= 1 || app.settings.BulkCount >= 1) {
+        for (int n = 0; n < count; ++n) {
             files::DeleteDataFile(app.os.files, BulkItemPath(app, n));
         }
         files::DeleteDataFile(app.os.files, BulkTitlesPath(app));
         app.settings.BulkCount = 0;
         SaveSettings(app);
     }
+}
+
+bool ShowBulkChanges(App& app) {
+    const int count = CountInFiles(app);
+    if (count == app.settings.BulkCount) {
+        return false;
+    }
+    app.settings.BulkCount = static_cast<std::int16_t>(count);
+    RefreshBulkDisplay(app);
+    return true;
 }
 
 std::vector<std::string> ReadBulkTitles(App& app) {

@@ -6,13 +6,18 @@
 #include "app/ClipboardState.h"
 #include "clipboard/ClipDataFile.h"
 #include "files/DataFile.h"
+#include "files/LockFile.h"
 #include "platform/Clipboard.h"
 
 namespace mirvo {
 
+std::string CaptureFilePath(const App& app) {
+    return app.DataFolder + "clip." + files::InstanceTag() + ".tmp";
+}
+
 void CaptureClipboard(App& app) {
     platform::Clipboard& clipboard = app.os.clipboard;
-    const std::string path = app.DataFolder + kCaptureFileName;
+    const std::string path = CaptureFilePath(app);
     files::DeleteDataFile(app.os.files, path);
     files::DataFile file = files::OpenDataFile(app.os.files, path);
     ClipFileWriter writer(file.Raw());

@@ -5,6 +5,7 @@
 #include "app/App.h"
 #include "app/ClipboardState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "clipboard/BulkCache.h"
 #include "clipboard/Capture.h"
@@ -45,10 +46,14 @@ void RecordWindowPosition(App& app, MainForm& edit) {
     }
 }
 
-// Puts the captured "clip.tmp" into the history under title; returns the new clip's file.
+// Puts the captured clip into the history under title; returns the new clip's file. The caller
+// holds the folder's lock: the history is the file's, which other instances' captures move on
+// too, so the titles always describe the files beside them.
 std::string PlaceInHistory(App& app, const std::string& title) {
     platform::FileSystem& fs = app.os.files;
-    const std::string captured = app.DataFolder + kCaptureFileName;
+    const std::string captured = CaptureFilePath(app);
+    FollowHistoryDrops(app, app.folder.held);
+    ShowHistoryChanges(app);
     int slot = app.clip.ClipboardClipCount;
     if (slot >= kHistorySize) {
         // Full: every clip moves down one slot and the oldest is dropped.
@@ -57,7 +62,7 @@ std::string PlaceInHistory(App& app, const std::string& title) {
         }
         DropOldestClipboardTitle(app);
         // A dialog editing a clipboard clip follows it.
-        app.editing.HistoryShifted();
+        CountHistoryDrops(app, 1);
         slot = kHistorySize - 1;
     } else {
         ++app.clip.ClipboardClipCount;
@@ -92,12 +97,18 @@ void CaptureNewContent(App& app, ClipboardSession& session) {
     if (!app.clip.ClipHasText) {
         app.clip.ClipText = kNonTextTitle;
     }
-    const std::string newClip = PlaceInHistory(app, TitleOfCapture(app));
-    SaveClipboardHistory(app);
-    if (app.settings.CaptureMode == Capture::Bulk) {
-        AddToBulkCache(app, newClip, MakeClipTitle(app, app.clip.ClipText));
-    } else {
-        RefreshBulkDisplay(app);
+    bool bulkAdded = false;
+    {
+        FolderLock lock(app);
+        const std::string newClip = PlaceInHistory(app, TitleOfCapture(app));
+        SaveClipboardHistory(app);
+        if (app.settings.CaptureMode == Capture::Bulk) {
+            bulkAdded = AppendToBulkCache(app, newClip, MakeClipTitle(app, app.clip.ClipText));
+        }
+    }
+    RefreshBulkDisplay(app);
+    if (bulkAdded) {
+        AnnounceFullBulkCache(app);
     }
 }
 
@@ -174,16 +185,22 @@ void ClipboardChanged(App& app) {
 }
 
 void ClearClipboardClips(App& app) {
-    if (app.clip.ClipboardClipCount >= 1) {
-        ClearClipboardTitles(app);
-        app.clip.ClipboardClipCount = 0;
-        app.editing.HistoryCleared();
-        SaveClipboardHistory(app);
-        for (int slot = 0; slot < kHistorySize; ++slot) {
-            files::DeleteDataFile(app.os.files, ClipPath(app, slot));
+    {
+        FolderLock lock(app);
+        FollowHistoryDrops(app, app.folder.held);
+        ShowHistoryChanges(app);
+        if (app.clip.ClipboardClipCount >= 1) {
+            ClearClipboardTitles(app);
+            app.clip.ClipboardClipCount = 0;
+            app.editing.HistoryCleared();
+            CountHistoryDrops(app, kHistorySize);
+            SaveClipboardHistory(app);
+            for (int slot = 0; slot < kHistorySize; ++slot) {
+                files::DeleteDataFile(app.os.files, ClipPath(app, slot));
+            }
         }
+        ClearBulkCache(app);
     }
-    ClearBulkCache(app);
     RefreshBulkDisplay(app);
 }
 

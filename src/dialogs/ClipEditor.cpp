@@ -123,9 +123,9 @@ void OpenGroupnamer(App& app, int group) {
     MarkCurrentGroupName(app);
 }
 
-void OpenClipSettings(App& app, int slot, const std::string& title) {
+bool OpenClipSettings(App& app, int slot, const std::string& title) {
     if (slot < 0 || slot >= store::kSlotCount) {
-        return;
+        return false;
     }
     EditContext edit;
     edit.EditSource = ClipSource::GroupClip;
@@ -138,6 +138,7 @@ void OpenClipSettings(App& app, int slot, const std::string& title) {
     const ScreenPoint at = OnScreen(app, label);
     PlaceOnScreen(app, settings, at.left + label.Width(), at.top);
     settings.Show(forms::ShowMode::Modal);
+    return settings.Saved();
 }
 
 }  // namespace mirvo

@@ -16,7 +16,7 @@ void OpenClipEditor(App& app, int source, int index);
 // names are saved.
 void OpenGroupnamer(App& app, int group);
 // Opens the clip settings of the current group's slot (a clip was just dropped there) beside the
-// slot, modally, with the dropped clip's title to start from.
-void OpenClipSettings(App& app, int slot, const std::string& title = "");
+// slot, modally, with the dropped clip's title to start from. True when they were stored.
+bool OpenClipSettings(App& app, int slot, const std::string& title = "");
 
 }  // namespace mirvo

@@ -148,6 +148,7 @@ void Settings::Command1_Click() {
     TakeClipFields(m_app, *m_edit, title, PasteOption, Colr);
     m_edit->EditTextChanged = false;
     SaveEditedClip(m_app, *m_edit);
+    m_saved = true;
     Unload();
 }
 

@@ -27,6 +27,9 @@ public:
     std::vector<forms::OptionButton*> Colr;
     forms::CommandButton& Command1;
 
+    // Whether "OK" stored the clip's settings before the form went.
+    bool Saved() const { return m_saved; }
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -46,6 +49,7 @@ private:
     OpenEdit m_edit;
     // An Enter went down in the title box; its release there saves.
     bool m_enterPressedInTitle = false;
+    bool m_saved = false;
 };
 
 }  // namespace mirvo

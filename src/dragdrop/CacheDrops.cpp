@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/DragState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "clipboard/BulkCache.h"
@@ -57,7 +58,7 @@ void AddGroupToCache(App& app, int group) {
     for (int n = 0; n < store::kSlotCount && app.settings.BulkCount < kBulkCacheSize; ++n) {
         const DraggedClip clip = GroupClipForCache(app, group, n);
         if (!files::TrimRight(clip.title).empty() && app.os.files.Exists(clip.dataFile)) {
-            refused = !AddToBulkCache(app, clip.dataFile, clip.title) || refused;
+            refused = !AppendToBulkCache(app, clip.dataFile, clip.title) || refused;
         }
     }
     if (refused) {
@@ -67,8 +68,24 @@ void AddGroupToCache(App& app, int group) {
 
 // A single clip joins the cache; a shortcut is refused.
 void AddClipToCache(App& app, const DraggedClip& clip) {
-    if (!AddToBulkCache(app, clip.dataFile, clip.title)) {
+    if (!AppendToBulkCache(app, clip.dataFile, clip.title)) {
         app.RefusalTones();
+    }
+}
+
+// The dragged clip, or every clip of the dragged group, joins the cache (the folder's lock is
+// held, no window shows).
+void AddToCache(App& app, const Dragged& dragged) {
+    switch (dragged.kind) {
+        case SourceKind::GroupName:
+            AddGroupToCache(app, dragged.index);
+            break;
+        case SourceKind::GroupClip:
+            AddClipToCache(app, GroupClipForCache(app, app.drag.DragSourceGroup, dragged.index));
+            break;
+        default:
+            AddClipToCache(app, ClipOf(app, dragged));
+            break;
     }
 }
 
@@ -93,6 +110,15 @@ void TrashLabel_DragDrop(App& app, forms::Control& source) {
     }
     ResetHighlight(app);
     Working busy(app);
+    FolderLock lock(app);
+    Dragged now = dragged;
+    if (!StillThere(app, now)) {
+        // Another instance changed or took it since the drag began: what is erased now would
+        // not be what was dragged.
+        app.RefusalTones();
+        HoldFocus(app);
+        return;
+    }
     switch (dragged.kind) {
         case SourceKind::BulkButton:
             ClearBulkCache(app);
@@ -127,18 +153,23 @@ void BulkDrop_DragDrop(App& app, forms::Control& source) {
         return;
     }
     Working busy(app);
-    switch (dragged.kind) {
-        case SourceKind::GroupName:
-            AddGroupToCache(app, dragged.index);
-            break;
-        case SourceKind::GroupClip:
-            AddClipToCache(app, GroupClipForCache(app, app.drag.DragSourceGroup, dragged.index));
-            break;
-        default:
-            AddClipToCache(app, ClipOf(app, dragged));
-            break;
+    bool filled = false;
+    {
+        FolderLock lock(app);
+        ShowBulkChanges(app);
+        Dragged now = dragged;
+        if (!StillThere(app, now)) {
+            app.RefusalTones();
+            return;
+        }
+        const bool full = app.settings.BulkCount >= kBulkCacheSize;
+        AddToCache(app, now);
+        filled = !full && app.settings.BulkCount >= kBulkCacheSize;
     }
     RefreshModeButtons(app);
+    if (filled) {
+        AnnounceFullBulkCache(app);
+    }
 }
 
 void BulkPaste_DragDrop(App& app, forms::Control& source) {

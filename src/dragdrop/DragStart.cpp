@@ -74,6 +74,7 @@ bool Source_MouseMove(App& app, forms::Control& source, forms::MouseButton butto
         return false;
     }
     drag.DragWithRight = button != forms::MouseButton::Left;
+    drag.DraggedTitle = files::TrimRight(source.Caption());
     switch (dragged.kind) {
         case SourceKind::ClipboardClip:
             ShowDropTargets(app, false, true, false);

@@ -1,12 +1,17 @@
 #include "dragdrop/Dragged.h"
 
 #include "app/App.h"
+#include "app/ClipboardState.h"
 #include "app/DragState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
+#include "clipboard/BulkCache.h"
+#include "clipboard/History.h"
 #include "clipboard/Restore.h"
+#include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "forms/Control.h"
 #include "panels/MainForm.h"
@@ -30,6 +35,7 @@ std::int32_t StoredColorOf(App& app, int group, int slot) {
 }
 
 void EmptyGroupClip(App& app, int group, int slot) {
+    FolderLock lock(app);
     if (group == app.settings.CurrentGroup) {
         const int pos = kFirstGroupClipPos + slot;
         ShowTitle(app, pos, "");
@@ -102,6 +108,43 @@ DraggedClip ClipOf(App& app, const Dragged& dragged) {
     return clip;
 }
 
+bool StillThere(App& app, Dragged& dragged) {
+    const std::string& title = app.drag.DraggedTitle;
+    const int n = dragged.index;
+    switch (dragged.kind) {
+        case SourceKind::ClipboardClip: {
+            const std::uint32_t dropped =
+                app.folder.held.historyDropped - app.folder.seen.historyDropped;
+            FollowHistoryDrops(app, app.folder.held);
+            ShowHistoryChanges(app);
+            if (dropped > static_cast<std::uint32_t>(n)) {
+                return false;  // it left the history
+            }
+            dragged.index = n - static_cast<int>(dropped);
+            return dragged.index < app.clip.ClipboardClipCount &&
+                   files::TrimRight(PanelTitle(app, kFirstClipboardClipPos + dragged.index)) ==
+                       title;
+        }
+        case SourceKind::GroupClip:
+            if (app.drag.DragSourceGroup == app.settings.CurrentGroup) {
+                ShowGroupChanges(app);
+                return files::TrimRight(PanelTitle(app, kFirstGroupClipPos + n)) == title;
+            }
+            return ReadGroupRecord(app, app.drag.DragSourceGroup, n).title == title;
+        case SourceKind::TransferSlot:
+            ShowTransferSlotChanges(app);
+            return files::TrimRight(PanelTitle(app, kFirstTransferSlotPos + n)) == title;
+        case SourceKind::GroupName:
+            ShowGroupNameChanges(app);
+            return files::TrimRight(PanelTitle(app, kFirstGroupNamePos + n)) == title;
+        case SourceKind::BulkButton:
+            ShowBulkChanges(app);
+            return app.settings.BulkCount > 0;
+        default:
+            return false;
+    }
+}
+
 ClipPlace PlaceOf(App& app, const Dragged& dragged) {
     switch (dragged.kind) {
         case SourceKind::ClipboardClip:
@@ -120,6 +163,7 @@ void EmptySource(App& app, const Dragged& dragged) {
     if (dragged.kind == SourceKind::GroupClip) {
         EmptyGroupClip(app, app.drag.DragSourceGroup, n);
     } else if (dragged.kind == SourceKind::TransferSlot) {
+        FolderLock lock(app);
         files::DeleteDataFile(app.os.files, ClipDataPath(app, ClipKind::Trans, n));
         const int pos = kFirstTransferSlotPos + n;
         ShowTitle(app, pos, "");

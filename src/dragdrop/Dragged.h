@@ -36,6 +36,12 @@ DraggedClip ClipOf(App& app, const Dragged& dragged);
 // Where the dragged clip is (a group clip in the group shown when its drag started).
 ClipPlace PlaceOf(App& app, const Dragged& dragged);
 
+// Whether the dragged source still holds what its drag started with, by the files as they are
+// now (the folder's lock is held): another instance may have moved, changed or emptied it since.
+// The panels show the files first; a clipboard clip's index follows its clip through the other
+// instances' captures.
+bool StillThere(App& app, Dragged& dragged);
+
 // Empties a group clip or a transfer slot: the source of a move, or what was erased. Its data
 // file is deleted; a "Hot Key Clips" clip's hot key is no longer watched.
 void EmptySource(App& app, const Dragged& dragged);

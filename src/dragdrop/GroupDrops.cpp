@@ -7,6 +7,7 @@
 #include "app/DisplayState.h"
 #include "app/DragState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
@@ -114,8 +115,14 @@ void Group_DragOver(App& app, int group, forms::Control& source) {
 
 void Group_DragDrop(App& app, int group, forms::Control& source) {
     const Dragged dragged = DraggedFrom(source);
+    if (group == store::kHotKeyGroup) {
+        return;
+    }
+    // The files decide: a group another instance named or filled a moment ago is not empty.
+    FolderLock lock(app);
+    ShowGroupNameChanges(app);
     // An unnamed group may still hold clips: only a group without name and titles is empty.
-    if (group == store::kHotKeyGroup || !GroupIsEmpty(app, group)) {
+    if (!GroupIsEmpty(app, group)) {
         return;
     }
     const bool groupMoves = dragged.kind == SourceKind::GroupName && dragged.index != group &&
@@ -131,6 +138,11 @@ void Group_DragDrop(App& app, int group, forms::Control& source) {
     // open in one would be emptied under it.
     if (app.editing.IsGroupEdited(group) ||
         (groupCarried && app.editing.IsEdited({ClipSource::TransferSlot, dragged.index, 0}))) {
+        app.RefusalTones();
+        return;
+    }
+    Dragged now = dragged;
+    if (!StillThere(app, now)) {
         app.RefusalTones();
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/DragState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
@@ -25,6 +26,34 @@
 namespace mirvo {
 
 namespace {
+
+// A clip dropped from the clipboard history is titled in the clip settings. Until then its slot
+// carries the clip's own title, in the files too: another instance sharing the folder takes the
+// slot for filled and drops nothing there while the settings are open.
+void HoldSlotForSettings(App& app, int slot, const std::string& title) {
+    const int pos = kFirstGroupClipPos + slot;
+    ShowTitle(app, pos, title);
+    ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.GroupClipColor));
+    app.store.ClipPasteMode[static_cast<size_t>(slot)] = store::kPasteModeNotSet;
+    SaveGroup(app);
+}
+
+// The settings closed without storing: the slot is empty again, as it was before the drop,
+// unless another instance changed it meanwhile.
+void ReleaseSlotHeld(App& app, int group, int slot, const std::string& title) {
+    FolderLock lock(app);
+    if (group != app.settings.CurrentGroup) {
+        return;
+    }
+    ShowGroupChanges(app);
+    const int pos = kFirstGroupClipPos + slot;
+    if (files::TrimRight(PanelTitle(app, pos)) != title ||
+        app.store.ClipPasteMode[static_cast<size_t>(slot)] != store::kPasteModeNotSet) {
+        return;
+    }
+    ShowTitle(app, pos, "");
+    SaveGroup(app);
+}
 
 bool Occupied(App& app, int pos) {
     return !files::TrimRight(PanelTitle(app, pos)).empty();
@@ -82,25 +111,46 @@ void item_DragDrop(App& app, int slot, forms::Control& source) {
         return;
     }
     Working busy(app);
-    NameUnnamedGroup(app);
-    const DraggedClip clip = ClipOf(app, dragged);
-    // The copy comes first: when it fails, neither end has changed.
-    files::CopyDataFile(app.os.files, clip.dataFile, GroupClipPath(app, group, slot));
-    if (dragged.kind == SourceKind::ClipboardClip) {
-        OpenClipSettings(app, slot, files::TrimRight(clip.title));
-    } else {
-        ShowTitle(app, pos, clip.title);
-        ShowTrueColor(app, pos, ShownColor(clip.color, app.settings.GroupClipColor));
-        app.store.ClipPasteMode[static_cast<size_t>(slot)] = clip.pasteMode;
-        SaveGroup(app);
-        if (group == store::kHotKeyGroup) {
-            WatchHotKeyLetter(app, slot);
+    std::string titled;  // the clip to title in the clip settings, when one came from the history
+    {
+        FolderLock lock(app);
+        // The files decide: a slot another instance filled a moment ago is filled.
+        ShowGroupChanges(app);
+        ShowGroupNameChanges(app);
+        if (Occupied(app, pos)) {
+            return;
         }
-        if (!app.drag.DragWithRight) {
-            EmptySource(app, dragged);
-            // A dialog editing the clip saves it where it went.
-            app.editing.ClipMoved(PlaceOf(app, dragged), {ClipSource::GroupClip, slot, group});
+        Dragged now = dragged;
+        if (!StillThere(app, now)) {
+            app.RefusalTones();  // another instance moved, changed or emptied it
+            return;
         }
+        NameUnnamedGroup(app);
+        const DraggedClip clip = ClipOf(app, now);
+        // The copy comes first: when it fails, neither end has changed.
+        files::CopyDataFile(app.os.files, clip.dataFile, GroupClipPath(app, group, slot));
+        if (now.kind == SourceKind::ClipboardClip) {
+            titled = files::TrimRight(clip.title);
+            HoldSlotForSettings(app, slot, titled);
+        } else {
+            ShowTitle(app, pos, clip.title);
+            ShowTrueColor(app, pos, ShownColor(clip.color, app.settings.GroupClipColor));
+            app.store.ClipPasteMode[static_cast<size_t>(slot)] = clip.pasteMode;
+            SaveGroup(app);
+            if (group == store::kHotKeyGroup) {
+                WatchHotKeyLetter(app, slot);
+            }
+            if (!app.drag.DragWithRight) {
+                EmptySource(app, now);
+                // A dialog editing the clip saves it where it went.
+                app.editing.ClipMoved(PlaceOf(app, now), {ClipSource::GroupClip, slot, group});
+            }
+            return;
+        }
+    }
+    // The settings are a dialog: the lock is let go before they open.
+    if (!OpenClipSettings(app, slot, titled)) {
+        ReleaseSlotHeld(app, group, slot, titled);
     }
 }
 
@@ -114,26 +164,37 @@ void Trans_DragDrop(App& app, int slot, forms::Control& source) {
     }
     ResetHighlight(app);
     Working busy(app);
+    FolderLock lock(app);
+    // The files decide: a slot another instance filled a moment ago is filled.
+    ShowTransferSlotChanges(app);
+    if (Occupied(app, pos)) {
+        return;
+    }
+    Dragged now = dragged;
+    if (!StillThere(app, now)) {
+        app.RefusalTones();
+        return;
+    }
     StoreState& store = app.store;
     const auto k = static_cast<size_t>(slot);
-    if (dragged.kind == SourceKind::GroupName) {
+    if (now.kind == SourceKind::GroupName) {
         // A reference to the whole group, to carry it to another library.
         store.TransSourceFolder[k] = app.LibraryFolder;
-        store.TransSource[k] = static_cast<std::int16_t>(dragged.index);
-        ShowTitle(app, pos, PanelTitle(app, kFirstGroupNamePos + dragged.index));
+        store.TransSource[k] = static_cast<std::int16_t>(now.index);
+        ShowTitle(app, pos, PanelTitle(app, kFirstGroupNamePos + now.index));
         SaveTransferSlots(app);
         return;
     }
-    const DraggedClip clip = ClipOf(app, dragged);
+    const DraggedClip clip = ClipOf(app, now);
     files::CopyDataFile(app.os.files, clip.dataFile, ClipDataPath(app, ClipKind::Trans, slot));
     store.TransSourceFolder[k].clear();
     store.TransSource[k] = -1;
     ShowTitle(app, pos, clip.title);
     ShowTrueColor(app, pos, ShownColor(clip.color, app.settings.TransferSlotColor));
     store.TransPasteMode[k] = clip.pasteMode;
-    if (dragged.kind != SourceKind::ClipboardClip && !app.drag.DragWithRight) {
-        EmptySource(app, dragged);
-        app.editing.ClipMoved(PlaceOf(app, dragged), {ClipSource::TransferSlot, slot, 0});
+    if (now.kind != SourceKind::ClipboardClip && !app.drag.DragWithRight) {
+        EmptySource(app, now);
+        app.editing.ClipMoved(PlaceOf(app, now), {ClipSource::TransferSlot, slot, 0});
     }
     SaveTransferSlots(app);
 }

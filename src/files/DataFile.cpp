@@ -5,6 +5,8 @@
 #include <thread>
 #include <vector>
 
+#include "files/LockFile.h"
+
 namespace mirvo::files {
 
 const char* const kFatalFileMessage =
@@ -132,7 +134,7 @@ void CommitTemporary(platform::FileSystem& fs, const std::string& temp, const st
 
 // The temporary file beside path holding data, flushed; removed again on failure.
 std::string WriteTemporary(platform::FileSystem& fs, const std::string& path, const Bytes& data) {
-    const std::string temp = path + ".new~";
+    const std::string temp = TemporaryPath(path);
     try {
         DataFile out = OpenDataFile(fs, temp);
         out.Raw().Truncate(0);
@@ -146,8 +148,12 @@ std::string WriteTemporary(platform::FileSystem& fs, const std::string& path, co
 }
 }  // namespace
 
+std::string TemporaryPath(const std::string& path) {
+    return path + "." + InstanceTag() + ".new~";
+}
+
 void CopyDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to) {
-    const std::string temp = to + ".new~";
+    const std::string temp = TemporaryPath(to);
     try {
         DataFile source = OpenDataFile(fs, from);
         DataFile out = OpenDataFile(fs, temp);

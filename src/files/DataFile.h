@@ -70,6 +70,11 @@ void CopyDataFile(platform::FileSystem& fs, const std::string& from, const std::
 // A source or target that another program holds is copied instead.
 void MoveDataFile(platform::FileSystem& fs, const std::string& from, const std::string& to);
 
+// The temporary file that a replacement of path writes first: beside it, its name ending in
+// ".new~" and unique to this instance of the program, so that instances sharing the folder
+// never write into each other's.
+std::string TemporaryPath(const std::string& path);
+
 // Replaces a whole file atomically: the bytes go to a temporary file in the same folder, which
 // is flushed and renamed over the old file. A crash or full disk leaves the old file or the new
 // one, never a mix. A target that another program holds open with sharing is written in place.

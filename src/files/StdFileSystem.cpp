@@ -7,6 +7,8 @@
 #include <system_error>
 
 #if defined(__unix__)
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -190,6 +192,34 @@ std::vector<std::string> StdFileSystem::ListFiles(const std::string& folder) {
 
 std::vector<std::string> StdFileSystem::ListFolders(const std::string& folder) {
     return List(folder, true);
+}
+
+std::unique_ptr<platform::File> StdFileSystem::OpenLocked(const std::string& path) {
+#if defined(__unix__)
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        throw FileError(KindOf(errno), "cannot open " + path);
+    }
+    // A lock belongs to the open file, not the process: a second opening, even here, waits.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK) {
+            return nullptr;
+        }
+        throw FileError(KindOf(err), "cannot lock " + path);
+    }
+    std::FILE* f = ::fdopen(fd, "r+b");
+    if (!f) {
+        const int err = errno;
+        ::close(fd);
+        throw FileError(KindOf(err), "cannot open " + path);
+    }
+    // Closing the file lets go of the lock.
+    return std::make_unique<StdFile>(f, path);
+#else
+    throw FileError(FileErrorKind::Other, "no file locks here: " + path);
+#endif
 }
 
 }  // namespace mirvo::files

@@ -17,6 +17,9 @@ public:
     bool ClearAttributes(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder) override;
     std::vector<std::string> ListFolders(const std::string& folder) override;
+    // An advisory lock of the whole file (flock): the file opened anew never shares it, in this
+    // process or another.
+    std::unique_ptr<platform::File> OpenLocked(const std::string& path) override;
 };
 
 }  // namespace mirvo::files

@@ -1,9 +1,11 @@
 #include "libraries/DataFolder.h"
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "app/PasteState.h"
 #include "app/StoreLayout.h"
+#include "clipboard/BulkCache.h"
 #include "clipboard/History.h"
 #include "display/Layout.h"
 #include "store/FirstLibrary.h"
@@ -27,6 +29,8 @@ void LoadDataFolder(App& app) {
         app.CurrentLibrary = 1;
     }
     app.LibraryFolder = LibraryFolderOf(app, app.CurrentLibrary);
+    // What the folder holds from now on is loaded: only later changes of other instances show.
+    NoteFolderSeen(app);
 
     MoveToFirstLibrary(app);
     LabelClipKeys(app);
@@ -42,6 +46,8 @@ void LoadDataFolder(App& app) {
 
     LoadTransferSlots(app);
     LoadGroup(app);
+    // The bulk cache is the data folder's: its count follows the files.
+    ShowBulkChanges(app);
     SetPasteActivationKey(app);
     if (!app.paste.HotKeysOff) {
         RegisterHotKeys(app);

@@ -4,6 +4,7 @@
 
 #include "app/App.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/StoreLayout.h"
 #include "files/AnsiText.h"
 #include "forms/FormsHost.h"
@@ -121,6 +122,8 @@ void LibForm::Form_Load() {
         const size_t at = static_cast<size_t>(i);
         Item[at]->SetCaption(i <= kLastUserEntry ? names[at] : SpecialLibraryName(i + 1));
     }
+    m_listSeen = SeeLibraryList(
+        m_app, std::vector<std::string>(names.begin(), names.begin() + kLastUserEntry + 1));
     m_selIndex = m_app.CurrentLibrary - 1;
     if (m_selIndex < 0 || m_selIndex >= kEntries) {
         m_selIndex = 0;
@@ -312,6 +315,8 @@ void LibForm::Item_DragDrop(int index, forms::Control& source) {
     if (&source != &DragBox || from < 0 || index > kLastUserEntry || index == from) {
         return;
     }
+    // Empty by the files as they are now, and moved before another instance can fill it.
+    FolderLock lock(m_app);
     if (!IsLibraryEmpty(m_app, index + 1)) {
         return;
     }
@@ -352,7 +357,14 @@ void LibForm::Savelibs() {
     for (int i = 0; i <= kLastUserEntry; ++i) {
         names.push_back(Item[static_cast<size_t>(i)]->Caption());
     }
-    SaveLibraryList(m_app, names);
+    const std::vector<std::string> saved = SaveLibraryList(m_app, names, m_listSeen);
+    // What another instance named meanwhile shows here too.
+    for (int i = 0; i <= kLastUserEntry; ++i) {
+        const auto at = static_cast<size_t>(i);
+        if (files::TrimRight(Item[at]->Caption()) != saved[at]) {
+            Item[at]->SetCaption(saved[at]);
+        }
+    }
 }
 
 void LibForm::CancelBtn_Click() {

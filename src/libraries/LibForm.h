@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "files/RecordMerge.h"
 #include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/TextBox.h"
@@ -77,6 +78,9 @@ private:
     int m_armedIndex = -1;
     int m_downX = 0;
     int m_downY = 0;
+    // The library list as this window read or wrote it: another instance's renames meanwhile
+    // stay.
+    files::RecordBaseline m_listSeen;
 };
 
 // The library label of the main window: a left click opens the library manager, a right click

@@ -16,6 +16,7 @@
 #include "forms/FormsHost.h"
 #include "help/HelpButtons.h"
 #include "launchpad/LaunchButton.h"
+#include "libraries/FolderWatch.h"
 #include "libraries/LibForm.h"
 #include "mainwindow/ClipClicks.h"
 #include "mainwindow/Edit.h"
@@ -225,7 +226,10 @@ void ConnectHooks(App& app) {
 
 void Edit::ConnectEvents() {
     App& app = m_app;
-    Timer1.OnTimer = [&app] { PollClipboard(app); };
+    Timer1.OnTimer = [&app] {
+        PollClipboard(app);
+        ShowOthersChanges(app);
+    };
     Hotkeytimer.OnTimer = [&app] { Hotkeytimer_Timer(app); };
     PointerTimer.OnTimer = [&app] { PointerTimer_Timer(app); };
     TimerEdge.OnTimer = [&app] { TimerEdge_Timer(app); };

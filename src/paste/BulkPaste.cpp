@@ -12,6 +12,7 @@
 #include "app/StoreState.h"
 #include "clipboard/BulkCache.h"
 #include "clipboard/ClipDataFile.h"
+#include "clipboard/History.h"
 #include "clipboard/Markers.h"
 #include "clipboard/Restore.h"
 #include "display/DisplayModes.h"
@@ -167,6 +168,9 @@ void BulkSub(App& app) {
         return;
     }
 
+    // What the shared files hold now, which other instances may have changed.
+    ShowBulkChanges(app);
+    ShowHistoryChanges(app);
     const int bulkCount = std::clamp<int>(app.settings.BulkCount, 0, kBulkCacheSize);
     const ClipKind kind = bulkCount > 0 ? ClipKind::Bulk : ClipKind::Clip;
     const int count = bulkCount > 0 ? bulkCount : app.clip.ClipboardClipCount;

@@ -1,9 +1,12 @@
 #include "paste/HotKeys.h"
 
+#include <optional>
+
 #include "app/App.h"
 #include "app/ClipboardState.h"
 #include "app/Modes.h"
 #include "app/PasteState.h"
+#include "clipboard/History.h"
 #include "clipboard/Monitor.h"
 #include "clipboard/Restore.h"
 #include "display/DisplayModes.h"
@@ -85,7 +88,10 @@ void HotKeyUp(App& app, int keyCode, int modifiers, platform::WindowHandle keyWi
         const int slot = key - kDigit0 - 1;
         // Slots beyond the history may still hold the files of a cleared history.
         if (slot < app.clip.ClipboardClipCount) {
-            PasteLater(app, ClipKind::Clip, slot, false);
+            // The clip the digit names on the screen, wherever another instance moved it.
+            if (const std::optional<int> now = HistorySlotNow(app, slot)) {
+                PasteLater(app, ClipKind::Clip, *now, false);
+            }
         }
     } else if (key == kMinusMain || key == kMinusKeypad) {
         UnregisterHotKeys(app);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "app/App.h"
@@ -13,6 +14,7 @@
 #include "app/Modes.h"
 #include "app/PasteState.h"
 #include "app/StoreState.h"
+#include "clipboard/History.h"
 #include "clipboard/Markers.h"
 #include "display/DisplayModes.h"
 #include "files/AnsiText.h"
@@ -196,7 +198,13 @@ void ClipboardClip_Click(App& app, int index) {
     if (!StartClick(app, kFirstClipboardClipPos + index) || index >= app.clip.ClipboardClipCount) {
         return;
     }
-    PasteClicked(app, ClipKind::Clip, index, [&] {
+    // The clip clicked, wherever another instance's captures have moved it since it showed.
+    const std::optional<int> now = HistorySlotNow(app, index);
+    if (!now) {
+        app.RefusalTones();
+        return;
+    }
+    PasteClicked(app, ClipKind::Clip, *now, [&] {
         const int override = app.settings.PasteModeOverride;
         return override == PasteMode::NotSet ? static_cast<int>(PasteMode::Clip) : override;
     });

@@ -64,6 +64,12 @@ public:
     // Names (not paths) of the files of a folder, hidden and system ones included.
     virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
     virtual std::vector<std::string> ListFolders(const std::string& folder) = 0;
+    // Opens a lock file, creating it, and takes its exclusive lock: one that every other
+    // process respects, also on another computer that shares the folder, and that the system
+    // lets go when this process ends, however it ends. The lock lasts as long as the returned
+    // file, which reads and writes as any other; the lock never keeps others from reading or
+    // writing it. nullptr while another holds the lock; FileError when the file cannot be opened.
+    virtual std::unique_ptr<File> OpenLocked(const std::string& path) = 0;
 };
 
 }  // namespace mirvo::platform

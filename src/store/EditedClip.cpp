@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/ClipboardState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
@@ -60,19 +61,26 @@ void PutEditedTextOnClipboard(App& app) {
 }
 
 void SaveClipboardClip(App& app, const EditContext& edit) {
-    const int index = edit.EditIndex;
+    {
+        // The history is the file's: another instance's captures may have moved the clip on
+        // (the context follows it) or out.
+        FolderLock lock(app);
+        FollowHistoryDrops(app, app.folder.held);
+        ShowHistoryChanges(app);
+        const int index = edit.EditIndex;
+        if (!edit.EditTextChanged && index != kLeftHistory) {
+            if (IsClipboardClipPos(kFirstClipboardClipPos + index) &&
+                index < app.clip.ClipboardClipCount) {
+                ShowTitle(app, kFirstClipboardClipPos + index,
+                          files::TrimRight(app.clip.PendingTitle));
+                // The new title outlives the run like every other title.
+                SaveClipboardHistory(app);
+            }
+            return;
+        }
+    }
     // A clip that left the history is saved as a new one, as a changed text is.
-    if (edit.EditTextChanged || index == kLeftHistory) {
-        PutEditedTextOnClipboard(app);
-        return;
-    }
-    if (!IsClipboardClipPos(kFirstClipboardClipPos + index) ||
-        index >= app.clip.ClipboardClipCount) {
-        return;
-    }
-    ShowTitle(app, kFirstClipboardClipPos + index, files::TrimRight(app.clip.PendingTitle));
-    // The new title outlives the run like every other title.
-    SaveClipboardHistory(app);
+    PutEditedTextOnClipboard(app);
 }
 
 // The label takes the edited title and colour (the panel's default when none was chosen). While
@@ -95,6 +103,7 @@ void SaveGroupClip(App& app, const EditContext& edit) {
         edit.EditGroup >= kGroupCount) {
         return;
     }
+    FolderLock lock(app);
     if (edit.EditGroup != app.settings.CurrentGroup) {
         SelectGroup(app, edit.EditGroup);
     }
@@ -111,6 +120,7 @@ void SaveTransferSlot(App& app, const EditContext& edit) {
     if (edit.EditIndex < 0 || edit.EditIndex >= kTransferSlotCount) {
         return;
     }
+    FolderLock lock(app);
     ApplyEdit(app, edit, kFirstTransferSlotPos + edit.EditIndex, app.settings.TransferSlotColor);
     app.store.TransPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;
     SaveTransferSlots(app);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "files/Paths.h"
@@ -75,6 +76,11 @@ bool IsLibraryFile(std::string_view name) {
 void MoveToFirstLibrary(App& app) {
     platform::FileSystem& fs = app.os.files;
     const std::string firstLibrary = app.DataFolder + "Lib1";
+    if (fs.IsFolder(firstLibrary)) {
+        return;
+    }
+    // Looked at again under the lock: another instance may be starting over the same folder.
+    FolderLock lock(app);
     if (fs.IsFolder(firstLibrary)) {
         return;
     }

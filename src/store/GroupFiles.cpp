@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "app/StoreLayout.h"
 #include "files/DataFile.h"
 #include "panels/PanelDisplay.h"
@@ -50,6 +51,7 @@ void ClearGroupRecord(App& app, int group, int slot) {
     if (slot < 0 || slot >= kSlotCount) {
         return;
     }
+    FolderLock lock(app);
     std::vector<std::string> titles = ReadTitles(app, GroupTitlesPath(app, group));
     std::vector<std::uint8_t> modes = DecodePasteModes(
         files::ReadIfPresent(app.os.files, GroupModesPath(app, group), kSlotCount), kSlotCount);
@@ -70,6 +72,7 @@ bool GroupIsEmpty(App& app, int group) {
 }
 
 void CopyGroupFiles(App& app, const std::string& fromFolder, int from, int to) {
+    FolderLock lock(app);
     platform::FileSystem& fs = app.os.files;
     const std::string toFolder = app.LibraryFolder;
     for (int n = 0; n < kSlotCount; ++n) {
@@ -90,6 +93,7 @@ void CopyGroupFiles(App& app, const std::string& fromFolder, int from, int to) {
 }
 
 void DeleteGroupFiles(App& app, int group) {
+    FolderLock lock(app);
     platform::FileSystem& fs = app.os.files;
     for (int n = 0; n < kSlotCount; ++n) {
         files::DeleteDataFile(fs, GroupClipPath(app, group, n));
@@ -99,11 +103,13 @@ void DeleteGroupFiles(App& app, int group) {
 }
 
 void WriteGroupNameColor(App& app, int group, std::int32_t color) {
+    FolderLock lock(app);
     files::DataFile colors =
         files::OpenDataFile(app.os.files, app.LibraryFolder + kGroupColorsFile);
     files::Bytes bytes(4);
     files::WriteInt32(bytes, 0, color);
     colors.Write(4 * static_cast<std::uint64_t>(group), bytes);
+    NoteGroupNameColor(app, group, color);
 }
 
 }  // namespace mirvo

@@ -1,6 +1,7 @@
 #include "store/Groups.h"
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "app/Settings.h"
 #include "app/StoreState.h"
 #include "files/DataFile.h"
@@ -24,10 +25,154 @@ constexpr size_t kColorsSize = kSlotCount * 4;
 constexpr size_t kNamesSize = kGroupCount * kTitleWidth;
 constexpr size_t kNameColorsSize = kGroupCount * 4;
 
-// A record file's bytes, at most size of them; a missing file is created empty.
-files::Bytes ReadRecords(App& app, const std::string& path, size_t size) {
-    files::DataFile file = files::OpenDataFile(app.os.files, path);
-    return file.Read(0, size);
+using files::RecordFiles;
+using files::RecordLayout;
+
+// A group's records: title, paste mode and colour of each slot, in its three files.
+const RecordLayout& GroupLayout() {
+    static const RecordLayout layout{
+        kSlotCount,
+        {{0, 0, kTitleWidth}, {1, 0, 1}, {2, 0, 4}},
+        {files::Bytes(kTitlesSize, ' '), files::Bytes(kSlotCount, kPasteModeNotSet),
+         files::Bytes(kColorsSize, 0)}};
+    return layout;
+}
+
+const RecordLayout& GroupNamesLayout() {
+    static const RecordLayout layout{
+        kGroupCount, {{0, 0, kTitleWidth}}, {files::Bytes(kNamesSize, ' ')}};
+    return layout;
+}
+
+const RecordLayout& GroupNameColorsLayout() {
+    static const RecordLayout layout{kGroupCount, {{0, 0, 4}}, {files::Bytes(kNameColorsSize, 0)}};
+    return layout;
+}
+
+std::vector<std::string> GroupPaths(const App& app, int group) {
+    return {GroupTitlesPath(app, group), GroupModesPath(app, group), GroupColorsPath(app, group)};
+}
+
+// The record files as they are now, files missing or empty given their new content first: under
+// the lock, so that no other instance's first records are written over.
+RecordFiles ReadOrCreate(App& app, const std::vector<std::string>& paths,
+                         const RecordLayout& layout, const RecordFiles& created) {
+    RecordFiles stored = files::ReadRecordFiles(app.os.files, paths, layout);
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (!stored[i].empty()) {
+            continue;
+        }
+        FolderLock lock(app);
+        stored[i] = files::ReadRecordFiles(app.os.files, {paths[i]}, layout).front();
+        if (stored[i].empty()) {
+            files::ReplaceDataFile(app.os.files, paths[i], created[i]);
+            stored[i] = created[i];
+        }
+    }
+    return stored;
+}
+
+void Replace(App& app, const std::vector<std::string>& paths, const RecordFiles& contents) {
+    std::vector<std::pair<std::string, files::Bytes>> replaced;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        replaced.emplace_back(paths[i], contents[i]);
+    }
+    files::ReplaceDataFiles(app.os.files, replaced);
+}
+
+// The current group's record files as its panel shows them.
+RecordFiles GroupPanelFiles(App& app) {
+    std::vector<std::string> titles;
+    std::vector<std::int32_t> colors;
+    for (int n = 0; n < kSlotCount; ++n) {
+        const int pos = kFirstGroupClipPos + n;
+        titles.push_back(PanelTitle(app, pos));
+        colors.push_back(StoredColor(TrueColor(app, pos), app.settings.GroupClipColor));
+    }
+    return {EncodeTitles(app.ansi, titles), EncodePasteModes(app.store.ClipPasteMode),
+            EncodeLongs(colors)};
+}
+
+// Slots of the group clip panel shown from the group's record files.
+void ShowGroupSlots(App& app, const RecordFiles& stored, const std::vector<int>& slots) {
+    const std::vector<std::string> titles = DecodeTitles(stored[0], kSlotCount);
+    const std::vector<std::uint8_t> modes = DecodePasteModes(stored[1], kSlotCount);
+    const std::vector<std::int32_t> colors = DecodeLongs(stored[2], kSlotCount);
+    const auto defaultColor = static_cast<forms::Color>(app.settings.GroupClipColor);
+    for (const int slot : slots) {
+        const auto n = static_cast<size_t>(slot);
+        const int pos = kFirstGroupClipPos + slot;
+        ShowTitle(app, pos, titles[n]);
+        // An empty slot always shows the default colour, whatever its colour record says.
+        const bool useDefault = titles[n].empty() || colors[n] == 0;
+        ShowTrueColor(app, pos, useDefault ? defaultColor : static_cast<forms::Color>(colors[n]));
+        app.store.ClipPasteMode[n] = modes[n];
+    }
+}
+
+RecordFiles GroupNamesPanelFiles(App& app) {
+    std::vector<std::string> names;
+    for (int g = 0; g < kGroupCount; ++g) {
+        names.push_back(PanelTitle(app, kFirstGroupNamePos + g));
+    }
+    return {EncodeTitles(app.ansi, names)};
+}
+
+void ShowGroupNames(App& app, const RecordFiles& stored, const std::vector<int>& groups) {
+    const std::vector<std::string> names = DecodeTitles(stored[0], kGroupCount);
+    for (const int g : groups) {
+        ShowTitle(app, kFirstGroupNamePos + g, names[static_cast<size_t>(g)]);
+    }
+}
+
+void ShowGroupNameColors(App& app, const RecordFiles& stored, const std::vector<int>& groups) {
+    const std::vector<std::int32_t> colors = DecodeLongs(stored[0], kGroupCount);
+    const auto defaultColor = static_cast<forms::Color>(app.settings.GroupNameColor);
+    for (const int g : groups) {
+        const std::int32_t color = colors[static_cast<size_t>(g)];
+        ShowTrueColor(app, kFirstGroupNamePos + g,
+                      color == 0 ? defaultColor : static_cast<forms::Color>(color));
+    }
+    // The stored colours must not hide which group is current.
+    MarkCurrentGroupName(app);
+}
+
+// Shows what changed in a set of record files since this instance last read or wrote them.
+bool ShowChanges(App& app, files::RecordBaseline& seen, const RecordLayout& layout,
+                 void (*show)(App&, const RecordFiles&, const std::vector<int>&),
+                 RecordFiles (*panel)(App&)) {
+    if (seen.paths.empty()) {
+        return false;
+    }
+    const RecordFiles now = files::ReadRecordFiles(app.os.files, seen.paths, layout);
+    const std::vector<int> changed = files::ChangedRecords(layout, now, seen.stored);
+    if (changed.empty()) {
+        return false;
+    }
+    show(app, now, changed);
+    seen.stored = now;
+    if (panel) {
+        seen.shown = panel(app);
+    }
+    return true;
+}
+
+// Writes a set of record files from the panel, merged with what other instances changed since
+// this one last read or wrote them, and shows their changes.
+void SaveMerged(App& app, files::RecordBaseline& seen, const std::vector<std::string>& paths,
+                const RecordLayout& layout,
+                void (*show)(App&, const RecordFiles&, const std::vector<int>&),
+                RecordFiles (*panel)(App&)) {
+    const RecordFiles ours = panel(app);
+    FolderLock lock(app);
+    RecordFiles written = ours;
+    if (seen.paths == paths) {
+        written = files::MergeRecords(layout, seen,
+                                      files::ReadRecordFiles(app.os.files, paths, layout), ours);
+    }
+    Replace(app, paths, written);
+    show(app, written, files::ChangedRecords(layout, written, ours));
+    seen = {paths, written, panel(app)};
 }
 
 std::string LetterKey(int i, const char* after) {
@@ -66,38 +211,14 @@ void SetGroupDataPrefix(App& app) {
 
 void LoadGroup(App& app) {
     const int group = app.settings.CurrentGroup;
-
-    files::Bytes stored = ReadRecords(app, GroupTitlesPath(app, group), kTitlesSize);
-    if (stored.empty()) {
-        const std::vector<std::string> blank(kSlotCount);
-        files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
-                               EncodeTitles(app.ansi, blank));
+    const std::vector<std::string> paths = GroupPaths(app, group);
+    const RecordFiles stored = ReadOrCreate(app, paths, GroupLayout(), GroupLayout().blank);
+    std::vector<int> all(kSlotCount);
+    for (int n = 0; n < kSlotCount; ++n) {
+        all[static_cast<size_t>(n)] = n;
     }
-    const std::vector<std::string> titles = DecodeTitles(stored, kSlotCount);
-
-    stored = ReadRecords(app, GroupColorsPath(app, group), kColorsSize);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, GroupColorsPath(app, group),
-                               files::Bytes(kColorsSize, 0));
-    }
-    const std::vector<std::int32_t> colors = DecodeLongs(stored, kSlotCount);
-
-    stored = ReadRecords(app, GroupModesPath(app, group), kSlotCount);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, GroupModesPath(app, group),
-                               files::Bytes(kSlotCount, kPasteModeNotSet));
-    }
-    const std::vector<std::uint8_t> modes = DecodePasteModes(stored, kSlotCount);
-
-    const auto defaultColor = static_cast<forms::Color>(app.settings.GroupClipColor);
-    for (size_t n = 0; n < kSlotCount; ++n) {
-        const int pos = kFirstGroupClipPos + static_cast<int>(n);
-        ShowTitle(app, pos, titles[n]);
-        // An empty slot always shows the default colour, whatever its colour record says.
-        const bool useDefault = titles[n].empty() || colors[n] == 0;
-        ShowTrueColor(app, pos, useDefault ? defaultColor : static_cast<forms::Color>(colors[n]));
-        app.store.ClipPasteMode[n] = modes[n];
-    }
+    ShowGroupSlots(app, stored, all);
+    app.store.GroupRecords = {paths, stored, GroupPanelFiles(app)};
 
     if (group == kHotKeyGroup) {
         LayoutHotKeyGroup(app);
@@ -121,19 +242,24 @@ void LayoutHotKeyGroup(App& app) {
 }
 
 void SaveGroup(App& app) {
-    const int group = app.settings.CurrentGroup;
-    std::vector<std::string> titles;
-    std::vector<std::int32_t> colors;
-    for (int n = 0; n < kSlotCount; ++n) {
-        const int pos = kFirstGroupClipPos + n;
-        titles.push_back(PanelTitle(app, pos));
-        colors.push_back(StoredColor(TrueColor(app, pos), app.settings.GroupClipColor));
-    }
     // The three records change together or not at all.
-    files::ReplaceDataFiles(
-        app.os.files, {{GroupTitlesPath(app, group), EncodeTitles(app.ansi, titles)},
-                       {GroupModesPath(app, group), EncodePasteModes(app.store.ClipPasteMode)},
-                       {GroupColorsPath(app, group), EncodeLongs(colors)}});
+    SaveMerged(app, app.store.GroupRecords, GroupPaths(app, app.settings.CurrentGroup),
+               GroupLayout(), ShowGroupSlots, GroupPanelFiles);
+}
+
+bool ShowGroupChanges(App& app) {
+    if (app.store.GroupRecords.paths != GroupPaths(app, app.settings.CurrentGroup)) {
+        return false;
+    }
+    return ShowChanges(app, app.store.GroupRecords, GroupLayout(), ShowGroupSlots, GroupPanelFiles);
+}
+
+bool ShowGroupNameChanges(App& app) {
+    const bool names = ShowChanges(app, app.store.GroupNames, GroupNamesLayout(), ShowGroupNames,
+                                   GroupNamesPanelFiles);
+    const bool colors = ShowChanges(app, app.store.GroupNameColors, GroupNameColorsLayout(),
+                                    ShowGroupNameColors, nullptr);
+    return names || colors;
 }
 
 void LoadGroupNames(App& app) {
@@ -141,32 +267,22 @@ void LoadGroupNames(App& app) {
     // files cannot be opened.
     app.os.files.CreateFolder(files::WithoutSeparator(app.LibraryFolder));
 
-    const std::string namesPath = app.LibraryFolder + kGroupNamesFile;
-    files::Bytes stored = ReadRecords(app, namesPath, kNamesSize);
-    std::vector<std::string> names;
-    if (stored.empty()) {
-        names = DefaultGroupNames(app.CurrentLibrary);
-        files::ReplaceDataFile(app.os.files, namesPath, EncodeTitles(app.ansi, names));
-    } else {
-        names = DecodeTitles(stored, kGroupCount);
-    }
+    const std::vector<std::string> namesPath = {app.LibraryFolder + kGroupNamesFile};
+    const RecordFiles names =
+        ReadOrCreate(app, namesPath, GroupNamesLayout(),
+                     {EncodeTitles(app.ansi, DefaultGroupNames(app.CurrentLibrary))});
+    const std::vector<std::string> colorsPath = {app.LibraryFolder + kGroupColorsFile};
+    const RecordFiles colors =
+        ReadOrCreate(app, colorsPath, GroupNameColorsLayout(), GroupNameColorsLayout().blank);
 
-    const std::string colorsPath = app.LibraryFolder + kGroupColorsFile;
-    stored = ReadRecords(app, colorsPath, kNameColorsSize);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kNameColorsSize, 0));
+    std::vector<int> all(kGroupCount);
+    for (int g = 0; g < kGroupCount; ++g) {
+        all[static_cast<size_t>(g)] = g;
     }
-    const std::vector<std::int32_t> colors = DecodeLongs(stored, kGroupCount);
-
-    const auto defaultColor = static_cast<forms::Color>(app.settings.GroupNameColor);
-    for (size_t g = 0; g < kGroupCount; ++g) {
-        const int pos = kFirstGroupNamePos + static_cast<int>(g);
-        ShowTitle(app, pos, names[g]);
-        ShowTrueColor(app, pos,
-                      colors[g] == 0 ? defaultColor : static_cast<forms::Color>(colors[g]));
-    }
-    // The stored colours must not hide which group is current.
-    MarkCurrentGroupName(app);
+    ShowGroupNames(app, names, all);
+    ShowGroupNameColors(app, colors, all);
+    app.store.GroupNames = {namesPath, names, GroupNamesPanelFiles(app)};
+    app.store.GroupNameColors = {colorsPath, colors, {}};
 }
 
 void MarkCurrentGroupName(App& app) {
@@ -186,12 +302,17 @@ void MarkCurrentGroupName(App& app) {
 }
 
 void SaveGroupNames(App& app) {
-    std::vector<std::string> names;
-    for (int g = 0; g < kGroupCount; ++g) {
-        names.push_back(PanelTitle(app, kFirstGroupNamePos + g));
+    SaveMerged(app, app.store.GroupNames, {app.LibraryFolder + kGroupNamesFile}, GroupNamesLayout(),
+               ShowGroupNames, GroupNamesPanelFiles);
+}
+
+void NoteGroupNameColor(App& app, int group, std::int32_t color) {
+    files::RecordBaseline& seen = app.store.GroupNameColors;
+    if (seen.paths == std::vector<std::string>{app.LibraryFolder + kGroupColorsFile} &&
+        !seen.stored.empty()) {
+        files::Grow(seen.stored[0], kNameColorsSize);
+        files::WriteInt32(seen.stored[0], 4 * static_cast<size_t>(group), color);
     }
-    files::ReplaceDataFile(app.os.files, app.LibraryFolder + kGroupNamesFile,
-                           EncodeTitles(app.ansi, names));
 }
 
 void SelectGroup(App& app, int group) {

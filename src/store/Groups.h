@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace mirvo {
@@ -21,12 +22,22 @@ std::string GroupColorsPath(const App& app, int group);
 void SetGroupDataPrefix(App& app);
 // Fills the group clip panel from the current group's files, creating missing ones.
 void LoadGroup(App& app);
-// Rewrites the current group's three record files from the panel.
+// Rewrites the current group's three record files from the panel: the slots it changed since the
+// files were last read or written; the slots another instance changed meanwhile stay theirs and
+// show.
 void SaveGroup(App& app);
 // Fills the group names from the current library, creating its folder and files when new.
 void LoadGroupNames(App& app);
 // Rewrites "Groups.dat" from the group names.
 void SaveGroupNames(App& app);
+// A group name colour was written into "groups.clr" of the current library.
+void NoteGroupNameColor(App& app, int group, std::int32_t color);
+
+// Others' changes: the current group's records, the group names and their colours as another
+// instance changed them since this one last read or wrote their files. True when something
+// changed. (A save shows them too: it merges with what it finds.)
+bool ShowGroupChanges(App& app);
+bool ShowGroupNameChanges(App& app);
 
 // Lays out the "Hot Key Clips" group: key labels "Alt+" and the letter of its 26 lettered
 // slots, the slots wide beside them, the other slots and the column buttons hidden.

@@ -4,6 +4,7 @@
 #include "app/Modes.h"
 #include "app/PasteState.h"
 #include "app/StoreLayout.h"
+#include "app/StoreState.h"
 #include "files/DataFile.h"
 #include "platform/KeyboardHook.h"
 #include "platform/VirtualKeys.h"
@@ -63,9 +64,11 @@ void RegisterHotKeys(App& app) {
         Unwatch(app, Alt | ('A' + letter));
     }
     // The titles of the "Hot Key Clips" group: only titled letters are watched.
+    const std::string path = GroupTitlesPath(app, store::kHotKeyGroup);
     const files::Bytes stored =
-        files::ReadIfPresent(app.os.files, GroupTitlesPath(app, store::kHotKeyGroup),
-                             store::kKeySlotCount * store::kTitleWidth);
+        files::ReadIfPresent(app.os.files, path, store::kKeySlotCount * store::kTitleWidth);
+    // Another instance's change of these titles registers them again (libraries/FolderWatch.h).
+    app.store.HotKeyTitles = {{path}, {stored}, {}};
     const std::vector<std::string> names = store::DecodeTitles(stored, store::kKeySlotCount);
     for (int letter = 0; letter < store::kKeySlotCount; ++letter) {
         if (!names[static_cast<size_t>(letter)].empty()) {

@@ -1,8 +1,11 @@
 #include "store/Libraries.h"
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
+#include "app/StoreState.h"
+#include "files/DataFile.h"
 #include "panels/MainForm.h"
 #include "panels/PanelColor.h"
 #include "panels/PanelDisplay.h"
@@ -86,6 +89,11 @@ void LabelClipKeys(App& app) {
 
 void ShowLibraryName(App& app) {
     const std::vector<std::string> names = ReadLibraryNames(app);
+    const std::string listPath = app.DataFolder + kLibraryListFile;
+    app.store.LibraryList = {
+        {listPath},
+        {files::ReadIfPresent(app.os.files, listPath, kLibraryCount * kLibraryNameWidth)},
+        {}};
     const std::string& stored = names[static_cast<size_t>(app.CurrentLibrary - 1)];
     ShowLibraryLabel(app, LibraryDisplayName(app.CurrentLibrary, stored));
 }
@@ -103,13 +111,27 @@ void SwitchLibrary(App& app, int newLibrary) {
     }
     ShowLibrary(app, newLibrary);
 
+    // The list as it is now: a name another instance gave meanwhile stays.
+    FolderLock lock(app);
     std::vector<std::string> names = ReadLibraryNames(app);
     std::string& name = names[static_cast<size_t>(newLibrary - 1)];
     name = LibraryDisplayName(newLibrary, name);
     ShowLibraryLabel(app, name);
     names.resize(kUserLibraryCount);
     SaveLibraryList(app, names);
+    ShowLibraryName(app);
     StoreCurrentLibrary(app);
+}
+
+bool ShowLibraryChanges(App& app) {
+    const files::RecordBaseline& seen = app.store.LibraryList;
+    if (seen.paths.empty() || seen.stored.empty() ||
+        files::ReadIfPresent(app.os.files, seen.paths.front(), kLibraryCount * kLibraryNameWidth) ==
+            seen.stored.front()) {
+        return false;
+    }
+    ShowLibraryName(app);
+    return true;
 }
 
 void ShowLibrary(App& app, int library) {

@@ -18,6 +18,9 @@ std::vector<std::string> DefaultGroupNames(int library);
 void LabelClipKeys(App& app);
 // Shows the current library's name in LibLabel.
 void ShowLibraryName(App& app);
+// Shows the name again when another instance changed the library list since it was shown; true
+// when it did.
+bool ShowLibraryChanges(App& app);
 // The "Launch Pad" button is down exactly while the launch pad is the current library.
 void ShowLaunchPadState(App& app);
 // Changes to another library: remembers the group shown in the one left, shows the new one's

@@ -1,6 +1,7 @@
 #include "store/LibraryFiles.h"
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "files/DataFile.h"
 #include "files/Paths.h"
 #include "store/RecordCodec.h"
@@ -25,14 +26,22 @@ std::string LibraryFolderOf(const App& app, int library) {
     return app.DataFolder + "Lib" + std::to_string(library) + files::kPathSeparator;
 }
 
+namespace {
+bool HasLibraryList(App& app) {
+    files::DataFile list = files::OpenDataFile(app.os.files, LibraryListPath(app));
+    return list.Size() > 0;
+}
+}  // namespace
+
 void CreateLibraryList(App& app) {
-    {
-        files::DataFile list = files::OpenDataFile(app.os.files, LibraryListPath(app));
-        if (list.Size() > 0) {
-            return;
-        }
+    if (HasLibraryList(app)) {
+        return;
     }
-    files::ReplaceDataFile(app.os.files, LibraryListPath(app), DefaultLibraryList());
+    // Looked at again under the lock: another instance may have made it meanwhile.
+    FolderLock lock(app);
+    if (!HasLibraryList(app)) {
+        files::ReplaceDataFile(app.os.files, LibraryListPath(app), DefaultLibraryList());
+    }
 }
 
 std::vector<std::string> ReadLibraryNames(App& app) {
@@ -40,9 +49,40 @@ std::vector<std::string> ReadLibraryNames(App& app) {
     return DecodeLibraryNames(list.Read(0, kLibraryListSize));
 }
 
+namespace {
+const files::RecordLayout& ListLayout() {
+    static const files::RecordLayout layout{
+        kLibraryCount, {{0, 0, kLibraryNameWidth}}, {files::Bytes(kLibraryListSize, ' ')}};
+    return layout;
+}
+}  // namespace
+
 void SaveLibraryList(App& app, std::span<const std::string> userNames) {
+    FolderLock lock(app);
     files::ReplaceDataFile(app.os.files, LibraryListPath(app),
                            EncodeLibraryList(app.ansi, userNames));
+}
+
+files::RecordBaseline SeeLibraryList(App& app, std::span<const std::string> userNames) {
+    const std::vector<std::string> paths = {LibraryListPath(app)};
+    return {paths,
+            files::ReadRecordFiles(app.os.files, paths, ListLayout()),
+            {EncodeLibraryList(app.ansi, userNames)}};
+}
+
+std::vector<std::string> SaveLibraryList(App& app, std::span<const std::string> userNames,
+                                         files::RecordBaseline& seen) {
+    FolderLock lock(app);
+    const files::RecordFiles ours = {EncodeLibraryList(app.ansi, userNames)};
+    files::RecordFiles written = ours;
+    if (seen.paths == std::vector<std::string>{LibraryListPath(app)}) {
+        written = files::MergeRecords(
+            ListLayout(), seen, files::ReadRecordFiles(app.os.files, seen.paths, ListLayout()),
+            ours);
+    }
+    files::ReplaceDataFile(app.os.files, LibraryListPath(app), written[0]);
+    seen = {{LibraryListPath(app)}, written, written};
+    return DecodeLibraryNames(written[0]);
 }
 
 std::string LibraryDisplayName(int library, const std::string& storedName) {
@@ -56,6 +96,7 @@ std::string LibraryDisplayName(int library, const std::string& storedName) {
 }
 
 void WriteLastLibrary(App& app, int library, const std::string& name) {
+    FolderLock lock(app);
     files::Bytes bytes;
     files::WriteInt16(bytes, 0, static_cast<std::int16_t>(library));
     files::WriteText(bytes, 2, app.ansi.Fixed(name, kLibraryNameWidth));
@@ -87,6 +128,7 @@ void WriteLastGroup(App& app, const std::string& libraryFolder, int group) {
     files::Bytes bytes;
     files::WriteInt16(bytes, 0, static_cast<std::int16_t>(group));
     try {
+        FolderLock lock(app);
         files::ReplaceDataFile(app.os.files, libraryFolder + kLastGroupFile, bytes);
     } catch (const std::exception&) {
         // Only a convenience is lost: the library opens on its previous group next time.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "files/RecordMerge.h"
+
 namespace mirvo {
 
 class App;
@@ -19,8 +21,15 @@ std::string LibraryFolderOf(const App& app, int library);
 void CreateLibraryList(App& app);
 // The stored names of the 29 libraries; blank where the list ends.
 std::vector<std::string> ReadLibraryNames(App& app);
-// Rewrites "Lib.dat" with the 26 user names and the three special libraries.
+// Rewrites "Lib.dat" with the 26 user names and the three special libraries. (The caller holds
+// the folder's lock and read the names under it.)
 void SaveLibraryList(App& app, std::span<const std::string> userNames);
+// The list as it is now, for a window that shows these names of it.
+files::RecordBaseline SeeLibraryList(App& app, std::span<const std::string> userNames);
+// The same, merged: the names changed since the window saw the list are written, those another
+// instance changed meanwhile stay. Returns the 29 names of the list written; seen follows.
+std::vector<std::string> SaveLibraryList(App& app, std::span<const std::string> userNames,
+                                         files::RecordBaseline& seen);
 // The name a library shows: its stored name, or for a blank one "Library " & n, and the fixed
 // names of the special libraries.
 std::string LibraryDisplayName(int library, const std::string& storedName);

@@ -1,6 +1,9 @@
 #include "store/TransferSlots.h"
 
+#include <algorithm>
+
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "app/StoreState.h"
 #include "files/DataFile.h"
 #include "panels/PanelColor.h"
@@ -14,67 +17,34 @@ using namespace store;
 
 namespace {
 constexpr size_t kColorsSize = kTransferSlotCount * 4;
+constexpr size_t kTitlesSize = kTransferSlotCount * kTitleWidth;
+
+using files::RecordFiles;
+using files::RecordLayout;
 
 std::string PathOf(const App& app, const char* name) {
     return app.DataFolder + name;
 }
 
-files::Bytes ReadRecords(App& app, const std::string& path, size_t size) {
-    files::DataFile file = files::OpenDataFile(app.os.files, path);
-    return file.Read(0, size);
-}
-}  // namespace
-
-void LoadTransferSlots(App& app) {
-    StoreState& store = app.store;
-
-    const std::string titlesPath = PathOf(app, kTransTitlesFile);
-    files::Bytes stored = ReadRecords(app, titlesPath, kTransTitlesSize);
-    TransferTitles slots;
-    if (stored.empty()) {
-        slots.titles.assign(kTransferSlotCount, std::string());
-        slots.sources.assign(kTransferSlotCount, -1);
-        files::ReplaceDataFile(app.os.files, titlesPath,
-                               EncodeTransferTitles(app.ansi, slots.titles, slots.sources));
-    } else {
-        slots = DecodeTransferTitles(stored);
-    }
-
-    const std::string modesPath = PathOf(app, kTransModesFile);
-    stored = ReadRecords(app, modesPath, kTransferSlotCount);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, modesPath,
-                               files::Bytes(kTransferSlotCount, kPasteModeNotSet));
-    }
-    const std::vector<std::uint8_t> modes = DecodePasteModes(stored, kTransferSlotCount);
-
-    const std::string colorsPath = PathOf(app, kTransColorsFile);
-    stored = ReadRecords(app, colorsPath, kColorsSize);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kColorsSize, 0));
-    }
-    const std::vector<std::int32_t> colors = DecodeLongs(stored, kTransferSlotCount);
-
-    const auto defaultColor = static_cast<forms::Color>(app.settings.TransferSlotColor);
-    for (size_t k = 0; k < kTransferSlotCount; ++k) {
-        std::string title = slots.titles[k];
-        store.TransPasteMode[k] = modes[k];
-        store.TransSourceFolder[k].clear();
-        store.TransSource[k] = -1;
-        if (slots.sources[k] != -1) {
-            // A reference to a group clip cannot be followed without its folder: the slot is
-            // empty, and stays an empty slot of its own.
-            title.clear();
-            store.TransPasteMode[k] = kPasteModeNotSet;
-        }
-        const int pos = kFirstTransferSlotPos + static_cast<int>(k);
-        ShowTitle(app, pos, title);
-        ShowTrueColor(app, pos,
-                      colors[k] == 0 ? defaultColor : static_cast<forms::Color>(colors[k]));
-    }
+std::vector<std::string> SlotPaths(const App& app) {
+    return {PathOf(app, kTransTitlesFile), PathOf(app, kTransModesFile),
+            PathOf(app, kTransColorsFile)};
 }
 
-void SaveTransferSlots(App& app) {
+// A slot's record: its title and source in "trans.dat", its paste mode and its colour.
+const RecordLayout& SlotLayout() {
+    static const RecordLayout layout = [] {
+        files::Bytes titles(kTransTitlesSize, 0xFF);
+        std::fill_n(titles.begin(), kTitlesSize, ' ');
+        return RecordLayout{kTransferSlotCount,
+                            {{0, 0, kTitleWidth}, {0, kTitlesSize, 2}, {1, 0, 1}, {2, 0, 4}},
+                            {titles, files::Bytes(kTransferSlotCount, kPasteModeNotSet),
+                             files::Bytes(kColorsSize, 0)}};
+    }();
+    return layout;
+}
+
+RecordFiles SlotPanelFiles(App& app) {
     std::vector<std::string> titles;
     std::vector<std::int32_t> colors;
     for (int k = 0; k < kTransferSlotCount; ++k) {
@@ -82,11 +52,109 @@ void SaveTransferSlots(App& app) {
         titles.push_back(PanelTitle(app, pos));
         colors.push_back(StoredColor(TrueColor(app, pos), app.settings.TransferSlotColor));
     }
+    return {EncodeTransferTitles(app.ansi, titles, app.store.TransSource),
+            EncodePasteModes(app.store.TransPasteMode), EncodeLongs(colors)};
+}
+
+void ShowSlots(App& app, const RecordFiles& stored, const std::vector<int>& slots,
+               bool atStart = false) {
+    StoreState& store = app.store;
+    const TransferTitles titles = DecodeTransferTitles(stored[0]);
+    const std::vector<std::uint8_t> modes = DecodePasteModes(stored[1], kTransferSlotCount);
+    const std::vector<std::int32_t> colors = DecodeLongs(stored[2], kTransferSlotCount);
+    const auto defaultColor = static_cast<forms::Color>(app.settings.TransferSlotColor);
+    for (const int slot : slots) {
+        const auto k = static_cast<size_t>(slot);
+        std::string title = titles.titles[k];
+        store.TransPasteMode[k] = modes[k];
+        store.TransSourceFolder[k].clear();
+        store.TransSource[k] = -1;
+        store.TransReferenceOfOther[k] = !atStart && titles.sources[k] != -1;
+        if (titles.sources[k] != -1) {
+            // A reference to a group clip cannot be followed without its folder: the slot is
+            // empty, and stays an empty slot of its own.
+            title.clear();
+            store.TransPasteMode[k] = kPasteModeNotSet;
+        }
+        const int pos = kFirstTransferSlotPos + slot;
+        ShowTitle(app, pos, title);
+        ShowTrueColor(app, pos,
+                      colors[k] == 0 ? defaultColor : static_cast<forms::Color>(colors[k]));
+    }
+}
+
+// A slot that refers to a group refers to it in the instance that made it, which alone knows
+// the group's library: no other instance writes over it unless it fills the slot itself.
+bool IsGroupReference(const RecordFiles& stored, int slot) {
+    return DecodeTransferTitles(stored[0]).sources[static_cast<size_t>(slot)] != -1;
+}
+
+bool IsOthersReference(App& app, const RecordFiles& stored, int slot) {
+    return app.store.TransReferenceOfOther[static_cast<size_t>(slot)] &&
+           IsGroupReference(stored, slot);
+}
+
+}  // namespace
+
+void LoadTransferSlots(App& app) {
+    const std::vector<std::string> paths = SlotPaths(app);
+    RecordFiles stored = files::ReadRecordFiles(app.os.files, paths, SlotLayout());
+    const RecordFiles created = {
+        EncodeTransferTitles(app.ansi, std::vector<std::string>(kTransferSlotCount),
+                             std::vector<std::int16_t>(kTransferSlotCount, -1)),
+        files::Bytes(kTransferSlotCount, kPasteModeNotSet), files::Bytes(kColorsSize, 0)};
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (stored[i].empty()) {
+            // Under the lock: another instance's first records are not written over.
+            FolderLock lock(app);
+            stored[i] = files::ReadRecordFiles(app.os.files, {paths[i]}, SlotLayout()).front();
+            if (stored[i].empty()) {
+                files::ReplaceDataFile(app.os.files, paths[i], created[i]);
+                stored[i] = created[i];
+            }
+        }
+    }
+    ShowSlots(app, stored, {0, 1, 2, 3, 4, 5, 6, 7}, true);
+    app.store.TransferSlots = {paths, stored, SlotPanelFiles(app)};
+}
+
+void SaveTransferSlots(App& app) {
+    const RecordFiles ours = SlotPanelFiles(app);
+    FolderLock lock(app);
+    files::RecordBaseline& seen = app.store.TransferSlots;
+    const std::vector<std::string> paths = SlotPaths(app);
+    RecordFiles written = ours;
+    if (seen.paths == paths) {
+        const RecordFiles now = files::ReadRecordFiles(app.os.files, paths, SlotLayout());
+        written = files::MergeRecords(SlotLayout(), seen, now, ours,
+                                      [&](int k) { return IsOthersReference(app, now, k); });
+    }
+    for (int k = 0; k < kTransferSlotCount; ++k) {
+        // A slot this instance filled holds no other's reference any more.
+        bool& others = app.store.TransReferenceOfOther[static_cast<size_t>(k)];
+        others = others && files::RecordBytes(SlotLayout(), written, k) !=
+                               files::RecordBytes(SlotLayout(), ours, k);
+    }
     files::ReplaceDataFiles(
-        app.os.files, {{PathOf(app, kTransTitlesFile),
-                        EncodeTransferTitles(app.ansi, titles, app.store.TransSource)},
-                       {PathOf(app, kTransModesFile), EncodePasteModes(app.store.TransPasteMode)},
-                       {PathOf(app, kTransColorsFile), EncodeLongs(colors)}});
+        app.os.files, {{paths[0], written[0]}, {paths[1], written[1]}, {paths[2], written[2]}});
+    ShowSlots(app, written, files::ChangedRecords(SlotLayout(), written, ours));
+    seen = {paths, written, SlotPanelFiles(app)};
+}
+
+bool ShowTransferSlotChanges(App& app) {
+    files::RecordBaseline& seen = app.store.TransferSlots;
+    if (seen.paths != SlotPaths(app)) {
+        return false;
+    }
+    const RecordFiles now = files::ReadRecordFiles(app.os.files, seen.paths, SlotLayout());
+    const std::vector<int> changed = files::ChangedRecords(SlotLayout(), now, seen.stored);
+    if (changed.empty()) {
+        return false;
+    }
+    ShowSlots(app, now, changed);
+    seen.stored = now;
+    seen.shown = SlotPanelFiles(app);
+    return true;
 }
 
 }  // namespace mirvo

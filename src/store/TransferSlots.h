@@ -10,7 +10,11 @@ class App;
 // Fills the transfer slots from their files, creating missing ones. A slot that referred to a
 // group comes back empty: the folder of that group is not stored.
 void LoadTransferSlots(App& app);
-// Rewrites the three files from the slots.
+// Rewrites the three files from the slots: the slots changed since the files were last read or
+// written; the slots another instance changed meanwhile stay theirs and show.
 void SaveTransferSlots(App& app);
+// Shows the slots another instance changed since this one last read or wrote their files; true
+// when there were any.
+bool ShowTransferSlotChanges(App& app);
 
 }  // namespace mirvo

@@ -4,6 +4,7 @@
 
 #include "app/ClipboardState.h"
 #include "app/Modes.h"
+#include "clipboard/Capture.h"
 #include "clipboard/ClipboardFixture.h"
 #include "clipboard/History.h"
 #include "clipboard/Restore.h"
@@ -24,7 +25,7 @@ TEST_F(Monitor, NewTextBecomesTheNewestClipWithItsTitleFileAndHistory) {
     EXPECT_EQ(app.clip.ClipboardClipCount, 1);
     EXPECT_EQ(Caption(0), Title("Hello world"));
     EXPECT_TRUE(FileExists(DataFile("clip.0")));
-    EXPECT_FALSE(FileExists(DataFile("clip.tmp")));
+    EXPECT_FALSE(FileExists(CaptureFilePath(app)));
     EXPECT_TRUE(t.clipboard.IsFormatAvailable(app.MarkerFormats[0])) << "marked as seen";
     EXPECT_FALSE(t.clipboard.isOpen);
 
@@ -120,7 +121,7 @@ TEST_F(Monitor, SecretsAreMarkedSeenAndNotStored) {
     CopyFormats({{1, CText("password3")}, {history, {0, 0, 0, 0}}});
     EXPECT_EQ(app.clip.ClipboardClipCount, 0);
     EXPECT_FALSE(FileExists(DataFile("clip.0")));
-    EXPECT_FALSE(FileExists(DataFile("clip.tmp")));
+    EXPECT_FALSE(FileExists(CaptureFilePath(app)));
     EXPECT_TRUE(t.clipboard.IsFormatAvailable(app.MarkerFormats[0]));
 
     CopyFormats({{1, CText("may keep")}, {history, {1, 0, 0, 0}}});
@@ -151,7 +152,7 @@ TEST_F(Monitor, AClipboardHeldByAnotherProgramIsTriedAgainNextTick) {
 }
 
 TEST_F(Monitor, APollThatFailsLeavesTheTimerRunningAndTheClipboardClosed) {
-    t.fs.diskFullFor = "clip.tmp";
+    t.fs.diskFullFor = CaptureFilePath(app);
     CopyText("disk full");
     EXPECT_TRUE(edit().Timer1.Enabled());
     EXPECT_FALSE(t.clipboard.isOpen);
@@ -175,7 +176,7 @@ TEST_F(Monitor, CapturesReachTheHistoryFilesWhileAnotherProgramHoldsThemOpen) {
     const files::Bytes second = ReadFileBytes(DataFile("clip.1"));
     const std::string word = "second";
     EXPECT_NE(std::search(second.begin(), second.end(), word.begin(), word.end()), second.end());
-    EXPECT_FALSE(FileExists(DataFile("clip.dat.new~")));
+    EXPECT_FALSE(FileExists(files::TemporaryPath(DataFile("clip.dat"))));
 }
 
 TEST_F(Monitor, AReportedChangeIsCapturedAtOnceAndAnUnchangedClipboardIsNotOpened) {

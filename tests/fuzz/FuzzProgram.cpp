@@ -86,8 +86,7 @@ void FuzzProgram::GiveContent() {
     m_test.clipboard.Open(0);
     CaptureClipboard(m_app);
     m_test.clipboard.Close();
-    files::MoveDataFile(m_app.os.files, m_app.DataFolder + kCaptureFileName,
-                        m_app.DataFolder + "clip.0");
+    files::MoveDataFile(m_app.os.files, CaptureFilePath(m_app), m_app.DataFolder + "clip.0");
     m_app.MainWindow().clipboardPanel.ClipboardClip[0]->SetCaption("hello");
     m_app.clip.ClipboardClipCount = 1;
     SaveClipboardHistory(m_app);

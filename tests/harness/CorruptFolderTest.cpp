@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/ClipboardState.h"
+#include "app/FolderSync.h"
 #include "app/Settings.h"
 #include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
@@ -107,6 +108,10 @@ protected:
         const Tree after = Snapshot(m_root.Path());
         std::vector<std::string> changed;
         auto note = [&](const std::string& path) {
+            // The lock file beside the data counts the program's changes; it is no data.
+            if (path.ends_with(kFolderLockFile)) {
+                return;
+            }
             for (const std::string& prefix : allowed) {
                 if (path.starts_with(prefix)) {
                     return;

@@ -31,10 +31,11 @@ protected:
 
 TEST_F(Libraries, AFreshDataFolderGetsTheFilesOfLibraryOne) {
     Start();
-    const std::set<std::string> expected = {"Lib.dat",         "Lib1/Groups.dat", "Lib1/groups.clr",
+    const std::set<std::string> expected = {"Lib.dat", "Lib1/Groups.dat", "Lib1/groups.clr",
                                             "Lib1/group0.dat", "Lib1/group0.mod", "Lib1/Colr0.dat",
-                                            "trans.dat",       "trans.mod",       "trans.clr",
-                                            "clip.dat"};
+                                            "trans.dat", "trans.mod", "trans.clr", "clip.dat",
+                                            // the lock of the data folder, which instances share
+                                            "mirvo.lck"};
     EXPECT_EQ(FilesUnder(DataPath()), expected);
 
     const files::Bytes list = Read(DataPath("Lib.dat"));

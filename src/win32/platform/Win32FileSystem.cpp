@@ -39,10 +39,28 @@ FileErrorKind KindOf(DWORD error) {
     throw FileError(KindOf(error), what + " (error " + std::to_string(error) + ")");
 }
 
+// The byte a lock file's lock covers: far beyond the few bytes the file holds, so that the
+// lock never stands in the way of reading or writing them.
+constexpr DWORD kLockedByteLow = 0x7FFF0000;
+
+OVERLAPPED LockedByte() {
+    OVERLAPPED at{};
+    at.Offset = kLockedByteLow;
+    return at;
+}
+
 class Win32File : public platform::File {
 public:
-    Win32File(KernelHandle handle, std::string path)
-        : m_handle(std::move(handle)), m_path(std::move(path)) {}
+    Win32File(KernelHandle handle, std::string path, bool locked = false)
+        : m_handle(std::move(handle)), m_path(std::move(path)), m_locked(locked) {}
+    ~Win32File() override {
+        if (m_locked) {
+            // Let go at once: a lock left to the handle's closing lasts as long as the system
+            // pleases.
+            OVERLAPPED at = LockedByte();
+            UnlockFileEx(m_handle.Get(), 0, 1, 0, &at);
+        }
+    }
 
     std::uint64_t Size() override {
         LARGE_INTEGER size{};
@@ -108,6 +126,7 @@ private:
 
     KernelHandle m_handle;
     std::string m_path;
+    bool m_locked;
 };
 
 std::vector<std::string> List(const std::string& folder, bool folders) {
@@ -202,6 +221,26 @@ std::vector<std::string> Win32FileSystem::ListFiles(const std::string& folder) {
 
 std::vector<std::string> Win32FileSystem::ListFolders(const std::string& folder) {
     return List(folder, true);
+}
+
+std::unique_ptr<platform::File> Win32FileSystem::OpenLocked(const std::string& path) {
+    KernelHandle handle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) {
+        Fail("cannot open " + path);
+    }
+    OVERLAPPED at = LockedByte();
+    if (!LockFileEx(handle.Get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                    &at)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING) {
+            return nullptr;
+        }
+        SetLastError(error);
+        Fail("cannot lock " + path);
+    }
+    return std::make_unique<Win32File>(std::move(handle), path, true);
 }
 
 }  // namespace mirvo::win32

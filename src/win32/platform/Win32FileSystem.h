@@ -17,6 +17,9 @@ public:
     bool ClearAttributes(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder) override;
     std::vector<std::string> ListFolders(const std::string& folder) override;
+    // A byte-range lock (LockFileEx) beyond the file's content: file servers keep such locks
+    // for all their clients, and the system drops them with the handle when the process ends.
+    std::unique_ptr<platform::File> OpenLocked(const std::string& path) override;
 };
 
 }  // namespace mirvo::win32
