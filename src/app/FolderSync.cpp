@@ -4,7 +4,6 @@
 
 #include "app/App.h"
 #include "files/DataFile.h"
-#include "files/LockFile.h"
 #include "platform/FileSystem.h"
 
 namespace mirvo {
@@ -44,7 +43,7 @@ FolderLock::FolderLock(App& app) : m_app(app) {
         return;
     }
     f.lockPath = app.DataFolder + kFolderLockFile;
-    f.lock = files::TakeLock(app.os.files, f.lockPath);
+    f.lock = files::TakeLock(app.os.files, f.lockPath, f.lockWait);
     try {
         files::Bytes bytes(kFolderCountersSize);
         if (f.lock) {

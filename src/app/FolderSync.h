@@ -1,10 +1,12 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "files/ByteOrder.h"
+#include "files/LockFile.h"
 
 namespace mirvo {
 
@@ -37,6 +39,8 @@ struct FolderSync {
     FolderSync();
     ~FolderSync();
 
+    // How long a change waits for the lock another instance holds.
+    std::chrono::milliseconds lockWait = files::kLockWait;
     int lockDepth = 0;
     // The lock file while the lock is held; none when the wait for it ran out.
     std::unique_ptr<platform::File> lock;

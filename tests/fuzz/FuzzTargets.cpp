@@ -22,6 +22,7 @@ const std::vector<FuzzTarget>& AllFuzzTargets() {
         AddHelpTargets(all);
         AddDialogTargets(all);
         AddBulkTargets(all);
+        AddFolderTargets(all);
         return all;
     }();
     return targets;

@@ -8,13 +8,15 @@
 
 namespace mirvo::test {
 
-ProgramOver::ProgramOver(std::string root) : m_root(std::move(root)) {
-    for (const char* folder : {"program", "appdata", "windows"}) {
-        std::filesystem::create_directories(m_root + folder);
+ProgramOver::ProgramOver(std::string root, std::string userRoot)
+    : m_root(std::move(root)), m_userRoot(userRoot.empty() ? m_root : std::move(userRoot)) {
+    std::filesystem::create_directories(m_root + "program");
+    for (const char* folder : {"appdata", "windows"}) {
+        std::filesystem::create_directories(m_userRoot + folder);
     }
     desktop.programFolder = ProgramFolder();
-    desktop.windowsFolder = m_root + "windows";
-    desktop.specialFolders[platform::Csidl::AppData] = m_root + "appdata";
+    desktop.windowsFolder = m_userRoot + "windows";
+    desktop.specialFolders[platform::Csidl::AppData] = m_userRoot + "appdata";
     m_app = std::make_unique<App>(Platform{desktop, fs, clipboard, shell, host});
 }
 
@@ -24,7 +26,7 @@ bool ProgramOver::Start() {
 
 std::string ProgramOver::PrivateFolder() const {
     constexpr char sep = files::kPathSeparator;
-    return m_root + "appdata" + sep + "Talbrook Software" + sep + "Mirvo_Data" + sep;
+    return m_userRoot + "appdata" + sep + "Talbrook Software" + sep + "Mirvo_Data" + sep;
 }
 
 }  // namespace mirvo::test

@@ -18,8 +18,10 @@ namespace mirvo::test {
 // runs, or other processes, meet the data an earlier one left.
 class ProgramOver {
 public:
-    // root ends in a separator; the three folders are made when missing.
-    explicit ProgramOver(std::string root);
+    // root ends in a separator; the three folders are made when missing. With a user root the
+    // user's folders (appdata/, windows/) are there instead: users of other computers that share
+    // one program folder.
+    explicit ProgramOver(std::string root, std::string userRoot = "");
 
     // The start-up sequence; true when the main window is up.
     bool Start();
@@ -35,6 +37,7 @@ public:
 
 private:
     std::string m_root;
+    std::string m_userRoot;
     std::unique_ptr<App> m_app;
 };
 
