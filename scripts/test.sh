@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test: the layer check of the
 # includes, the check of this command's own counting, the native tests, a bounded run of every
 # fuzz target, then the Windows tests under Wine on a virtual display, the last of which installs,
-# starts and uninstalls the release package (scripts/package.sh) and starts its portable zip.
+# starts and uninstalls the release package (scripts/package.sh) and starts its portable zip,
+# then two computers over one program folder (two Wine prefixes, scripts/wine-shared-folder.sh).
 # Ends with one summary line: passed, failed and skipped.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -128,6 +129,13 @@ done
 rm -rf "$portable"
 mirvo_wine_stop
 echo "   Windows test time: $((SECONDS - t0)) s"
+
+echo "== Two computers over one program folder (two Wine prefixes)"
+t0=$SECONDS
+MIRVO_SCREENSHOT_DIR="Z:${shots//\//\\}" bash scripts/wine-shared-folder.sh "$results" | tail -34
+mirvo_count_report "$results/shared-folder-a.xml" "shared-folder-a"
+mirvo_count_report "$results/shared-folder-b.xml" "shared-folder-b"
+echo "   time: $((SECONDS - t0)) s"
 
 for bmp in "$shots"/*.bmp; do
     [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"

@@ -87,6 +87,46 @@ mirvo_wine_stop() {
     fi
 }
 
+# A second computer for the tests of a shared program folder: another prefix with a wineserver
+# of its own (its own windows and clipboard) on a virtual display of its own. Call after
+# mirvo_wine_start; mirvo_wine_peer_run runs a program there; mirvo_wine_peer_stop ends it.
+mirvo_wine_peer_start() {
+    local n
+    for n in $(seq 141 190); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    MIRVO_PEER_XVFB_PID=$!
+    MIRVO_PEER_DISPLAY=":$n"
+    DISPLAY=$MIRVO_PEER_DISPLAY mirvo_wait_for 20 xdpyinfo || { echo "Xvfb did not start" >&2; return 1; }
+    MIRVO_PEER_PREFIX=$(mktemp -d /tmp/mirvo-wineprefix.XXXXXX)
+    export MIRVO_PEER_DISPLAY MIRVO_PEER_PREFIX MIRVO_PEER_XVFB_PID
+    (
+        export DISPLAY=$MIRVO_PEER_DISPLAY WINEPREFIX=$MIRVO_PEER_PREFIX
+        /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
+        "$MIRVO_WINE" wineboot -i >/dev/null 2>&1
+        "$MIRVO_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        "$MIRVO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        mirvo_wait_for 60 test -f "$WINEPREFIX/system.reg"
+    ) || { echo "second Wine prefix not ready" >&2; return 1; }
+}
+
+mirvo_wine_peer_run() {
+    DISPLAY=$MIRVO_PEER_DISPLAY WINEPREFIX=$MIRVO_PEER_PREFIX "$MIRVO_WINE" "$@"
+}
+
+mirvo_wine_peer_stop() {
+    [ -n "${MIRVO_PEER_PREFIX:-}" ] && WINEPREFIX=$MIRVO_PEER_PREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1
+    if [ -n "${MIRVO_PEER_XVFB_PID:-}" ]; then
+        kill "$MIRVO_PEER_XVFB_PID" 2>/dev/null
+        MIRVO_PEER_XVFB_PID=""
+    fi
+    if [[ "${MIRVO_PEER_PREFIX:-}" == /tmp/mirvo-wineprefix.* ]]; then
+        rm -rf "$MIRVO_PEER_PREFIX"
+    fi
+    MIRVO_PEER_PREFIX=""
+}
+
 # Runs a Windows program and returns its exit code.
 mirvo_wine_run() {
     "$MIRVO_WINE" "$@"
