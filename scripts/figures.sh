@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every figure in one run: the native benchmarks (capture and restore of 1 KB, 1 MB and 64 MB
 # clips next to a plain file copy of the same size, load and save of a full group, one idle
-# clipboard poll, a capture into a full history) with their ratios, then under Wine the time from a copy in notepad to the copy in
+# clipboard poll, a capture into a full history, the look for other instances' changes) with their ratios, then under Wine the time from a copy in notepad to the copy in
 # the history next to the time to the clipboard alone, and the start-up time and resident memory
 # of mirvo.exe next to a minimal Win32 program measured the same way (median of N runs, default 5).
 # scripts/figures.sh [runs]
@@ -40,6 +40,7 @@ awk '
                t["BM_LoadFullGroup"], t["BM_SaveFullGroup"]
         printf "idle poll: %.3f us\n", t["BM_IdlePoll"] * 1000
         printf "capture into a full history (1 KB): %.3f ms\n", t["BM_CaptureIntoHistory"]
+        printf "look for changes of other instances, none came: %.3f us\n", t["BM_LookForOthersChanges"] * 1000
     }' "$table"
 
 echo

@@ -11,6 +11,7 @@
 #include "clipboard/Restore.h"
 #include "doubles/TestApp.h"
 #include "files/DataFile.h"
+#include "libraries/FolderWatch.h"
 #include "mainwindow/Edit.h"
 #include "startup/Main.h"
 
@@ -110,6 +111,15 @@ void BM_CaptureIntoHistory(benchmark::State& state) {
     state.counters["clips"] = b.app.clip.ClipboardClipCount;
 }
 
+// The look for other instances' changes that follows every poll: the data folder's change counter
+// read, nothing else when it did not move.
+void BM_LookForOthersChanges(benchmark::State& state) {
+    BenchApp b(16);
+    for (auto _ : state) {
+        ShowOthersChanges(b.app);
+    }
+}
+
 // Clip sizes in bytes: 1 KB, 1 MB, 64 MB.
 void ClipSizes(benchmark::internal::Benchmark* b) {
     b->Arg(1 << 10)->Arg(1 << 20)->Arg(64 << 20)->Unit(benchmark::kMillisecond);
@@ -121,6 +131,7 @@ BENCHMARK(BM_PlainFileCopy)->Apply(ClipSizes);
 BENCHMARK(BM_ClipboardBlock)->Apply(ClipSizes);
 BENCHMARK(BM_IdlePoll)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CaptureIntoHistory)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LookForOthersChanges)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mirvo

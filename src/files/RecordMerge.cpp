@@ -31,6 +31,9 @@ Bytes RecordBytes(const RecordLayout& layout, const RecordFiles& files, int k) {
 std::vector<int> ChangedRecords(const RecordLayout& layout, const RecordFiles& a,
                                 const RecordFiles& b) {
     std::vector<int> changed;
+    if (a == b) {
+        return changed;
+    }
     for (int k = 0; k < layout.count; ++k) {
         if (RecordBytes(layout, a, k) != RecordBytes(layout, b, k)) {
             changed.push_back(k);
@@ -43,6 +46,9 @@ RecordFiles MergeRecords(const RecordLayout& layout, const RecordBaseline& basel
                          const RecordFiles& fresh, const RecordFiles& ours,
                          const std::function<bool(int)>& keepStored) {
     RecordFiles merged = ours;
+    if (fresh == baseline.stored && !keepStored) {
+        return merged;  // nobody else wrote meanwhile: the panel's files, as always
+    }
     for (int k = 0; k < layout.count; ++k) {
         const Bytes mine = RecordBytes(layout, ours, k);
         if (mine != RecordBytes(layout, baseline.shown, k)) {

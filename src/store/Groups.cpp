@@ -171,8 +171,9 @@ void SaveMerged(App& app, files::RecordBaseline& seen, const std::vector<std::st
                                       files::ReadRecordFiles(app.os.files, paths, layout), ours);
     }
     Replace(app, paths, written);
-    show(app, written, files::ChangedRecords(layout, written, ours));
-    seen = {paths, written, panel(app)};
+    const std::vector<int> theirs = files::ChangedRecords(layout, written, ours);
+    show(app, written, theirs);
+    seen = {paths, written, theirs.empty() ? ours : panel(app)};
 }
 
 std::string LetterKey(int i, const char* after) {

@@ -137,8 +137,9 @@ void SaveTransferSlots(App& app) {
     }
     files::ReplaceDataFiles(
         app.os.files, {{paths[0], written[0]}, {paths[1], written[1]}, {paths[2], written[2]}});
-    ShowSlots(app, written, files::ChangedRecords(SlotLayout(), written, ours));
-    seen = {paths, written, SlotPanelFiles(app)};
+    const std::vector<int> theirs = files::ChangedRecords(SlotLayout(), written, ours);
+    ShowSlots(app, written, theirs);
+    seen = {paths, written, theirs.empty() ? ours : SlotPanelFiles(app)};
 }
 
 bool ShowTransferSlotChanges(App& app) {
