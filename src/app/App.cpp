@@ -64,6 +64,11 @@ MainForm& App::MainWindow() {
 }
 
 void App::RefusalTones() {
+    if (folder.lockDepth > 0) {
+        // The tones take 200 ms: they sound once the data folder's lock is let go.
+        folder.tonesPending = true;
+        return;
+    }
     os.desktop.Beep(100, 100);
     os.desktop.Beep(70, 100);
 }

@@ -1,6 +1,7 @@
 #include "app/FolderSync.h"
 
 #include <exception>
+#include <utility>
 
 #include "app/App.h"
 #include "files/DataFile.h"
@@ -60,7 +61,18 @@ FolderLock::FolderLock(App& app) : m_app(app) {
 
 FolderLock::~FolderLock() {
     FolderSync& f = m_app.folder;
-    if (--f.lockDepth > 0 || f.lockPath.empty()) {
+    if (--f.lockDepth > 0) {
+        return;
+    }
+    LetGo();
+    if (std::exchange(f.tonesPending, false)) {
+        m_app.RefusalTones();
+    }
+}
+
+void FolderLock::LetGo() {
+    FolderSync& f = m_app.folder;
+    if (f.lockPath.empty()) {
         return;
     }
     try {

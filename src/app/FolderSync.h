@@ -50,6 +50,8 @@ struct FolderSync {
     std::uint32_t changesAtHold = 0;
     // The counters as this instance last took notice of them.
     FolderCounters seen;
+    // The refusal tones of a change wait for the lock to be let go.
+    bool tonesPending = false;
 };
 
 // The counters as the lock file holds them now: read without the lock (0 when there is none).
@@ -71,6 +73,9 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
 private:
+    // Counts the change in the lock file and lets go of the lock.
+    void LetGo();
+
     App& m_app;
 };
 

@@ -292,6 +292,25 @@ TEST_F(SharedFolder, ASlotBeingTitledOnOneComputerIsFilledForTheOther) {
     EXPECT_EQ(b.Item(4), "");
 }
 
+TEST_F(SharedFolder, AClipTheOtherErasedDuringTheDragIsNotFiledAgain) {
+    a.Copy("alpha text");
+    ASSERT_TRUE(a.FileNewestClip(0, "Alpha"));
+    b.Tick();
+    forms::Label& dragged = *a.edit().groupPanels.item[0];
+    dragged.RaiseMouseDown(MouseButton::Left, 0, 100, 100);
+    dragged.RaiseMouseMove(MouseButton::Left, 0, 100, 130);
+    ASSERT_EQ(a.host().DragSource(), &dragged);
+    b.Drag(*b.edit().groupPanels.item[0], *b.edit().controlPanel.TrashLabel[3]);
+    ASSERT_EQ(Titles(Lib1("group0.dat"), 1)[0], "") << "B erased it";
+
+    const size_t beeps = a.program->desktop.beeps.size();
+    a.host().Drop(*a.edit().groupPanels.item[5]);
+    EXPECT_EQ(a.program->desktop.beeps.size(), beeps + 2) << "refused with the two tones";
+    EXPECT_EQ(Titles(Lib1("group0.dat"), 6)[5], "");
+    EXPECT_FALSE(std::filesystem::exists(Lib1("group0.5"))) << "no empty clip filed";
+    EXPECT_EQ(a.Item(0), "") << "the drop shows what the files hold";
+}
+
 TEST_F(SharedFolder, AnEditorOfAClipboardClipFollowsItsClipThroughTheOthersCaptures) {
     for (int i = 0; i < 9; ++i) {
         a.Copy("clip " + std::to_string(i));
