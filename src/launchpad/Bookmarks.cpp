@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "files/DataFile.h"
 #include "launchpad/ShortcutFile.h"
 
@@ -67,6 +68,7 @@ std::optional<Bookmarks> ReadBookmarks(App& app) {
 }
 
 void SaveBookmarks(App& app, const Bookmarks& bookmarks) {
+    FolderLock lock(app);
     files::ReplaceDataFile(app.os.files, BookmarksPath(app), EncodeBookmarks(app.ansi, bookmarks));
 }
 

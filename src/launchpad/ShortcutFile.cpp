@@ -1,6 +1,7 @@
 #include "launchpad/ShortcutFile.h"
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "clipboard/ClipDataFile.h"
 #include "files/DataFile.h"
 
@@ -41,6 +42,7 @@ Shortcut ReadShortcutFile(App& app, const std::string& path) {
 }
 
 void WriteShortcutFile(App& app, const std::string& path, const Shortcut& shortcut) {
+    FolderLock lock(app);
     files::ReplaceDataFile(app.os.files, path, EncodeShortcut(app.ansi, shortcut));
 }
 

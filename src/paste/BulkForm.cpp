@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/App.h"
+#include "app/FolderSync.h"
 #include "app/Settings.h"
 #include "files/DataFile.h"
 #include "forms/FormsHost.h"
@@ -163,6 +164,7 @@ void BulkForm::OKBtn_Click() {
         }
         m_spacerText = text;
         // Whole and without terminator; a crash leaves the old text or the new one.
+        FolderLock lock(m_app);
         files::ReplaceDataFile(m_app.os.files, SpacerPath(m_app),
                                files::Bytes(text.begin(), text.end()));
     }
