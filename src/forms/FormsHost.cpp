@@ -16,9 +16,11 @@ bool FormsHost::IsFormWindow(WindowHandle window) const {
     return false;
 }
 
-void FormsHost::RunGuarded(const std::function<void()>& handler) noexcept {
+void FormsHost::RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const UnreachableInput&) {
+        throw;
     } catch (...) {
         if (!m_errorHandler) {
             return;

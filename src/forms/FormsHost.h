@@ -21,6 +21,14 @@ public:
         : std::runtime_error("Invalid procedure call: the control cannot take the focus") {}
 };
 
+// Input that the screen would not deliver: to a hidden, disabled or minimized window or control,
+// or to a window that a modal form keeps waiting. Only a test's host raises it, and it reaches
+// the test through any handler: the test drives the forms wrongly.
+class UnreachableInput : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
 // Shows forms and runs their events: the Win32 host on Windows, the headless host in tests.
 class FormsHost {
 public:
@@ -58,11 +66,15 @@ public:
     virtual void End(int exitCode) = 0;
 
     // Runs one event handler. An exception ends the handler only: it goes to the error
-    // handler, which the program uses for its fatal file message.
-    void RunGuarded(const std::function<void()>& handler) noexcept;
+    // handler, which the program uses for its fatal file message. (A test host's
+    // UnreachableInput passes on to the test.)
+    void RunGuarded(const std::function<void()>& handler);
     void SetErrorHandler(std::function<void(std::exception_ptr)> handler) {
         m_errorHandler = std::move(handler);
     }
+    const std::function<void(std::exception_ptr)>& ErrorHandler() const { return m_errorHandler; }
+    // A control event is about to run its handler.
+    virtual void EventRaised(const Control& /*control*/, const char* /*event*/) {}
 
 private:
     std::function<void(std::exception_ptr)> m_errorHandler;

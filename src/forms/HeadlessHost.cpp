@@ -91,17 +91,43 @@ void HeadlessHost::Show(Form& form, ShowMode mode) {
         return;  // Form_Load unloaded it again
     }
     const bool wasVisible = form.Visible();
+    Form* previous = m_active;
+    if (mode == ShowMode::Modal) {
+        // Every other form waits until this one has gone: no click reaches them meanwhile.
+        ModalShow show{&form, {}};
+        for (Form* other : m_loaded) {
+            if (other != &form) {
+                show.waiting.push_back(other);
+            }
+        }
+        m_modal.push_back(std::move(show));
+    }
     form.SyncState(true, true, mode == ShowMode::Modal);
     if (!wasVisible) {
         form.RaiseResize();
     }
     Activate(form);
     if (mode == ShowMode::Modal) {
-        if (onModal) {
+        // The other forms wait no longer once this show ends, however it ends.
+        struct EndOfShow {
+            std::vector<ModalShow>& modal;
+            Form* form;
+            ~EndOfShow() {
+                modal.erase(std::remove_if(modal.begin(), modal.end(),
+                                           [&](const ModalShow& s) { return s.form == form; }),
+                            modal.end());
+            }
+        } end{m_modal, &form};
+        if (onModal && form.Loaded() && form.Visible()) {
             onModal(form);
         }
         if (form.Loaded()) {
             Unload(form, UnloadMode::Code);
+        }
+        // The form that was active before takes the activation back.
+        if (previous && previous != &form && previous->Loaded() && previous->Visible() &&
+            !form.Loaded()) {
+            Activate(*previous);
         }
     }
 }
@@ -110,7 +136,12 @@ void HeadlessHost::Hide(Form& form) {
     Load(form);
     form.SyncState(form.Loaded(), false, form.Modal());
     if (m_focus && &m_focus->Owner() == &form) {
+        m_savedFocus[&form] = m_focus;
         m_focus = nullptr;
+    }
+    if (m_active == &form) {
+        m_active = nullptr;
+        ActivateNext();
     }
 }
 
@@ -121,8 +152,22 @@ bool HeadlessHost::Unload(Form& form, UnloadMode mode) {
     if (!form.RaiseUnload(mode)) {
         return false;
     }
+    const bool wasActive = m_active == &form;
     Release(form);
+    if (wasActive) {
+        ActivateNext();
+    }
     return true;
+}
+
+void HeadlessHost::ActivateNext() {
+    for (auto it = m_activations.rbegin(); it != m_activations.rend(); ++it) {
+        Form* form = *it;
+        if (form->Loaded() && form->Visible() && form->WindowState() != WindowState::Minimized) {
+            Activate(*form);
+            return;
+        }
+    }
 }
 
 void HeadlessHost::Release(Form& form) {
@@ -138,6 +183,21 @@ void HeadlessHost::Release(Form& form) {
     }
     if (m_active == &form) {
         m_active = nullptr;
+    }
+    m_savedFocus.erase(&form);
+    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
+                        m_activations.end());
+    for (auto& [owner, saved] : m_savedFocus) {
+        if (saved && &saved->Owner() == &form) {
+            saved = nullptr;
+        }
+    }
+    m_modal.erase(std::remove_if(m_modal.begin(), m_modal.end(),
+                                 [&](const ModalShow& s) { return s.form == &form; }),
+                  m_modal.end());
+    for (ModalShow& show : m_modal) {
+        show.waiting.erase(std::remove(show.waiting.begin(), show.waiting.end(), &form),
+                           show.waiting.end());
     }
     form.AttachPeer(nullptr);
     m_peers.erase(&form);
@@ -155,6 +215,13 @@ void HeadlessHost::SetFocus(Control& control) {
     if (m_focus == &control) {
         return;
     }
+    // Focus in another window activates that window first.
+    if (m_active != &form) {
+        Activate(form);
+        if (m_focus == &control || !control.Owner().Loaded()) {
+            return;
+        }
+    }
     Control* old = m_focus;
     m_focus = &control;
     if (old) {
@@ -163,10 +230,6 @@ void HeadlessHost::SetFocus(Control& control) {
     if (m_focus == &control) {
         control.RaiseGotFocus();
     }
-}
-
-void HeadlessHost::BeginDrag(Control& source) {
-    m_dragSource = &source;
 }
 
 void HeadlessHost::Refresh(Form&) {
@@ -211,6 +274,12 @@ void HeadlessHost::End(int code) {
     exitCode = code;
 }
 
+void HeadlessHost::EventRaised(const Control& control, const char* event) {
+    if (onEvent) {
+        onEvent(control, event);
+    }
+}
+
 void HeadlessHost::Schedule(Timer& timer) {
     m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
                                   [&](const TimerSlot& s) { return s.timer == &timer; }),
@@ -247,62 +316,56 @@ void HeadlessHost::AdvanceTime(int ms) {
     m_now = limit;
 }
 
-void HeadlessHost::Click(Control& control, MouseButton button, int x, int y) {
-    control.RaiseMouseDown(button, 0, x, y);
-    control.RaiseMouseUp(button, 0, x, y);
-    if (button == MouseButton::Left) {
-        control.RaiseClick();
-    }
-}
-
-void HeadlessHost::MouseMove(Control& control, int x, int y, MouseButton button) {
-    control.RaiseMouseMove(button, 0, x, y);
-}
-
-void HeadlessHost::PressKey(int keyCode, int shift, int keyAscii) {
-    Form* form = m_focus ? &m_focus->Owner() : m_active;
-    if (!form) {
-        return;
-    }
-    Control* target = m_focus;
-    const int down = form->DispatchKeyDown(target, keyCode, shift);
-    if (down != 0 && keyAscii != 0) {
-        form->DispatchKeyPress(m_focus, keyAscii);
-    }
-    if (form->Loaded()) {
-        form->DispatchKeyUp(m_focus, keyCode, shift);
-    }
-}
-
-void HeadlessHost::Drop(Control& target, int x, int y) {
-    Control* source = m_dragSource;
-    m_dragSource = nullptr;
-    if (source) {
-        target.RaiseDragDrop(*source, x, y);
-    }
-}
-
-void HeadlessHost::Drop(Form& target, int x, int y) {
-    Control* source = m_dragSource;
-    m_dragSource = nullptr;
-    if (source) {
-        target.RaiseDragDrop(*source, x, y);
-    }
-}
-
-bool HeadlessHost::CloseByUser(Form& form) {
-    return Unload(form, UnloadMode::FormControlMenu);
-}
-
 void HeadlessHost::Activate(Form& form) {
     if (m_active == &form) {
         return;
     }
-    if (m_active) {
-        m_active->RaiseDeactivate();
+    if (Form* old = m_active) {
+        if (m_focus && &m_focus->Owner() == old) {
+            m_savedFocus[old] = m_focus;
+        }
+        old->RaiseDeactivate();
     }
     m_active = &form;
+    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
+                        m_activations.end());
+    m_activations.push_back(&form);
     form.RaiseActivate();
+    if (m_active == &form && form.Loaded() && form.Visible() &&
+        form.WindowState() != WindowState::Minimized) {
+        FocusInto(form);
+    }
+}
+
+void HeadlessHost::FocusInto(Form& form) {
+    if (m_focus && &m_focus->Owner() == &form) {
+        return;
+    }
+    auto focusable = [](const Control& c) {
+        if (!c.CanTakeFocus() || !c.VisibleInTree() || !c.Enabled()) {
+            return false;
+        }
+        for (const Control* p = c.Container(); p; p = p->Container()) {
+            if (!p->Enabled()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    Control* target = nullptr;
+    auto saved = m_savedFocus.find(&form);
+    if (saved != m_savedFocus.end() && saved->second && focusable(*saved->second)) {
+        target = saved->second;
+    } else {
+        for (const auto& c : form.Controls()) {
+            if (focusable(*c) && c->TabStop() && (!target || c->TabIndex() < target->TabIndex())) {
+                target = c.get();
+            }
+        }
+    }
+    if (target) {
+        SetFocus(*target);
+    }
 }
 
 }  // namespace mirvo::forms
