@@ -79,6 +79,16 @@ std::vector<std::string> ReadBulkTitles(App& app) {
     return titles;
 }
 
+void LoadBulkCount(App& app) {
+    const files::Bytes titles =
+        files::ReadIfPresent(app.os.files, BulkTitlesPath(app), kBulkCacheSize * kTitleWidth);
+    const auto held = static_cast<std::int16_t>(titles.size() / kTitleWidth);
+    if (app.settings.BulkCount != held) {
+        app.settings.BulkCount = held;
+        SaveSettings(app);
+    }
+}
+
 void RefreshBulkDisplay(App& app) {
     const int count = app.settings.BulkCount;
     ShowBulkButton(app, count > 0 || app.settings.CaptureMode == Capture::Bulk

@@ -21,12 +21,16 @@ void FormsHost::RunGuarded(const std::function<void()>& handler) {
         handler();
     } catch (const UnreachableInput&) {
         throw;
+    } catch (const ProgramEnded&) {
+        throw;
     } catch (...) {
         if (!m_errorHandler) {
             return;
         }
         try {
             m_errorHandler(std::current_exception());
+        } catch (const ProgramEnded&) {
+            throw;
         } catch (...) {
             // The error handler itself failed; the event still ends here.
         }

@@ -29,6 +29,12 @@ public:
     using std::logic_error::logic_error;
 };
 
+// The end of the program in a test's host that stops it at once, as the real End does: it
+// passes through every handler up to the test, and nothing more of the program runs.
+struct ProgramEnded {
+    int exitCode = 0;
+};
+
 // Shows forms and runs their events: the Win32 host on Windows, the headless host in tests.
 class FormsHost {
 public:

@@ -272,6 +272,9 @@ FolderBrowser& HeadlessHost::Browser() {
 void HeadlessHost::End(int code) {
     ended = true;
     exitCode = code;
+    if (endStopsAll) {
+        throw ProgramEnded{code};
+    }
 }
 
 void HeadlessHost::EventRaised(const Control& control, const char* event) {

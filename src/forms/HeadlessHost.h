@@ -13,6 +13,7 @@
 
 namespace mirvo::forms {
 
+class ListControl;
 class Menu;
 class Timer;
 
@@ -64,6 +65,9 @@ public:
         std::string title;
     };
     std::vector<Message> messages;
+    // End throws ProgramEnded, so that nothing of the program runs after it (as with the real
+    // End); otherwise it only notes the end.
+    bool endStopsAll = false;
     bool ended = false;
     int exitCode = 0;
     int doEventsCalls = 0;
@@ -74,6 +78,8 @@ public:
     // Advances the clock, firing every due timer in time order.
     void AdvanceTime(int ms);
 
+    // Why keys cannot be typed now (no active form, or it cannot take them); "" when they can.
+    std::string WhyNoKeys() const;
     // Why a hand cannot reach the form or control now with the mouse (hidden, minimized,
     // disabled, waiting for a modal form, out of sight of its containers); "" when it can.
     std::string WhyUnreachable(const Form& form) const;
@@ -96,6 +102,9 @@ public:
     void MouseMove(Control& control, int x, int y, MouseButton button = MouseButton::None);
     // Opens the menus above the entry (each raises Click) and chooses it.
     void ChooseMenu(Menu& entry);
+    // Chooses an entry of a list as a click on it does: a drive list goes to the drive, a folder
+    // list opens the folder on a double click.
+    void PickListItem(ListControl& list, int index, bool doubleClick = false);
 
     // The keyboard, on the focused control of the active form (the form previews keys): a
     // press is KeyDown (Tab moves the focus, a menu shortcut chooses its entry), then KeyPress
@@ -106,11 +115,14 @@ public:
     void KeyUp(int keyCode, int shift = 0);
     // KeyDown then KeyUp.
     void PressKey(int keyCode, int shift = 0, int keyAscii = 0);
-    // Types text into the focused control, one key per character.
+    // Types text into the focused control, one key per character, as long as its window is the
+    // one that takes the keys.
     void Type(const std::string& text);
 
     // The drag in progress passes over a control.
     void DragOver(Control& target, int x = 0, int y = 0);
+    // The button is released where nothing takes a drop: the drag ends without one.
+    void CancelDrag() { m_dragSource = nullptr; }
     // Ends the drag in progress by dropping on target.
     void Drop(Control& target, int x = 0, int y = 0);
     void Drop(Form& target, int x = 0, int y = 0);

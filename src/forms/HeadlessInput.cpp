@@ -5,6 +5,7 @@
 
 #include "forms/Controls.h"
 #include "forms/HeadlessHost.h"
+#include "forms/Lists.h"
 #include "forms/Menu.h"
 #include "forms/TextBox.h"
 
@@ -210,13 +211,43 @@ void HeadlessHost::ChooseMenu(Menu& entry) {
     for (Menu* m = &entry; m; m = m->Parent()) {
         chain.insert(chain.begin(), m);
     }
+    Require(*chain.front(), "a menu");
     for (Menu* m : chain) {
-        Require(*m, "a menu");
-        m->RaiseClick();
-        if (!entry.Owner().Loaded()) {
+        // An entry that opening its menu greyed out cannot be chosen: the menu closes again.
+        if (!entry.Owner().Loaded() || !WhyNotLive(*m).empty()) {
             return;
         }
+        m->RaiseClick();
     }
+}
+
+void HeadlessHost::PickListItem(ListControl& list, int index, bool doubleClick) {
+    Require(list, "a list entry");
+    Activate(list.Owner());
+    if (list.Kind() == ControlKind::DriveList) {
+        auto& drives = static_cast<DriveList&>(list);
+        const std::string drive = drives.List(index);
+        RunGuarded([&] { drives.SetDrive(drive); });
+        return;
+    }
+    RunGuarded([&] { list.SetListIndex(index); });
+    if (doubleClick && list.Kind() == ControlKind::DirList && list.Owner().Loaded()) {
+        auto& folders = static_cast<DirList&>(list);
+        const std::string path = folders.FolderPath(index);
+        RunGuarded([&] { folders.SetPath(path); });
+    }
+}
+
+std::string HeadlessHost::WhyNoKeys() const {
+    const Form* form = KeyForm();
+    if (!form) {
+        return "no window is active";
+    }
+    std::string why = WhyUnreachable(*form);
+    if (why.empty() && m_focus) {
+        why = WhyNotLive(*m_focus);
+    }
+    return why;
 }
 
 Form* HeadlessHost::KeyForm() const {
@@ -334,7 +365,11 @@ void HeadlessHost::PressKey(int keyCode, int shift, int keyAscii) {
 }
 
 void HeadlessHost::Type(const std::string& text) {
+    const Form* form = KeyForm();
     for (const char c : text) {
+        if (!WhyNoKeys().empty() || KeyForm() != form) {
+            return;  // a key took the window away: the hand stops typing
+        }
         const auto ascii = static_cast<unsigned char>(c);
         int code = ascii;
         if (c >= 'a' && c <= 'z') {

@@ -4,6 +4,7 @@
 #include "app/Modes.h"
 #include "app/PasteState.h"
 #include "app/StoreLayout.h"
+#include "clipboard/BulkCache.h"
 #include "clipboard/History.h"
 #include "display/Layout.h"
 #include "store/FirstLibrary.h"
@@ -36,8 +37,10 @@ void LoadDataFolder(App& app) {
     CreateLibraryList(app);
     ShowLibraryName(app);
 
-    // The clipboard history (kept, or started empty in the "Batch" clearance mode).
+    // The clipboard history (kept, or started empty in the "Batch" clearance mode), and the
+    // folder's bulk cache.
     LoadClipboardHistory(app);
+    LoadBulkCount(app);
 
     LoadTransferSlots(app);
     LoadGroup(app);

@@ -1,0 +1,34 @@
+// Faults the sequence explorer found, each held by the steps it shrank them to: they replay in a
+// fresh world and must break no invariant now.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "explore/Explorer.h"
+
+namespace mirvo::explore {
+namespace {
+
+void ExpectNoViolation(const std::vector<std::string>& steps) {
+    const std::optional<Violation> violation = Replay(steps);
+    EXPECT_FALSE(violation) << violation->Describe();
+}
+
+TEST(ExploredFaults, ACaptureThatMeetsAFullDiskLeavesNoCaptureFileBehind) {
+    ExpectNoViolation({"disk full", "copy text \"hello\""});
+}
+
+TEST(ExploredFaults, AnotherDataFolderShowsItsOwnBulkCache) {
+    ExpectNoViolation({"click Edit.CaptureMode(2)", "click Edit.OptionButton", "copy picture 5",
+                       "click Options.DataOption(0)", "close Options"});
+}
+
+TEST(ExploredFaults, TheLaunchPadChosenInTheManagerAndLeftByItsButtonIsNotTheNextStart) {
+    ExpectNoViolation(
+        {"click Edit.LibLabel", "click LibForm.Item(28)", "click Edit.LaunchBtn", "restart"});
+}
+
+}  // namespace
+}  // namespace mirvo::explore
