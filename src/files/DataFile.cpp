@@ -68,9 +68,11 @@ void DeleteDataFile(platform::FileSystem& fs, const std::string& path) {
     }
     fs.ClearAttributes(path);
     if (!fs.Remove(path) && fs.Exists(path)) {
-        // Only a file that someone holds open refuses to go; that is the fatal case.
-        OpenDataFile(fs, path);
-        throw platform::FileError(platform::FileErrorKind::Other, "cannot delete " + path);
+        // Only a file that another program holds open refuses to go. One that refuses sharing
+        // too is the fatal case; one that shares it lets it be emptied in place, which every
+        // reader takes for a missing file.
+        DataFile file = OpenDataFile(fs, path);
+        file.Raw().Truncate(0);
     }
 }
 

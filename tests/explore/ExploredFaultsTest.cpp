@@ -30,5 +30,12 @@ TEST(ExploredFaults, TheLaunchPadChosenInTheManagerAndLeftByItsButtonIsNotTheNex
         {"click Edit.LibLabel", "click LibForm.Item(28)", "click Edit.LaunchBtn", "restart"});
 }
 
+TEST(ExploredFaults, AGroupErasedWhileAnotherProgramSharesItsTitlesFileIsErased) {
+    ExpectNoViolation({"copy formats \"several formats 1\"", "copy text \"hello\"",
+                       "drag Edit.ClipboardClip(1) to Edit.item(51)",
+                       "share file program/Lib1/group0.dat", "close Settings",
+                       "drag Edit.Group(0) to Edit.TrashLabel(0)"});
+}
+
 }  // namespace
 }  // namespace mirvo::explore

@@ -358,6 +358,10 @@ void Session::CheckPanels(Machine& machine) {
         const std::string caption =
             TrimTitle(main.groupPanels.Trans[static_cast<size_t>(k)]->Caption());
         const std::string where = "transfer slot " + std::to_string(k + 1);
+        if (slot.source != -1 && caption.empty() &&
+            app.store.TransSource[static_cast<size_t>(k)] == -1) {
+            continue;  // a reference to a group that the start emptied: readers write nothing
+        }
         if (caption != slot.title) {
             differ(where, caption, slot.title);
         }
