@@ -69,11 +69,14 @@ void SelectGroup(App& app, int group) {
     s.CurrentGroup = static_cast<std::int16_t>(group);
     MarkCurrentGroupName(app);
     SetGroupDataPrefix(app);
-    SaveSettings(app);
+    // The group shows before anything is written: a write that fails (a full disk) must not
+    // leave the panel showing the group before under this group's number, where the next save
+    // would put it.
     LoadGroup(app);
     // The Diary's day labels follow the month.
     LabelClipKeys(app);
     ArrangeGroupClips(app);
+    SaveSettings(app);
 }
 
 bool Group_Click(App& app, int group) {

@@ -224,6 +224,12 @@ void HeadlessHost::ChooseMenu(Menu& entry) {
 void HeadlessHost::PickListItem(ListControl& list, int index, bool doubleClick) {
     Require(list, "a list entry");
     Activate(list.Owner());
+    if (m_focus != &list && Reachable(list)) {
+        SetFocus(list);  // a click in a list gives it the focus
+    }
+    if (!Reachable(list)) {
+        return;
+    }
     if (list.Kind() == ControlKind::DriveList) {
         auto& drives = static_cast<DriveList&>(list);
         const std::string drive = drives.List(index);

@@ -98,8 +98,8 @@ void SaveGroupClip(App& app) {
     if (edit.EditGroup != app.settings.CurrentGroup) {
         app.settings.CurrentGroup = static_cast<std::int16_t>(edit.EditGroup);
         SetGroupDataPrefix(app);
+        LoadGroup(app);  // shown before the settings are written, as a group chosen is
         SaveSettings(app);
-        LoadGroup(app);
     }
     ApplyEdit(app, kFirstGroupClipPos + edit.EditIndex, app.settings.GroupClipColor);
     app.store.ClipPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;

@@ -137,6 +137,14 @@ std::vector<Candidate> Session::Candidates(const forms::Form* modal) {
                     continue;
                 }
                 const std::string name = ControlName(c);
+                // A control that follows the mouse with a button held may be dragged.
+                const bool draggable = !IsPanelLabel(c) && static_cast<bool>(c.OnMouseMove);
+                if (draggable) {
+                    // Empty captions and boxes rarely carry anything.
+                    const bool carries = !c.Caption().empty();
+                    add(Verb::Drag, (onMain ? 0.3 : 1) * (carries ? 1 : 0.15), name);
+                    add(Verb::Hover, 0.05, name);
+                }
                 switch (c.Kind()) {
                     case forms::ControlKind::CommandButton:
                     case forms::ControlKind::OptionButton:
@@ -145,7 +153,7 @@ std::vector<Candidate> Session::Candidates(const forms::Form* modal) {
                         add(Verb::RightClick, 0.1, name);
                         break;
                     case forms::ControlKind::TextBox:
-                        add(Verb::Click, onMain ? 0.5 : 1.5, name);
+                        add(Verb::Click, onMain ? 1 : 1.5, name);
                         break;
                     case forms::ControlKind::DriveList:
                     case forms::ControlKind::DirList:
@@ -172,15 +180,9 @@ std::vector<Candidate> Session::Candidates(const forms::Form* modal) {
                                 add(Verb::RightDrag, 0.05, name);
                             }
                             add(Verb::Hover, 0.02, name);
-                        } else if (c.OnMouseDown && c.OnMouseMove) {
-                            add(Verb::Drag, onMain ? 0.5 : 0.8, name);
-                            add(Verb::Click, 0.5, name);
-                            add(Verb::RightClick, 0.1, name);
                         } else if (HasMouse(c)) {
                             add(Verb::Click, onMain ? 0.3 : 1, name);
                             add(Verb::RightClick, 0.05, name);
-                        } else if (c.OnMouseMove) {
-                            add(Verb::Hover, 0.05, name);
                         }
                         break;
                 }

@@ -37,5 +37,11 @@ TEST(ExploredFaults, AGroupErasedWhileAnotherProgramSharesItsTitlesFileIsErased)
                        "drag Edit.Group(0) to Edit.TrashLabel(0)"});
 }
 
+TEST(ExploredFaults, AGroupOpenedOnAFullDiskShowsItsOwnClipsAndSavesNoOtherGroupsInto) {
+    ExpectNoViolation({"right click Edit.item(91)", "click view.OKBtn",
+                       "drag Edit.item(91) to Edit.item(75)", "disk full",
+                       "drag Edit.item(75) over Edit.Group(24) to Edit.item(57)"});
+}
+
 }  // namespace
 }  // namespace mirvo::explore

@@ -302,7 +302,14 @@ void PrintReport(const RunReport& report, const RunOptions& options, std::ostrea
         connected += names.size();
         reached += hit;
         out << "  " << std::left << std::setw(14) << form << std::right << std::setw(4) << hit
-            << " of " << std::setw(4) << names.size() << "\n";
+            << " of " << std::setw(4) << names.size();
+        std::string missed;
+        for (const std::string& name : names) {
+            if (seen == report.coverage.reached.end() || !seen->second.count(name)) {
+                missed += (missed.empty() ? "   not reached: " : ", ") + name;
+            }
+        }
+        out << missed << "\n";
     }
     out << "  " << std::left << std::setw(14) << "all" << std::right << std::setw(4) << reached
         << " of " << std::setw(4) << connected << "\n";
