@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <iomanip>
 #include <random>
 
@@ -203,12 +202,31 @@ std::vector<Step> Shrink(std::vector<Step> steps, const Violation& violation, do
             parts = std::min(steps.size(), parts * 2);
         }
     }
-    // Then every single step, last first.
-    for (size_t i = steps.size(); i-- > 0 && Since(start) < seconds;) {
-        std::vector<Step> rest = steps;
-        rest.erase(rest.begin() + static_cast<long>(i));
-        if (fails(rest)) {
-            steps = std::move(rest);
+    // Then every single step, last first; a step that names a later entry of a control array
+    // (the seventh clipboard clip) may do with the first one, and need fewer steps before it.
+    for (int round = 0; round < 2; ++round) {
+        for (size_t i = steps.size(); i-- > 0 && Since(start) < seconds;) {
+            std::vector<Step> rest = steps;
+            rest.erase(rest.begin() + static_cast<long>(i));
+            if (fails(rest)) {
+                steps = std::move(rest);
+            }
+        }
+        bool simpler = false;
+        for (size_t i = 0; i < steps.size() && Since(start) < seconds; ++i) {
+            std::vector<Step> tried = steps;
+            const size_t open = tried[i].target.find('(');
+            if (open == std::string::npos || tried[i].target.compare(open, 3, "(0)") == 0) {
+                continue;
+            }
+            tried[i].target = tried[i].target.substr(0, open) + "(0)";
+            if (fails(tried)) {
+                steps = std::move(tried);
+                simpler = true;
+            }
+        }
+        if (!simpler) {
+            break;
         }
     }
     return steps;
@@ -260,11 +278,9 @@ RunReport Explore(const RunOptions& options) {
             *options.log << "found after " << violation->step << " steps of session " << n << ": "
                          << violation->Describe() << (finding.known ? " [known]" : "") << "\n";
         }
-        if (options.log) {
-            std::ofstream dump("/tmp/explore-last-failure.txt");
-            for (const Step& step : session.Executed()) {
-                dump << step.ToString() << "\n";
-            }
+        if (finding.known && options.stopAtFirst) {
+            report.findings.push_back(std::move(finding));
+            continue;  // looking for a new one
         }
         const Clock::time_point shrinkStart = Clock::now();
         std::vector<Step> steps(
@@ -279,6 +295,9 @@ RunReport Explore(const RunOptions& options) {
         }
         shrinking += Since(shrinkStart);
         report.findings.push_back(std::move(finding));
+        if (options.stopAtFirst) {
+            break;  // the first new fault
+        }
     }
     report.seconds = Since(start) - shrinking;
     return report;

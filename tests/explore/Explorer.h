@@ -35,6 +35,8 @@ struct RunOptions {
     std::function<void(App&)> afterStart;
     // Progress lines go here when set.
     std::ostream* log = nullptr;
+    // Ends the run at the first new fault found (known ones are noted unshrunk).
+    bool stopAtFirst = false;
 };
 
 struct Finding {

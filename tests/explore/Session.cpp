@@ -220,8 +220,16 @@ void Session::Execute(Step step) {
         }
     } catch (const forms::ProgramEnded&) {
         m_executed[index] = step;
-        if (m_violation || !top) {
-            throw;  // nothing of the program runs any more, up to the first step
+        if (m_violation) {
+            throw;
+        }
+        if (!top) {
+            // Nothing of the program runs any more, up to the first step; the keys it sent in
+            // this one are this step's.
+            if (machine.Current()) {
+                CheckKeys(machine);
+            }
+            throw;
         }
         // The program ended: its fatal message, or its main window was closed.
         if (Program* program = machine.Current()) {
