@@ -86,6 +86,9 @@ std::vector<Candidate> Session::Candidates(const forms::Form* modal) {
     std::vector<Candidate> all;
     for (int m = 0; m < m_world.Machines(); ++m) {
         Machine& machine = m_world.machine(m);
+        if (!m_modalMachines.empty() && m_modalMachines.back() != m) {
+            continue;  // it waits while another machine's modal form is up
+        }
         auto add = [&](Verb verb, double weight, const std::string& target = "",
                        const std::string& text = "", int number = 0) {
             Step step;
@@ -175,6 +178,7 @@ std::vector<Candidate> Session::Candidates(const forms::Form* modal) {
                             if (filled && c.Name() != "Group") {
                                 add(Verb::Drag, 0.35, name);
                                 add(Verb::RightDrag, 0.2, name);
+                                add(Verb::Drag, 0.03, name, "copied during a drag");
                             } else if (filled) {
                                 add(Verb::Drag, 0.1, name);
                                 add(Verb::RightDrag, 0.05, name);

@@ -43,5 +43,10 @@ TEST(ExploredFaults, AGroupOpenedOnAFullDiskShowsItsOwnClipsAndSavesNoOtherGroup
                        "drag Edit.item(75) over Edit.Group(24) to Edit.item(57)"});
 }
 
+TEST(ExploredFaults, ARightClickOnAViewerSwatchShowsItsHelpAndChoosesNoColour) {
+    ExpectNoViolation({"right click Edit.item(0)", "click view.Colr(0)", "right click view.Colr(5)",
+                       "close HelpForm", "click view.OKBtn"});
+}
+
 }  // namespace
 }  // namespace mirvo::explore

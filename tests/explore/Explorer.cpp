@@ -127,9 +127,23 @@ const std::vector<KnownFault>& KnownFaults() {
          "view opened for"},
         // 24.1: a drag or erase of the very clip being edited, then the viewer's save.
         {"24 (fault 1)", 7, "an editor saved a title onto a slot emptied since it opened", "view"},
+        // 24.3: a title-only save of a clipboard clip after the history moved.
+        {"24 (fault 3)", 7, "a clipboard clip's editor renamed another clip", ""},
+        // 24.4: a capture during a clipboard clip's drag changes which clip is filed.
+        {"24 (fault 4)", 1, "a filed clipboard clip holds other data than the clip dropped",
+         "while another program copied"},
+        // 24.7: a save that switched the current group leaves the old group marked.
+        {"24 (fault 7)", 2, "the group names mark another group than the current one", ""},
         // 25.1 and 25.3: Enter in the search box of the left-column display, and the release of
         // the Enter that closed a dialog, click the highlighted clip.
         {"25 (faults 1 and 3)", 6, "a paste was started by a step that does not paste", ""},
+        // 25.2: options changed from the keyboard are shown but not stored.
+        {"25 (fault 2)", 2, "the options window shows other than the settings hold", ""},
+        // 25.5: a right click on a swatch of the shortcut editor stores its colour.
+        {"25 (fault 5)", 7, "a dialog stored another colour than the one it shows chosen",
+         "LaunchPad"},
+        // 25.6: the launch pad button after a start in the launch pad.
+        {"25 (fault 6)", 2, "the launch pad button shows the wrong state", ""},
     };
     return known;
 }

@@ -14,6 +14,7 @@ TEST(Explorer, StepsReadBackAsTheyAreWritten) {
     for (const char* line :
          {"click Edit.item(3)", "right drag Edit.item(3) over Edit.Group(4) to Edit.Trans(1)",
           "drag LibForm.Item(0) to nowhere", "key Shift+Tab", "type \"a \\\"b\\\"\\r\\n\"",
+          "drag Edit.ClipboardClip(8) to Edit.item(0) while \"x y\" is copied",
           "copy formats \"x\"", "wait 160", "[2] hold file program/clip.dat",
           "mouse to the top edge", "restart"}) {
         EXPECT_EQ(ParseStep(line).ToString(), line);

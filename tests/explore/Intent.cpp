@@ -7,6 +7,7 @@
 #include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "explore/Session.h"
+#include "forms/Controls.h"
 #include "forms/Form.h"
 #include "forms/Lists.h"
 #include "forms/Timer.h"
@@ -180,6 +181,30 @@ void Session::PrepareFrame(Frame& frame, const Step& step) {
     if (frame.dialog && frame.dialog->slot) {
         frame.footprint.Add(*frame.dialog->slot);
     }
+    if (frame.dialog) {
+        // What the dialog shows before the step, to check what its save stores.
+        const forms::Form& form = *frame.dialog->form;
+        if (const forms::Control* title = form.Find("title")) {
+            frame.dialogTitle = title->Text();
+        }
+        std::vector<const forms::OptionButton*> swatches;
+        for (int i = 0; const forms::Control* c = form.Find("Colr", i); ++i) {
+            swatches.push_back(static_cast<const forms::OptionButton*>(c));
+        }
+        for (size_t i = 0; i < swatches.size(); ++i) {
+            if (swatches[i]->Value() && swatches[i]->VisibleInTree()) {
+                // The last swatch is "Group Clr": the panel's default.
+                frame.chosenColor = i + 1 == swatches.size()
+                                        ? 0
+                                        : static_cast<std::int32_t>(swatches[i]->BackColor());
+            }
+        }
+        if (frame.dialog->historyIndex >= 0) {
+            for (const forms::Label* clip : main.clipboardPanel.ClipboardClip) {
+                frame.historyTitles.push_back(clip->Caption());
+            }
+        }
+    }
 }
 
 void Session::PrepareDrop(Machine& machine, const forms::Control& source,
@@ -213,15 +238,14 @@ void Session::PrepareDrop(Machine& machine, const forms::Control& source,
 }
 
 void Session::NoteDialogs(Machine& machine) {
-    if (!machine.Running()) {
-        m_dialogs.clear();
-        return;
-    }
-    const std::vector<forms::Form*> loaded = machine.host().LoadedForms();
+    const int number = machine.number - 1;
+    const std::vector<forms::Form*> loaded =
+        machine.Running() ? machine.host().LoadedForms() : std::vector<forms::Form*>{};
     m_dialogs.erase(std::remove_if(m_dialogs.begin(), m_dialogs.end(),
                                    [&](const auto& d) {
-                                       return std::find(loaded.begin(), loaded.end(), d->form) ==
-                                              loaded.end();
+                                       return d->machine == number &&
+                                              std::find(loaded.begin(), loaded.end(), d->form) ==
+                                                  loaded.end();
                                    }),
                     m_dialogs.end());
     for (const forms::Form* form : loaded) {
@@ -229,6 +253,7 @@ void Session::NoteDialogs(Machine& machine) {
             continue;
         }
         auto dialog = std::make_shared<DialogIntent>();
+        dialog->machine = number;
         dialog->form = form;
         dialog->name = form->Name();
         // The innermost step that points at something opened it.
@@ -240,8 +265,11 @@ void Session::NoteDialogs(Machine& machine) {
             }
         }
         if (dialog->slot) {
-            dialog->filledAtOpen = StoreView(m_world.snapshot).Read(*dialog->slot).filled;
+            const Slot slot = StoreView(m_world.snapshot).Read(*dialog->slot);
+            dialog->filledAtOpen = slot.filled;
+            dialog->dataAtOpen = slot.data;
         }
+        dialog->preview = form->Caption() == " Clip Preview ";
         if (dialog->historyIndex >= 0) {
             const std::string file =
                 Relative(machine.app().DataFolder) + "clip." + std::to_string(dialog->historyIndex);

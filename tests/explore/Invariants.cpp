@@ -15,10 +15,12 @@
 
 #include "app/ClipboardState.h"
 #include "app/PasteState.h"
+#include "app/StoreLayout.h"
 #include "app/StoreState.h"
 #include "clipboard/ClipDataFile.h"
 #include "explore/Session.h"
 #include "files/DataFile.h"
+#include "forms/Controls.h"
 #include "forms/Lists.h"
 #include "launchpad/ShortcutFile.h"
 #include "panels/MainForm.h"
@@ -156,6 +158,14 @@ void Session::Check(const Frame& frame) {
     if (frame.drag) {
         CheckMove(frame);
     }
+    if (frame.dialog) {
+        CheckDialogSave(frame, before);
+    }
+    for (int i = 0; i < m_world.Machines(); ++i) {
+        if (m_world.machine(i).Running()) {
+            CheckOptions(m_world.machine(i));
+        }
+    }
     if (m_world.fs.worldFaults > 0) {
         // What the program shows may differ from its files now; its next start reads them.
         for (int i = 0; i < m_world.Machines(); ++i) {
@@ -255,13 +265,34 @@ bool Session::ShownBefore(const SlotKey& key, const Slot& slot) {
 // Invariant 1: a drop moves or copies exactly what it was given.
 void Session::CheckMove(const Frame& frame) {
     const DragEnds& drag = *frame.drag;
+    Machine& machine = m_world.machine(frame.step->machine);
     // A machine whose panels show what its files do not hold drags what it shows.
-    if (!drag.target || m_diverged.count(m_world.machine(frame.step->machine).number) != 0) {
+    if (m_diverged.count(machine.number) != 0 || !machine.Running()) {
+        return;
+    }
+    if (drag.toBulkCache && drag.source && m_world.fs.worldFaults == 0) {
+        // The bulk cache takes copies of clips: no reference to a group, no shortcut.
+        const int count = machine.app().settings.BulkCount;
+        const std::string item =
+            Relative(machine.app().DataFolder) + "bulk." + std::to_string(count - 1);
+        const files::Bytes* added = count > drag.bulkBefore ? m_world.snapshot.Find(item) : nullptr;
+        if (drag.sourceBefore.source != -1 && count != drag.bulkBefore) {
+            Fail(1, "a reference to a group entered the bulk cache", drag.sourceName);
+        }
+        if (added && added->size() >= 2 && files::ReadInt16(*added, 0) == kShortcutMarker) {
+            Fail(1, "a launch-pad shortcut entered the bulk cache", drag.sourceName);
+        }
+        if (added && drag.sourceBefore.data && *added != *drag.sourceBefore.data) {
+            Fail(1, "a bulk item holds other data than the clip dropped", drag.sourceName);
+        }
+    }
+    if (!drag.target) {
         return;
     }
     const StoreView now(m_world.snapshot);
     const Slot target = now.Read(*drag.target);
     const std::string what = "drag " + drag.sourceName + " to " + drag.targetName +
+                             (frame.step->text.empty() ? "" : " while another program copied") +
                              ": target was " + drag.targetBefore.Describe() + ", is " +
                              target.Describe();
     const bool fault = m_world.fs.worldFaults > 0;
@@ -318,6 +349,113 @@ void Session::CheckMove(const Frame& frame) {
     }
     if (!drag.move && !source.SameClip(drag.sourceBefore, drag.sourceDefault)) {
         Fail(1, "a copy changed its source", detail);
+    }
+}
+
+// Invariant 7: what an editing dialog's save stores is what it shows.
+void Session::CheckDialogSave(const Frame& frame,
+                              const std::map<std::string, std::optional<files::Bytes>>& before) {
+    const DialogIntent& dialog = *frame.dialog;
+    Machine& machine = m_world.machine(dialog.machine);
+    if (m_world.fs.worldFaults > 0 || !machine.Running()) {
+        return;
+    }
+    if (dialog.slot) {
+        const Slot old = StoreView(m_world.snapshot, &before).Read(*dialog.slot);
+        const Slot slot = StoreView(m_world.snapshot).Read(*dialog.slot);
+        if (old.SameClip(slot, 0) && old.color == slot.color) {
+            return;
+        }
+        const std::string detail = dialog.name + " for " + dialog.slot->Describe() + ": was " +
+                                   old.Describe() + ", is " + slot.Describe();
+        if (dialog.preview && slot.filled && dialog.dataAtOpen && slot.data != dialog.dataAtOpen) {
+            Fail(7, "a picture preview's save changed its clip's data", detail);
+        }
+        if (slot.title == "A title is required." && frame.dialogTitle != slot.title) {
+            Fail(7, "a dialog stored its refusal as the title", detail);
+        }
+        const bool saved = slot.filled && !FindForm(machine.host(), dialog.name);
+        if (saved && frame.chosenColor) {
+            const std::int32_t defaultColor = dialog.slot->IsTransfer()
+                                                  ? machine.app().settings.TransferSlotColor
+                                                  : machine.app().settings.GroupClipColor;
+            const auto shown = [&](std::int32_t c) { return c == 0 ? defaultColor : c; };
+            if (shown(slot.color) != shown(*frame.chosenColor)) {
+                Fail(7, "a dialog stored another colour than the one it shows chosen",
+                     detail + "; chosen " + std::to_string(*frame.chosenColor));
+            }
+        }
+        return;
+    }
+    if (dialog.historyIndex < 0 || !dialog.history || frame.historyTitles.empty()) {
+        return;
+    }
+    // A title-only save renames the clip it was opened for, wherever the history moved it.
+    for (const auto& [path, old] : before) {
+        const size_t name = path.rfind('/') + 1;
+        if (path.compare(name, 5, "clip.") == 0 && path.compare(name, 8, "clip.dat") != 0) {
+            return;  // the history itself changed: a capture, no rename
+        }
+    }
+    const MainForm& main = machine.app().MainWindow();
+    for (size_t i = 0; i < frame.historyTitles.size(); ++i) {
+        if (main.clipboardPanel.ClipboardClip[i]->Caption() == frame.historyTitles[i]) {
+            continue;
+        }
+        const files::Bytes* data =
+            m_world.snapshot.Find(Relative(machine.app().DataFolder) + "clip." + std::to_string(i));
+        if (!data || *data != *dialog.history) {
+            Fail(7, "a clipboard clip's editor renamed another clip",
+                 "opened for clipboard clip " + std::to_string(dialog.historyIndex + 1) +
+                     ", renamed clipboard clip " + std::to_string(i + 1));
+        }
+    }
+}
+
+// Invariant 2 for the options window: it shows the settings in force.
+void Session::CheckOptions(Machine& machine) {
+    forms::Form* form = FindForm(machine.host(), "Options");
+    if (!form) {
+        return;
+    }
+    const AppSettings& s = machine.app().settings;
+    const struct {
+        const char* control;
+        std::int16_t value;
+    } boxes[] = {{"TopOption", s.EdgeTop},
+                 {"BottomOption", s.EdgeBottom},
+                 {"LeftOption", s.EdgeLeft},
+                 {"RightOption", s.EdgeRight}};
+    for (const auto& box : boxes) {
+        const auto* check = static_cast<const forms::CheckBox*>(form->Find(box.control));
+        if (check && check->Value() != (box.value == 1 ? 1 : 0)) {
+            Fail(2, "the options window shows other than the settings hold",
+                 std::string(box.control) + " shows " + std::to_string(check->Value()));
+        }
+    }
+    const struct {
+        const char* group;
+        int chosen;
+    } groups[] = {{"keysoption", s.PasteKeys},
+                  {"RestoreOption", s.RestoreFullWindow},
+                  {"HelpOption", s.PopupHelp},
+                  {"IconOption", s.TaskbarIcon},
+                  {"Bulkoption", s.BulkKeys},
+                  {"Clearoption", s.KeepClipboardClips},
+                  {"StickyOption", s.HighlightWithMouse == 1 ? 0 : 1},
+                  {"SizeOption", s.LargeWindow},
+                  {"FontOption", s.BoldFont},
+                  {"BrowserOption", s.BrowserOption},
+                  {"DataOption", s.DataOption}};
+    for (const auto& group : groups) {
+        for (int i = 0; const forms::Control* c = form->Find(group.group, i); ++i) {
+            const bool on = static_cast<const forms::OptionButton*>(c)->Value();
+            if (on != (i == group.chosen)) {
+                Fail(2, "the options window shows other than the settings hold",
+                     std::string(group.group) + "(" + std::to_string(i) + ") shows " +
+                         (on ? "chosen" : "not chosen"));
+            }
+        }
     }
 }
 
@@ -387,11 +525,28 @@ void Session::CheckPanels(Machine& machine) {
     const std::string library = Relative(app.LibraryFolder);
     const std::vector<std::string> names = view.GroupNames(library);
     for (int g = 0; g < 32; ++g) {
-        const std::string caption =
-            TrimTitle(main.groupPanels.Group[static_cast<size_t>(g)]->Caption());
+        const forms::Label& label = *main.groupPanels.Group[static_cast<size_t>(g)];
+        const std::string caption = TrimTitle(label.Caption());
         if (caption != names[static_cast<size_t>(g)]) {
             differ("group name " + std::to_string(g), caption, names[static_cast<size_t>(g)]);
         }
+        // The current group's name is marked, and only it (or the one under the highlight).
+        const bool marked = label.BackColor() == forms::kHighlight;
+        const bool current = g == group || kFirstGroupNamePos + g == app.store.HighlightPos;
+        if (marked != current) {
+            Fail(2, "the group names mark another group than the current one",
+                 "group " + std::to_string(g) + (marked ? " is marked" : " is not marked") +
+                     ", the current group is " + std::to_string(group));
+        }
+    }
+    const bool launchPad = app.CurrentLibrary == store::kLaunchPadLibrary;
+    if (main.controlPanel.LaunchBtn.Value() != launchPad) {
+        Fail(2, "the launch pad button shows the wrong state",
+             std::string("it shows ") + (launchPad ? "up" : "down") + " in library " +
+                 std::to_string(app.CurrentLibrary));
+    }
+    if (launchPad && group == store::kHotKeyGroup) {
+        Fail(2, "the launch pad shows the hot key clips", "");
     }
     const int count = view.HistoryCount(data);
     if (count != app.clip.ClipboardClipCount) {
@@ -496,11 +651,13 @@ void Session::CheckKeys(Machine& machine) {
     }
     const int job = app.paste.PendingPasteJob;
     const bool waiting = machine.mouse.on;
-    if (!mayPaste && ((job != 0 && m_pendingPasteJob == 0) || (waiting && !m_waitForClick))) {
+    int& jobBefore = m_pendingPasteJob[machine.number];
+    bool& waitingBefore = m_waitForClick[machine.number];
+    if (!mayPaste && ((job != 0 && jobBefore == 0) || (waiting && !waitingBefore))) {
         Fail(6, "a paste was started by a step that does not paste", "at \"" + step + "\"");
     }
-    m_pendingPasteJob = job;
-    m_waitForClick = waiting;
+    jobBefore = job;
+    waitingBefore = waiting;
 }
 
 // Invariant 7: one viewer at most.

@@ -99,8 +99,8 @@ void Session::StartMachine(Machine& machine) {
     m_diverged.erase(machine.number);
     if (machine.Start()) {
         Scan(MainOf(machine));
-        m_pendingPasteJob = 0;
-        m_waitForClick = false;
+        m_pendingPasteJob[machine.number] = 0;
+        m_waitForClick[machine.number] = false;
     }
 }
 
@@ -146,10 +146,15 @@ bool Session::LevelAlive() const {
 
 void Session::OnModal(Machine& machine, forms::Form& form) {
     m_modals.push_back(&form);
+    m_modalMachines.push_back(machine.number - 1);
     struct Pop {
         std::vector<const forms::Form*>& modals;
-        ~Pop() { modals.pop_back(); }
-    } pop{m_modals};
+        std::vector<int>& machines;
+        ~Pop() {
+            modals.pop_back();
+            machines.pop_back();
+        }
+    } pop{m_modals, m_modalMachines};
     Scan(form);
     NoteDialogs(machine);
     int steps = 0;
@@ -257,6 +262,10 @@ bool Session::Applicable(const Step& step, bool& needsOuterLevel) {
         return false;
     }
     Machine& machine = m_world.machine(step.machine);
+    if (!m_modalMachines.empty() && m_modalMachines.back() != step.machine) {
+        needsOuterLevel = true;  // another machine's modal form is up
+        return false;
+    }
     auto blocked = [&](const std::string& why) {
         needsOuterLevel = why.find("waits for the modal form") != std::string::npos;
         return false;
@@ -492,7 +501,9 @@ void Session::ApplyWorld(Step& step, Frame& frame) {
             // Whatever the close wrote is checked before the next start reads it.
             Check(frame);
             StartMachine(machine);
-            if (compare && machine.Running()) {
+            // Over a shared folder another machine may have changed what the start shows: what
+            // a restart must show then belongs to the shared folders' rules.
+            if (compare && machine.Running() && m_world.Machines() == 1) {
                 CheckRestart(machine, shown);
             }
             break;
@@ -549,6 +560,14 @@ void Session::ApplyDrag(Step& step, Frame& frame) {
         }
         return;
     }
+    // Meanwhile another program may copy something.
+    if (!step.text.empty()) {
+        machine.clipboard.PutFromOtherProgram({{platform::Format::Text, Terminated(step.text)}});
+        machine.clipboard.ReportChange();
+        if (!machine.Running()) {
+            return;
+        }
+    }
     // The hand may pass over a group name on its way, then lets go over the target.
     auto reachableWith = [&](auto has) {
         std::vector<Candidate> found;
@@ -601,6 +620,8 @@ void Session::ApplyDrag(Step& step, Frame& frame) {
         ends.targetBefore = StoreView(m_world.snapshot).Read(*ends.target);
     }
     ends.move = button == forms::MouseButton::Left;
+    ends.toBulkCache = target->Name() == "BulkDrop" || target->Name() == "BulkDropPicture";
+    ends.bulkBefore = machine.app().settings.BulkCount;
     ends.sourceDefault = ends.source && ends.source->IsTransfer()
                              ? machine.app().settings.TransferSlotColor
                              : machine.app().settings.GroupClipColor;

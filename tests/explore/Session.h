@@ -90,10 +90,13 @@ public:
 
 private:
     struct DialogIntent {
+        int machine = 0;
         const forms::Form* form = nullptr;
         std::string name;
         std::optional<SlotKey> slot;          // the clip it edits
         bool filledAtOpen = false;            // that slot held a clip when it opened
+        bool preview = false;                 // it shows a picture: nothing to edit in it
+        std::optional<files::Bytes> dataAtOpen;
         std::optional<files::Bytes> history;  // a clipboard clip's data when it opened
         int historyIndex = -1;
     };
@@ -109,6 +112,8 @@ private:
         bool move = false;
         std::int32_t sourceDefault = 0;
         std::int32_t targetDefault = 0;
+        bool toBulkCache = false;
+        int bulkBefore = 0;
     };
     // A step in progress; steps nest while modal forms are up.
     struct Frame {
@@ -120,6 +125,11 @@ private:
         int pointedHistory = -1;
         std::shared_ptr<const DialogIntent> dialog;  // the editing dialog the step acts on
         std::optional<DragEnds> drag;
+        // What that dialog showed before the step: its title, the colour chosen (0: the
+        // panel's default), and the clipboard clips' titles.
+        std::string dialogTitle;
+        std::optional<std::int32_t> chosenColor;
+        std::vector<std::string> historyTitles;
     };
     struct Held {
         int keyCode;
@@ -157,6 +167,9 @@ private:
     void CheckErrors(Machine& machine);
     void CheckKeys(Machine& machine);
     void CheckDialogs(Machine& machine);
+    void CheckDialogSave(const Frame& frame,
+                         const std::map<std::string, std::optional<files::Bytes>>& before);
+    void CheckOptions(Machine& machine);
     void CheckMove(const Frame& frame);
     bool ShownBefore(const SlotKey& key, const Slot& slot);
     void CheckRestart(Machine& machine, const std::vector<std::string>& shownBefore);
@@ -174,14 +187,18 @@ private:
     std::vector<Frame*> m_frames;
     std::vector<std::shared_ptr<DialogIntent>> m_dialogs;
     std::vector<const forms::Form*> m_modals;
+    // The machine whose modal form is innermost: one call stack holds every machine's modal
+    // forms, so the others wait until it has gone (time does not pass for them meanwhile).
+    std::vector<int> m_modalMachines;
     std::vector<Held> m_held;
     std::optional<Violation> m_violation;
     std::set<const forms::Form*> m_scanned;
     // The machine diverged from its files after a fault of the world (a full disk): what it
     // shows is not checked against the files until it starts again.
     std::set<int> m_diverged;
-    int m_pendingPasteJob = 0;
-    bool m_waitForClick = false;
+    // Per machine: the paste job and the wait for a click seen after the last step.
+    std::map<int, int> m_pendingPasteJob;
+    std::map<int, bool> m_waitForClick;
 };
 
 }  // namespace mirvo::explore

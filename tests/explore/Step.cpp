@@ -135,6 +135,9 @@ std::string Step::ToString() const {
             line += " over " + over;
         }
         line += " to " + (to.empty() ? std::string("nowhere") : to);
+        if (!text.empty()) {
+            line += " while " + Quoted(text) + " is copied";
+        }
     }
     return line;
 }
@@ -172,6 +175,14 @@ Step ParseStep(const std::string& input) {
         return step;
     }
     if (step.verb == Verb::Drag || step.verb == Verb::RightDrag) {
+        const std::string copied = " is copied";
+        const size_t whileAt = rest.find(" while \"");
+        if (whileAt != std::string::npos && rest.size() > copied.size() &&
+            rest.compare(rest.size() - copied.size(), copied.size(), copied) == 0) {
+            step.text =
+                Unquoted(rest.substr(whileAt + 7, rest.size() - copied.size() - whileAt - 7));
+            rest = rest.substr(0, whileAt);
+        }
         const size_t to = rest.rfind(" to ");
         if (to == std::string::npos) {
             throw std::invalid_argument("a drag goes to somewhere: " + input);

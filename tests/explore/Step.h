@@ -47,15 +47,16 @@ enum class Verb {
 };
 
 // One step of a session, as printed and read back: "right drag Edit.item(3) over Edit.Group(4)
-// to Edit.Trans(1)", "key Enter", "copy text \"two words\"", "wait 1000". Controls are named
-// by their form, name and index; "[2] " before a step is the second machine's.
+// to Edit.Trans(1)", "drag Edit.ClipboardClip(8) to Edit.item(0) while \"x\" is copied", "key
+// Enter", "copy text \"two words\"", "wait 1000". Controls are named by their form, name and index;
+// "[2] " before a step is the second machine's.
 struct Step {
     int machine = 0;
     Verb verb = Verb::Wait;
     std::string target;  // a control ("Edit.item(3)") or a form ("view"); a key; a file
     std::string over;    // a drag passes over this control
     std::string to;      // a drag ends here
-    std::string text;    // typed or copied text
+    std::string text;    // typed or copied text (for a drag: copied while it is under way)
     int number = 0;      // milliseconds, a count
 
     std::string ToString() const;
