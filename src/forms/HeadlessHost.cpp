@@ -341,7 +341,8 @@ void HeadlessHost::Activate(Form& form) {
 }
 
 void HeadlessHost::FocusInto(Form& form) {
-    if (m_focus && &m_focus->Owner() == &form) {
+    if ((m_focus && &m_focus->Owner() == &form) || !form.Loaded() || !form.Visible() ||
+        form.WindowState() == WindowState::Minimized) {
         return;
     }
     auto focusable = [](const Control& c) {
@@ -367,7 +368,7 @@ void HeadlessHost::FocusInto(Form& form) {
         }
     }
     if (target) {
-        SetFocus(*target);
+        target->TrySetFocus();
     }
 }
 

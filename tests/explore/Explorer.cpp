@@ -124,7 +124,9 @@ const std::vector<KnownFault>& KnownFaults() {
     static const std::vector<KnownFault> known = {
         // 24.1: another dialog writes the edit context that an open viewer saves through.
         {"24 (fault 1)", 7, "an editing dialog saved into a clip it was not opened for",
-         "view opened for"},
+         "another editing dialog opened meanwhile"},
+        {"24 (fault 1)", 7, "a dialog stored another colour than the one it shows chosen",
+         "another editing dialog opened meanwhile"},
         // 24.1: a drag or erase of the very clip being edited, then the viewer's save.
         {"24 (fault 1)", 7, "an editor saved a title onto a slot emptied since it opened", "view"},
         // 24.3: a title-only save of a clipboard clip after the history moved.
@@ -268,7 +270,10 @@ RunReport Explore(const RunOptions& options) {
             ++report.explorerErrors;
             if (options.log) {
                 *options.log << "the explorer failed in session " << n << " (seed " << seed
-                             << "): " << e.what() << "\n";
+                             << "): " << e.what() << "; its steps:\n";
+                for (const Step& step : session.Executed()) {
+                    *options.log << "  " << step.ToString() << "\n";
+                }
             }
         }
         report.steps += static_cast<long long>(session.Executed().size());

@@ -252,6 +252,9 @@ void Session::NoteDialogs(Machine& machine) {
         if (!IsEditingDialog(form->Name()) || DialogOf(form)) {
             continue;
         }
+        for (const auto& open : m_dialogs) {
+            open->othersOpened = true;
+        }
         auto dialog = std::make_shared<DialogIntent>();
         dialog->machine = number;
         dialog->form = form;

@@ -225,14 +225,20 @@ void Session::CheckFrame(const std::map<std::string, std::optional<files::Bytes>
         if (old.SameClip(slot, defaultColor)) {
             continue;
         }
+        if (m_startEmptied.erase(key) != 0 && !slot.filled) {
+            continue;  // the reference a start emptied in the window leaves the file now
+        }
         const std::string detail =
             key.Describe() + " was " + old.Describe() + ", is " + slot.Describe() + ", at \"" +
             (m_frames.empty() ? "" : m_frames.back()->step->ToString()) + "\"";
         if (!allowed.Covers(key) && !ShownBefore(key, slot)) {
             if (dialog) {
-                Fail(7, "an editing dialog saved into a clip it was not opened for",
-                     dialog->name + " opened for " +
-                         (dialog->slot ? dialog->slot->Describe() : "no slot") + "; " + detail);
+                Fail(
+                    7, "an editing dialog saved into a clip it was not opened for",
+                    dialog->name + " opened for " +
+                        (dialog->slot ? dialog->slot->Describe() : "no slot") +
+                        (dialog->othersOpened ? " (another editing dialog opened meanwhile)" : "") +
+                        "; " + detail);
             }
             Fail(1, "a filed clip changed by a step that does not change it", detail);
         }
@@ -382,7 +388,8 @@ void Session::CheckDialogSave(const Frame& frame,
             const auto shown = [&](std::int32_t c) { return c == 0 ? defaultColor : c; };
             if (shown(slot.color) != shown(*frame.chosenColor)) {
                 Fail(7, "a dialog stored another colour than the one it shows chosen",
-                     detail + "; chosen " + std::to_string(*frame.chosenColor));
+                     detail + "; chosen " + std::to_string(*frame.chosenColor) +
+                         (dialog.othersOpened ? " (another editing dialog opened meanwhile)" : ""));
             }
         }
         return;

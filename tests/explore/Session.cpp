@@ -99,6 +99,13 @@ void Session::StartMachine(Machine& machine) {
     m_diverged.erase(machine.number);
     if (machine.Start()) {
         Scan(MainOf(machine));
+        const StoreView view(m_world.snapshot);
+        for (int k = 0; k < store::kTransferSlotCount; ++k) {
+            const SlotKey key{Relative(machine.app().DataFolder), -1, k};
+            if (view.Read(key).source != -1) {
+                m_startEmptied.insert(key);
+            }
+        }
         m_pendingPasteJob[machine.number] = 0;
         m_waitForClick[machine.number] = false;
     }

@@ -96,6 +96,7 @@ private:
         std::optional<SlotKey> slot;          // the clip it edits
         bool filledAtOpen = false;            // that slot held a clip when it opened
         bool preview = false;                 // it shows a picture: nothing to edit in it
+        bool othersOpened = false;            // another editing dialog opened while it was open
         std::optional<files::Bytes> dataAtOpen;
         std::optional<files::Bytes> history;  // a clipboard clip's data when it opened
         int historyIndex = -1;
@@ -196,6 +197,9 @@ private:
     // The machine diverged from its files after a fault of the world (a full disk): what it
     // shows is not checked against the files until it starts again.
     std::set<int> m_diverged;
+    // Transfer slots whose reference to a group a start emptied in the window only: the next
+    // save of the transfer slots empties them in the file.
+    std::set<SlotKey> m_startEmptied;
     // Per machine: the paste job and the wait for a click seen after the last step.
     std::map<int, int> m_pendingPasteJob;
     std::map<int, bool> m_waitForClick;
