@@ -558,9 +558,14 @@ void Session::ApplyDrag(Step& step, Frame& frame) {
         return;
     }
     if (!host.DragSource()) {
-        // Nothing was dragged: the button comes up away from where it went down.
+        // Nothing was dragged: the button comes up away from where it went down, and the
+        // pressed control takes the release, as it does a click's.
         if (choosing) {
             step.to.clear();
+        }
+        frame.pointed = ends.source;
+        if (source.Owner().Name() == "Edit" && source.Name() == "ClipboardClip") {
+            frame.pointedHistory = source.Index();
         }
         if (source.Owner().Loaded()) {
             host.MouseUp(source, button, 100, 140, false);
