@@ -185,19 +185,6 @@ void Session::OnModal(Machine& machine, forms::Form& form) {
     }
 }
 
-Step Session::CloseStep(const forms::Form& form) {
-    Step step;
-    step.machine = 0;
-    for (int i = 0; i < m_world.Machines(); ++i) {
-        Machine& machine = m_world.machine(i);
-        if (machine.Running() && FindForm(machine.host(), form.Name()) == &form) {
-            step.machine = i;
-        }
-    }
-    std::vector<Candidate> closers = Closers(form);
-    return closers.empty() ? Step{} : closers.front().step;
-}
-
 void Session::CloseAtEnd(forms::Form& form) {
     // The user closes what is left open: each way in turn, as long as the form stays.
     for (int attempt = 0; attempt < 6 && form.Loaded() && form.Visible(); ++attempt) {

@@ -146,7 +146,6 @@ private:
     void ApplyWorld(Step& step, Frame& frame);
     void Release(Machine& machine);
     bool LevelAlive() const;
-    Step CloseStep(const forms::Form& form);
     void CloseAtEnd(forms::Form& form);
     void EndSession();
 
