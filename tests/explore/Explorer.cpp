@@ -253,7 +253,9 @@ RunReport Explore(const RunOptions& options) {
     const Clock::time_point start = Clock::now();
     double shrinking = 0;
     std::mt19937_64 lengths(Mix(options.seed));
-    for (int n = 0; Since(start) - shrinking < options.seconds; ++n) {
+    for (int n = 0; Since(start) - shrinking < options.seconds &&
+                    (options.maxSessions == 0 || n < options.maxSessions);
+         ++n) {
         const std::uint64_t seed = Mix(options.seed * 1000003u + static_cast<std::uint64_t>(n));
         const int budget =
             std::uniform_int_distribution<int>(options.minSteps, options.maxSteps)(lengths);

@@ -37,6 +37,8 @@ struct RunOptions {
     std::ostream* log = nullptr;
     // Ends the run at the first new fault found (known ones are noted unshrunk).
     bool stopAtFirst = false;
+    // Ends the run after this many sessions, whatever the time (0: no limit).
+    int maxSessions = 0;
 };
 
 struct Finding {

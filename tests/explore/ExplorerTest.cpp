@@ -35,8 +35,10 @@ void CopyIntoATransferSlotMoves(App& app) {
 
 TEST(Explorer, FindsAPlantedFaultAndShrinksItToStepsThatReplayIt) {
     RunOptions options;
+    // The sessions of one seed are the same on any machine: the run ends by their number.
     options.seed = 26;
-    options.seconds = 20;
+    options.seconds = 3600;
+    options.maxSessions = 100;
     options.shrinkSeconds = 10;
     options.stopAtFirst = true;
     options.afterStart = CopyIntoATransferSlotMoves;
