@@ -134,6 +134,8 @@ const std::vector<KnownFault>& KnownFaults() {
         // 24.4: a capture during a clipboard clip's drag changes which clip is filed.
         {"24 (fault 4)", 1, "a filed clipboard clip holds other data than the clip dropped",
          "while another program copied"},
+        // 24.6: one Enter on a blank title stores the refusal as the title.
+        {"24 (fault 6)", 7, "a dialog stored its refusal as the title", "Settings"},
         // 24.7: a save that switched the current group leaves the old group marked.
         {"24 (fault 7)", 2, "the group names mark another group than the current one", ""},
         // 25.1 and 25.3: Enter in the search box of the left-column display, and the release of
