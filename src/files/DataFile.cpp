@@ -195,7 +195,15 @@ void ReplaceDataFiles(platform::FileSystem& fs,
         throw;
     }
     for (size_t i = 0; i < files.size(); ++i) {
-        CommitTemporary(fs, temps[i], files[i].first);
+        try {
+            CommitTemporary(fs, temps[i], files[i].first);
+        } catch (...) {
+            // A target written in place met a full disk: the temporaries not committed go.
+            for (size_t rest = i + 1; rest < temps.size(); ++rest) {
+                fs.Remove(temps[rest]);
+            }
+            throw;
+        }
     }
 }
 

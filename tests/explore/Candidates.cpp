@@ -225,6 +225,7 @@ std::vector<Candidate> Session::Candidates(const forms::Form* modal) {
         add(Verb::HoldFile, 0.02, "program/Lib1/group0.mod");
         add(Verb::LetGo, 0.3);
         add(Verb::DiskFull, 0.1);
+        add(Verb::DiskFull, 0.1, "", "", 1 + static_cast<int>(m_executed.size() % 3));
         for (const int ms : {160, 1000, 3000}) {
             add(Verb::Wait, 1.2, "", "", ms);
         }

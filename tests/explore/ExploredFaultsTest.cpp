@@ -48,5 +48,27 @@ TEST(ExploredFaults, ARightClickOnAViewerSwatchShowsItsHelpAndChoosesNoColour) {
                        "close HelpForm", "click view.OKBtn"});
 }
 
+TEST(ExploredFaults, AFullDiskAtTheStartLeavesTheDataWhereItIs) {
+    ExpectNoViolation({"disk full after 3 writes", "restart"});
+}
+
+TEST(ExploredFaults, ASaveThatMeetsAFullDiskInASharedFileLeavesNoTemporaryFileBehind) {
+    ExpectNoViolation({"right click Edit.item(41)", "click view.OKBtn",
+                       "drag Edit.item(41) to Edit.item(34)", "drag Edit.item(34) to Edit.item(57)",
+                       "share file program/Lib1/group0.dat", "disk full after 3 writes",
+                       "right drag Edit.item(57) to Edit.item(35)"});
+}
+
+TEST(ExploredFaults, ADataFolderOpenedOnAFullDiskStillGetsItsLibraryFolder) {
+    ExpectNoViolation({"disk full after 1 writes", "click Edit.OptionButton",
+                       "click Options.DataOption(0)", "close Options", "right click Edit.item(0)",
+                       "key Enter"});
+}
+
+TEST(ExploredFaults, ABulkTitleThatMeetsAFullDiskLeavesNoPartOfItInTheTitlesFile) {
+    ExpectNoViolation(
+        {"copy picture 2", "disk full after 1 writes", "drag Edit.CaptureMode(2) to nowhere"});
+}
+
 }  // namespace
 }  // namespace mirvo::explore

@@ -129,6 +129,8 @@ const std::vector<KnownFault>& KnownFaults() {
          "another editing dialog opened meanwhile"},
         // 24.1: a drag or erase of the very clip being edited, then the viewer's save.
         {"24 (fault 1)", 7, "an editor saved a title onto a slot emptied since it opened", "view"},
+        // 24.2: a paste into a picture preview replaces the picture.
+        {"24 (fault 2)", 7, "a picture preview's save changed its clip's data", ""},
         // 24.3: a title-only save of a clipboard clip after the history moved.
         {"24 (fault 3)", 7, "a clipboard clip's editor renamed another clip", ""},
         // 24.4: a capture during a clipboard clip's drag changes which clip is filed.
@@ -221,7 +223,7 @@ std::vector<Step> Shrink(std::vector<Step> steps, const Violation& violation, do
         }
     }
     // Then every single step, last first; a step that names a later entry of a control array
-    // (the seventh clipboard clip) may do with the first one, and need fewer steps before it.
+    // (the seventh clipboard clip) may do with an earlier one, and need fewer steps before it.
     for (int round = 0; round < 2; ++round) {
         for (size_t i = steps.size(); i-- > 0 && Since(start) < seconds;) {
             std::vector<Step> rest = steps;
@@ -237,10 +239,15 @@ std::vector<Step> Shrink(std::vector<Step> steps, const Violation& violation, do
             if (open == std::string::npos || tried[i].target.compare(open, 3, "(0)") == 0) {
                 continue;
             }
-            tried[i].target = tried[i].target.substr(0, open) + "(0)";
-            if (fails(tried)) {
-                steps = std::move(tried);
-                simpler = true;
+            const int index = std::stoi(tried[i].target.substr(open + 1));
+            const std::string name = tried[i].target.substr(0, open);
+            for (int lower = 0; lower < index && Since(start) < seconds; ++lower) {
+                tried[i].target = name + "(" + std::to_string(lower) + ")";
+                if (fails(tried)) {
+                    steps = tried;
+                    simpler = true;
+                    break;
+                }
             }
         }
         if (!simpler) {

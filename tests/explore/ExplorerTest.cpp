@@ -16,15 +16,15 @@ TEST(Explorer, StepsReadBackAsTheyAreWritten) {
           "drag LibForm.Item(0) to nowhere", "key Shift+Tab", "type \"a \\\"b\\\"\\r\\n\"",
           "drag Edit.ClipboardClip(8) to Edit.item(0) while \"x y\" is copied",
           "copy formats \"x\"", "wait 160", "[2] hold file program/clip.dat",
-          "mouse to the top edge", "restart"}) {
+          "mouse to the top edge", "disk full", "disk full after 2 writes", "restart"}) {
         EXPECT_EQ(ParseStep(line).ToString(), line);
     }
     EXPECT_THROW(ParseStep("dance"), std::invalid_argument);
 }
 
-// A planted fault: a copy of a group clip into a transfer slot moves it.
-void CopyIntoATransferSlotMoves(App& app) {
-    for (forms::Label* slot : app.MainWindow().groupPanels.Trans) {
+// A planted fault: a copy into a group clip slot moves the clip.
+void ACopyMoves(App& app) {
+    for (forms::Label* slot : app.MainWindow().groupPanels.item) {
         auto drop = slot->OnDragDrop.Take();
         slot->OnDragDrop = [&app, drop](forms::Control& source, int x, int y) {
             app.drag.DragWithRight = false;
@@ -38,10 +38,10 @@ TEST(Explorer, FindsAPlantedFaultAndShrinksItToStepsThatReplayIt) {
     // The sessions of one seed are the same on any machine: the run ends by their number.
     options.seed = 26;
     options.seconds = 3600;
-    options.maxSessions = 100;
+    options.maxSessions = 60;
     options.shrinkSeconds = 10;
     options.stopAtFirst = true;
-    options.afterStart = CopyIntoATransferSlotMoves;
+    options.afterStart = ACopyMoves;
     const RunReport report = Explore(options);
     ASSERT_FALSE(report.findings.empty() || report.findings.back().known)
         << "the planted fault was not found";
@@ -51,7 +51,7 @@ TEST(Explorer, FindsAPlantedFaultAndShrinksItToStepsThatReplayIt) {
     EXPECT_LT(found.steps.size(), found.foundAfter);
     EXPECT_LE(found.steps.size(), 6u) << ::testing::PrintToString(found.steps);
 
-    const std::optional<Violation> again = Replay(found.steps, 1, CopyIntoATransferSlotMoves);
+    const std::optional<Violation> again = Replay(found.steps, 1, ACopyMoves);
     ASSERT_TRUE(again) << "the shrunk steps do not replay the fault";
     EXPECT_EQ(again->kind, found.violation.kind);
     EXPECT_FALSE(Replay(found.steps)) << "without the planted fault the steps break nothing";

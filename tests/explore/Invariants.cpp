@@ -65,18 +65,19 @@ std::string LayoutFault(const std::string& name, const files::Bytes& bytes) {
     } fixed[] = {{"Groups.dat", 1600}, {"groups.clr", 128}, {"Last.grp", 2},
                  {"trans.dat", 416},   {"trans.mod", 8},    {"trans.clr", 32},
                  {"Last.Lib", 22},     {"clip.dat", 452},   {"mirvo.ini", 145}};
+    if (bytes.empty() && name.find('.') != std::string::npos) {
+        // Opening a missing file makes it empty: its reader takes that as a new file.
+        const std::string suffix = name.substr(name.find('.') + 1);
+        if (suffix == "dat" || suffix == "mod" || suffix == "clr" || suffix == "grp" ||
+            suffix == "Lib" || suffix == "ini") {
+            return "";
+        }
+    }
     for (const auto& f : fixed) {
         if (name == f.name) {
             return bytes.size() == f.size ? ""
                                           : "has " + std::to_string(bytes.size()) + " bytes, not " +
                                                 std::to_string(f.size);
-        }
-    }
-    if (bytes.empty() && name.find('.') != std::string::npos) {
-        // Opening a missing file makes it empty: its reader takes that as a new file.
-        const std::string suffix = name.substr(name.find('.') + 1);
-        if (suffix == "dat" || suffix == "mod" || suffix == "clr" || suffix == "grp") {
-            return "";
         }
     }
     if (name == "Lib.dat") {

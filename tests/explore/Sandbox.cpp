@@ -44,7 +44,9 @@ public:
     }
     void WriteAt(std::uint64_t offset, const void* data, std::size_t count) override {
         m_fs.Touched(m_path);
-        if (m_fs.failingWrites > 0) {
+        if (m_fs.failingWrites > 0 && m_fs.writesBeforeFull > 0) {
+            --m_fs.writesBeforeFull;
+        } else if (m_fs.failingWrites > 0) {
             --m_fs.failingWrites;
             ++m_fs.worldFaults;
             m_inner->WriteAt(offset, data, count / 2);

@@ -44,7 +44,9 @@ public:
     std::set<std::string> TakeChanges() { return std::exchange(m_changed, {}); }
     void Touched(const std::string& path) { m_changed.insert(path); }
 
-    // The next this many writes fail with a full disk (the user frees space afterwards).
+    // After writesBeforeFull more writes, the next this many fail with a full disk (the user
+    // frees space afterwards).
+    int writesBeforeFull = 0;
     int failingWrites = 0;
     // How many writes or opens failed by a fault of the world since this was last cleared.
     int worldFaults = 0;

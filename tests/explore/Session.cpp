@@ -449,6 +449,7 @@ void Session::ApplyWorld(Step& step, Frame& frame) {
             m_world.fs.sharedHeldPaths.clear();
             break;
         case Verb::DiskFull:
+            m_world.fs.writesBeforeFull = step.number;
             m_world.fs.failingWrites = 1;
             break;
         case Verb::Wait:

@@ -110,9 +110,9 @@ bool HasNumber(Verb verb) {
 }
 
 bool HasNothing(Verb verb) {
-    return verb == Verb::LetGo || verb == Verb::DiskFull || verb == Verb::Notepad ||
-           verb == Verb::ClickDesktop || verb == Verb::EdgeOn || verb == Verb::EdgeOff ||
-           verb == Verb::Restart || verb == Verb::Kill || verb == Verb::Start;
+    return verb == Verb::LetGo || verb == Verb::Notepad || verb == Verb::ClickDesktop ||
+           verb == Verb::EdgeOn || verb == Verb::EdgeOff || verb == Verb::Restart ||
+           verb == Verb::Kill || verb == Verb::Start;
 }
 
 }  // namespace
@@ -128,6 +128,9 @@ std::string Step::ToString() const {
     }
     if (HasNumber(verb)) {
         return line + " " + std::to_string(number);
+    }
+    if (verb == Verb::DiskFull) {
+        return number == 0 ? line : line + " after " + std::to_string(number) + " writes";
     }
     line += " " + target;
     if (verb == Verb::Drag || verb == Verb::RightDrag) {
@@ -172,6 +175,10 @@ Step ParseStep(const std::string& input) {
     }
     if (HasNumber(step.verb)) {
         step.number = std::stoi(rest);
+        return step;
+    }
+    if (step.verb == Verb::DiskFull) {
+        step.number = rest.compare(0, 6, "after ") == 0 ? std::stoi(rest.substr(6)) : 0;
         return step;
     }
     if (step.verb == Verb::Drag || step.verb == Verb::RightDrag) {

@@ -57,7 +57,7 @@ struct Step {
     std::string over;    // a drag passes over this control
     std::string to;      // a drag ends here
     std::string text;    // typed or copied text (for a drag: copied while it is under way)
-    int number = 0;      // milliseconds, a count
+    int number = 0;      // milliseconds, a count; writes that still succeed on a filling disk
 
     std::string ToString() const;
     bool IsUserStep() const { return verb <= Verb::Restore; }
