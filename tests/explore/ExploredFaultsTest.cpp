@@ -70,5 +70,16 @@ TEST(ExploredFaults, ABulkTitleThatMeetsAFullDiskLeavesNoPartOfItInTheTitlesFile
         {"copy picture 2", "disk full after 1 writes", "drag Edit.CaptureMode(2) to nowhere"});
 }
 
+TEST(ExploredFaults, AMoveBetweenTransferSlotsOnAFillingDiskKeepsTheClip) {
+    ExpectNoViolation({"copy text \"C:\\\\My Docs\\\\a.txt\"",
+                       "drag Edit.ClipboardClip(0) to Edit.Trans(5)", "disk full after 1 writes",
+                       "drag Edit.Trans(5) to Edit.Trans(3)"});
+}
+
+TEST(ExploredFaults, TheBulkCacheDroppedOnAGroupNameOnAFillingDiskKeepsItsItems) {
+    ExpectNoViolation({"click Edit.CaptureMode(2)", "copy text \"hello\"", "copy text \"a\"",
+                       "disk full after 4 writes", "drag Edit.CaptureMode(2) to Edit.Group(5)"});
+}
+
 }  // namespace
 }  // namespace mirvo::explore

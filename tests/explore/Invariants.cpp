@@ -293,6 +293,24 @@ void Session::CheckMove(const Frame& frame) {
             Fail(1, "a bulk item holds other data than the clip dropped", drag.sourceName);
         }
     }
+    if (drag.bulkGroup) {
+        // Each bulk item is in the cache still or in its slot of the group, whatever happened.
+        const StoreView now(m_world.snapshot);
+        const int count = machine.app().settings.BulkCount;
+        const std::string data = Relative(machine.app().DataFolder);
+        for (size_t i = 0; i < drag.bulkItems.size(); ++i) {
+            const files::Bytes* cached = m_world.snapshot.Find(data + "bulk." + std::to_string(i));
+            const bool inCache =
+                static_cast<int>(i) < count && cached && *cached == drag.bulkItems[i];
+            const Slot slot =
+                now.Read({drag.bulkGroup->folder, drag.bulkGroup->group, static_cast<int>(i)});
+            const bool inGroup = slot.filled && slot.data == drag.bulkItems[i];
+            if (!inCache && !inGroup) {
+                Fail(1, "a bulk item dropped on a group name was lost",
+                     "item " + std::to_string(i) + " of " + std::to_string(drag.bulkItems.size()));
+            }
+        }
+    }
     if (!drag.target) {
         return;
     }

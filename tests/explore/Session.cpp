@@ -622,6 +622,15 @@ void Session::ApplyDrag(Step& step, Frame& frame) {
     ends.move = button == forms::MouseButton::Left;
     ends.toBulkCache = target->Name() == "BulkDrop" || target->Name() == "BulkDropPicture";
     ends.bulkBefore = machine.app().settings.BulkCount;
+    if (source.Name() == "CaptureMode" && target->Name() == "Group" &&
+        &target->Owner() == static_cast<forms::Form*>(&machine.app().MainWindow())) {
+        const std::string data = Relative(machine.app().DataFolder);
+        for (int i = 0; i < ends.bulkBefore; ++i) {
+            const files::Bytes* item = m_world.snapshot.Find(data + "bulk." + std::to_string(i));
+            ends.bulkItems.push_back(item ? *item : files::Bytes{});
+        }
+        ends.bulkGroup = SlotKey{FolderOf(machine, target->Index()), target->Index(), -1};
+    }
     ends.sourceDefault = ends.source && ends.source->IsTransfer()
                              ? machine.app().settings.TransferSlotColor
                              : machine.app().settings.GroupClipColor;

@@ -115,6 +115,9 @@ private:
         std::int32_t targetDefault = 0;
         bool toBulkCache = false;
         int bulkBefore = 0;
+        // The bulk cache dropped on a group name: its items' data before, and the group.
+        std::vector<files::Bytes> bulkItems;
+        std::optional<SlotKey> bulkGroup;
     };
     // A step in progress; steps nest while modal forms are up.
     struct Frame {
