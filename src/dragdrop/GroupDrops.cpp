@@ -86,7 +86,9 @@ void DropBulkCache(App& app, int to) {
     for (int n = 0; n < count; ++n) {
         const int pos = kFirstGroupClipPos + n;
         files::MoveDataFile(app.os.files, item(n), GroupClipPath(app, to, n));
-        ShowTitle(app, pos, titles[static_cast<size_t>(n)]);
+        // A blank title would leave the item in a slot that shows empty: it stays a clip.
+        const std::string& title = titles[static_cast<size_t>(n)];
+        ShowTitle(app, pos, title.empty() ? "Untitled" : title);
         ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.GroupClipColor));
         app.store.ClipPasteMode[static_cast<size_t>(n)] = store::kPasteModeNotSet;
     }

@@ -81,5 +81,15 @@ TEST(ExploredFaults, TheBulkCacheDroppedOnAGroupNameOnAFillingDiskKeepsItsItems)
                        "disk full after 4 writes", "drag Edit.CaptureMode(2) to Edit.Group(5)"});
 }
 
+TEST(ExploredFaults, ABulkItemWithABlankTitleDroppedOnAGroupNameStaysAClip) {
+    ExpectNoViolation({"copy text \"   \"", "drag Edit.CaptureMode(2) to nowhere",
+                       "drag Edit.CaptureMode(2) to Edit.Group(7)"});
+}
+
+TEST(ExploredFaults, AGroupColourStoredInANewColourFileGivesItItsWholeLayout) {
+    ExpectNoViolation({"disk full after 3 writes", "click Edit.LaunchBtn",
+                       "right click Edit.Group(0)", "type \"line one\\r\\nline two\""});
+}
+
 }  // namespace
 }  // namespace mirvo::explore
