@@ -11,6 +11,7 @@
 #include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "panels/PanelDisplay.h"
+#include "platform/FileSystem.h"
 
 namespace mirvo {
 
@@ -28,7 +29,14 @@ void AppendItem(App& app, const std::string& clipFile, const std::string& title)
     const int n = app.settings.BulkCount;
     files::CopyDataFile(app.os.files, clipFile, BulkItemPath(app, n));
     files::DataFile titles = files::OpenDataFile(app.os.files, BulkTitlesPath(app));
-    titles.Write(static_cast<std::uint64_t>(n) * kTitleWidth, app.ansi.Fixed(title, kTitleWidth));
+    const std::uint64_t end = static_cast<std::uint64_t>(n) * kTitleWidth;
+    try {
+        titles.Write(end, app.ansi.Fixed(title, kTitleWidth));
+    } catch (const platform::FileError&) {
+        // A title cut short (a full disk) is no record: the file keeps its whole ones.
+        titles.Raw().Truncate(end);
+        throw;
+    }
     titles.Close();
     app.settings.BulkCount = static_cast<std::int16_t>(n + 1);
     SaveSettings(app);
@@ -79,6 +87,16 @@ std::vector<std::string> ReadBulkTitles(App& app) {
         titles.push_back(files::TrimRight(title));
     }
     return titles;
+}
+
+void LoadBulkCount(App& app) {
+    const files::Bytes titles =
+        files::ReadIfPresent(app.os.files, BulkTitlesPath(app), kBulkCacheSize * kTitleWidth);
+    const auto held = static_cast<std::int16_t>(titles.size() / kTitleWidth);
+    if (app.settings.BulkCount != held) {
+        app.settings.BulkCount = held;
+        SaveSettings(app);
+    }
 }
 
 void RefreshBulkDisplay(App& app) {

@@ -20,6 +20,10 @@ void ClearBulkCache(App& app);
 // The titles of the cache's items from "bulk.dat", trailing spaces removed; an item the file
 // lacks has a blank title. Reads no more than the cache's records and never creates the file.
 std::vector<std::string> ReadBulkTitles(App& app);
+// The count of the data folder's bulk cache: as many items as its "bulk.dat" holds titles for,
+// up to the cache's size. The count lives in the settings, which every data folder shares; the
+// items live in the folder.
+void LoadBulkCount(App& app);
 // The "Bulk" button shows the number of items while the cache holds any or bulk mode is on.
 void RefreshBulkDisplay(App& app);
 

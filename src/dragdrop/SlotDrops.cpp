@@ -131,11 +131,12 @@ void Trans_DragDrop(App& app, int slot, forms::Control& source) {
     ShowTitle(app, pos, clip.title);
     ShowTrueColor(app, pos, ShownColor(clip.color, app.settings.TransferSlotColor));
     store.TransPasteMode[k] = clip.pasteMode;
+    // The slot is saved before its source goes: a save the disk refuses loses no clip.
+    SaveTransferSlots(app);
     if (dragged.kind != SourceKind::ClipboardClip && !app.drag.DragWithRight) {
         EmptySource(app, dragged);
         app.editing.ClipMoved(PlaceOf(app, dragged), {ClipSource::TransferSlot, slot, 0});
     }
-    SaveTransferSlots(app);
 }
 
 }  // namespace mirvo

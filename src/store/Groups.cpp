@@ -67,27 +67,12 @@ void SetGroupDataPrefix(App& app) {
 void LoadGroup(App& app) {
     const int group = app.settings.CurrentGroup;
 
-    files::Bytes stored = ReadRecords(app, GroupTitlesPath(app, group), kTitlesSize);
-    if (stored.empty()) {
-        const std::vector<std::string> blank(kSlotCount);
-        files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
-                               EncodeTitles(app.ansi, blank));
-    }
-    const std::vector<std::string> titles = DecodeTitles(stored, kSlotCount);
-
-    stored = ReadRecords(app, GroupColorsPath(app, group), kColorsSize);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, GroupColorsPath(app, group),
-                               files::Bytes(kColorsSize, 0));
-    }
-    const std::vector<std::int32_t> colors = DecodeLongs(stored, kSlotCount);
-
-    stored = ReadRecords(app, GroupModesPath(app, group), kSlotCount);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, GroupModesPath(app, group),
-                               files::Bytes(kSlotCount, kPasteModeNotSet));
-    }
-    const std::vector<std::uint8_t> modes = DecodePasteModes(stored, kSlotCount);
+    const files::Bytes storedTitles = ReadRecords(app, GroupTitlesPath(app, group), kTitlesSize);
+    const files::Bytes storedColors = ReadRecords(app, GroupColorsPath(app, group), kColorsSize);
+    const files::Bytes storedModes = ReadRecords(app, GroupModesPath(app, group), kSlotCount);
+    const std::vector<std::string> titles = DecodeTitles(storedTitles, kSlotCount);
+    const std::vector<std::int32_t> colors = DecodeLongs(storedColors, kSlotCount);
+    const std::vector<std::uint8_t> modes = DecodePasteModes(storedModes, kSlotCount);
 
     const auto defaultColor = static_cast<forms::Color>(app.settings.GroupClipColor);
     for (size_t n = 0; n < kSlotCount; ++n) {
@@ -97,6 +82,22 @@ void LoadGroup(App& app) {
         const bool useDefault = titles[n].empty() || colors[n] == 0;
         ShowTrueColor(app, pos, useDefault ? defaultColor : static_cast<forms::Color>(colors[n]));
         app.store.ClipPasteMode[n] = modes[n];
+    }
+
+    // A new group's files get their defaults once the panel shows the group: should the disk
+    // refuse them, the panel still shows this group, never the one before under its number.
+    if (storedTitles.empty()) {
+        const std::vector<std::string> blank(kSlotCount);
+        files::ReplaceDataFile(app.os.files, GroupTitlesPath(app, group),
+                               EncodeTitles(app.ansi, blank));
+    }
+    if (storedColors.empty()) {
+        files::ReplaceDataFile(app.os.files, GroupColorsPath(app, group),
+                               files::Bytes(kColorsSize, 0));
+    }
+    if (storedModes.empty()) {
+        files::ReplaceDataFile(app.os.files, GroupModesPath(app, group),
+                               files::Bytes(kSlotCount, kPasteModeNotSet));
     }
 
     if (group == kHotKeyGroup) {
@@ -142,21 +143,13 @@ void LoadGroupNames(App& app) {
     app.os.files.CreateFolder(files::WithoutSeparator(app.LibraryFolder));
 
     const std::string namesPath = app.LibraryFolder + kGroupNamesFile;
-    files::Bytes stored = ReadRecords(app, namesPath, kNamesSize);
-    std::vector<std::string> names;
-    if (stored.empty()) {
-        names = DefaultGroupNames(app.CurrentLibrary);
-        files::ReplaceDataFile(app.os.files, namesPath, EncodeTitles(app.ansi, names));
-    } else {
-        names = DecodeTitles(stored, kGroupCount);
-    }
-
+    const files::Bytes storedNames = ReadRecords(app, namesPath, kNamesSize);
+    const std::vector<std::string> names = storedNames.empty()
+                                               ? DefaultGroupNames(app.CurrentLibrary)
+                                               : DecodeTitles(storedNames, kGroupCount);
     const std::string colorsPath = app.LibraryFolder + kGroupColorsFile;
-    stored = ReadRecords(app, colorsPath, kNameColorsSize);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kNameColorsSize, 0));
-    }
-    const std::vector<std::int32_t> colors = DecodeLongs(stored, kGroupCount);
+    const files::Bytes storedColors = ReadRecords(app, colorsPath, kNameColorsSize);
+    const std::vector<std::int32_t> colors = DecodeLongs(storedColors, kGroupCount);
 
     const auto defaultColor = static_cast<forms::Color>(app.settings.GroupNameColor);
     for (size_t g = 0; g < kGroupCount; ++g) {
@@ -167,6 +160,14 @@ void LoadGroupNames(App& app) {
     }
     // The stored colours must not hide which group is current.
     MarkCurrentGroupName(app);
+
+    // A new library's files get their defaults once the names show (as a new group's do).
+    if (storedNames.empty()) {
+        files::ReplaceDataFile(app.os.files, namesPath, EncodeTitles(app.ansi, names));
+    }
+    if (storedColors.empty()) {
+        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kNameColorsSize, 0));
+    }
 }
 
 void MarkCurrentGroupName(App& app) {
@@ -202,11 +203,14 @@ void SelectGroup(App& app, int group) {
     s.CurrentGroup = static_cast<std::int16_t>(group);
     MarkCurrentGroupName(app);
     SetGroupDataPrefix(app);
-    SaveSettings(app);
+    // The group shows before anything is written: a write that fails (a full disk) must not
+    // leave the panel showing the group before under this group's number, where the next save
+    // would put it.
     LoadGroup(app);
     // The Diary's day labels follow the month.
     LabelClipKeys(app);
     ArrangeGroupClips(app);
+    SaveSettings(app);
 }
 
 }  // namespace mirvo

@@ -29,31 +29,20 @@ void LoadTransferSlots(App& app) {
     StoreState& store = app.store;
 
     const std::string titlesPath = PathOf(app, kTransTitlesFile);
-    files::Bytes stored = ReadRecords(app, titlesPath, kTransTitlesSize);
+    const files::Bytes storedTitles = ReadRecords(app, titlesPath, kTransTitlesSize);
     TransferTitles slots;
-    if (stored.empty()) {
+    if (storedTitles.empty()) {
         slots.titles.assign(kTransferSlotCount, std::string());
         slots.sources.assign(kTransferSlotCount, -1);
-        files::ReplaceDataFile(app.os.files, titlesPath,
-                               EncodeTransferTitles(app.ansi, slots.titles, slots.sources));
     } else {
-        slots = DecodeTransferTitles(stored);
+        slots = DecodeTransferTitles(storedTitles);
     }
-
     const std::string modesPath = PathOf(app, kTransModesFile);
-    stored = ReadRecords(app, modesPath, kTransferSlotCount);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, modesPath,
-                               files::Bytes(kTransferSlotCount, kPasteModeNotSet));
-    }
-    const std::vector<std::uint8_t> modes = DecodePasteModes(stored, kTransferSlotCount);
-
+    const files::Bytes storedModes = ReadRecords(app, modesPath, kTransferSlotCount);
+    const std::vector<std::uint8_t> modes = DecodePasteModes(storedModes, kTransferSlotCount);
     const std::string colorsPath = PathOf(app, kTransColorsFile);
-    stored = ReadRecords(app, colorsPath, kColorsSize);
-    if (stored.empty()) {
-        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kColorsSize, 0));
-    }
-    const std::vector<std::int32_t> colors = DecodeLongs(stored, kTransferSlotCount);
+    const files::Bytes storedColors = ReadRecords(app, colorsPath, kColorsSize);
+    const std::vector<std::int32_t> colors = DecodeLongs(storedColors, kTransferSlotCount);
 
     const auto defaultColor = static_cast<forms::Color>(app.settings.TransferSlotColor);
     for (size_t k = 0; k < kTransferSlotCount; ++k) {
@@ -71,6 +60,19 @@ void LoadTransferSlots(App& app) {
         ShowTitle(app, pos, title);
         ShowTrueColor(app, pos,
                       colors[k] == 0 ? defaultColor : static_cast<forms::Color>(colors[k]));
+    }
+
+    // New files get their defaults once the slots show them, as a new group's do.
+    if (storedTitles.empty()) {
+        files::ReplaceDataFile(app.os.files, titlesPath,
+                               EncodeTransferTitles(app.ansi, slots.titles, slots.sources));
+    }
+    if (storedModes.empty()) {
+        files::ReplaceDataFile(app.os.files, modesPath,
+                               files::Bytes(kTransferSlotCount, kPasteModeNotSet));
+    }
+    if (storedColors.empty()) {
+        files::ReplaceDataFile(app.os.files, colorsPath, files::Bytes(kColorsSize, 0));
     }
 }
 
