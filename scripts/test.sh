@@ -66,6 +66,32 @@ fi
 mirvo_count_report "$results/native.xml" "native"
 echo "   native test time: $((SECONDS - t0)) s"
 
+echo "== The sequence explorer (${MIRVO_EXPLORE_SECONDS:-60} s on a fixed seed, the same on a fresh one)"
+t0=$SECONDS
+# A fixed seed repeats what passed before; a fresh one looks somewhere new. A broken invariant
+# that is not a known fault counts as a failure (one per fault), a clean run as a pass.
+for seed in 2026 $(((RANDOM << 15) | RANDOM)); do
+    out="$results/explore-$seed.txt"
+    if [ -x build/native/tests/mirvo_explore ]; then
+        build/native/tests/mirvo_explore --seconds "${MIRVO_EXPLORE_SECONDS:-60}" --seed "$seed" \
+            >"$out" 2>/dev/null
+        code=$?
+    else
+        echo "explore: the explorer was not built" >"$out"
+        code=2
+    fi
+    grep -v '^    "' "$out" | grep -v '^  [A-Za-z]' | sed 's/^/   /' | tail -12
+    found=$(sed -n 's/^explore: \([0-9]*\) new fault.*/\1/p' "$out")
+    if [ "$code" -eq 0 ]; then
+        passed=$((passed + 1))
+    elif [ -n "$found" ] && [ "$found" -gt 0 ]; then
+        failed=$((failed + found))
+    else
+        failed=$((failed + 1))
+    fi
+done
+echo "   explorer time: $((SECONDS - t0)) s (the faults' steps: $results/explore-*.txt)"
+
 echo "== Fuzzing every data-file reader (${MIRVO_FUZZ_SECONDS:-10} s per target)"
 t0=$SECONDS
 bash scripts/fuzz.sh "${MIRVO_FUZZ_SECONDS:-10}" >"$results/fuzz.txt" 2>&1

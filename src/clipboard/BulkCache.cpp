@@ -13,6 +13,7 @@
 #include "files/AnsiText.h"
 #include "files/DataFile.h"
 #include "panels/PanelDisplay.h"
+#include "platform/FileSystem.h"
 
 namespace mirvo {
 
@@ -26,13 +27,14 @@ std::string BulkTitlesPath(const App& app) {
     return app.DataFolder + "bulk.dat";
 }
 
-// The items the cache holds: as many as "bulk.dat" has records. The files decide, not the
-// count in the settings: other instances that share the data folder add and clear items too.
+// The items the cache holds: as many as "bulk.dat" has whole records (a title cut short is no
+// record). The files decide, not the count in the settings: other instances that share the data
+// folder add and clear items too.
 int CountInFiles(App& app) {
     const size_t size =
         files::ReadIfPresent(app.os.files, BulkTitlesPath(app), kBulkCacheSize * kTitleWidth)
             .size();
-    return static_cast<int>((size + kTitleWidth - 1) / kTitleWidth);
+    return static_cast<int>(size / kTitleWidth);
 }
 
 // Appends under the folder's lock, at the end the files have now; false when they are full.
@@ -45,7 +47,14 @@ bool AppendItem(App& app, const std::string& clipFile, const std::string& title)
     }
     files::CopyDataFile(app.os.files, clipFile, BulkItemPath(app, n));
     files::DataFile titles = files::OpenDataFile(app.os.files, BulkTitlesPath(app));
-    titles.Write(static_cast<std::uint64_t>(n) * kTitleWidth, app.ansi.Fixed(title, kTitleWidth));
+    const std::uint64_t end = static_cast<std::uint64_t>(n) * kTitleWidth;
+    try {
+        titles.Write(end, app.ansi.Fixed(title, kTitleWidth));
+    } catch (const platform::FileError&) {
+        // A title cut short (a full disk) is no record: the file keeps its whole ones.
+        titles.Raw().Truncate(end);
+        throw;
+    }
     titles.Close();
     app.settings.BulkCount = static_cast<std::int16_t>(n + 1);
     SaveSettings(app);
@@ -119,6 +128,14 @@ std::vector<std::string> ReadBulkTitles(App& app) {
         titles.push_back(files::TrimRight(title));
     }
     return titles;
+}
+
+void LoadBulkCount(App& app) {
+    const auto held = static_cast<std::int16_t>(CountInFiles(app));
+    if (app.settings.BulkCount != held) {
+        app.settings.BulkCount = held;
+        SaveSettings(app);
+    }
 }
 
 void RefreshBulkDisplay(App& app) {

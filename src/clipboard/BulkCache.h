@@ -32,6 +32,10 @@ std::vector<std::string> ReadBulkTitles(App& app);
 // The count of items as the files hold it now, when another instance changed it: shown; true when
 // it changed.
 bool ShowBulkChanges(App& app);
+// The count of the data folder's bulk cache: as many items as its "bulk.dat" holds titles for,
+// up to the cache's size. The count lives in the settings, which every data folder shares; the
+// items live in the folder.
+void LoadBulkCount(App& app);
 // The "Bulk" button shows the number of items while the cache holds any or bulk mode is on.
 void RefreshBulkDisplay(App& app);
 

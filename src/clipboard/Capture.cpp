@@ -15,12 +15,11 @@ std::string CaptureFilePath(const App& app) {
     return app.DataFolder + "clip." + files::InstanceTag() + ".tmp";
 }
 
-void CaptureClipboard(App& app) {
+namespace {
+
+void WriteCapture(App& app, platform::File& file) {
     platform::Clipboard& clipboard = app.os.clipboard;
-    const std::string path = CaptureFilePath(app);
-    files::DeleteDataFile(app.os.files, path);
-    files::DataFile file = files::OpenDataFile(app.os.files, path);
-    ClipFileWriter writer(file.Raw());
+    ClipFileWriter writer(file);
     app.clip.ClipHasText = false;
     app.clip.ClipText.clear();
     for (std::uint32_t format = clipboard.EnumFormats(0); format != 0;
@@ -46,6 +45,22 @@ void CaptureClipboard(App& app) {
         });
     }
     writer.Finish();
+}
+
+}  // namespace
+
+void CaptureClipboard(App& app) {
+    const std::string path = CaptureFilePath(app);
+    files::DeleteDataFile(app.os.files, path);
+    files::DataFile file = files::OpenDataFile(app.os.files, path);
+    try {
+        WriteCapture(app, file.Raw());
+    } catch (...) {
+        // A capture cut short (a full disk) leaves no half-written capture file behind.
+        file.Close();
+        app.os.files.Remove(path);
+        throw;
+    }
 }
 
 bool ContentAsksNotToBeRecorded(App& app) {

@@ -420,9 +420,12 @@ void view::StretchBtn_MouseUp() {
 }
 
 void view::Colr_MouseUp(int index, forms::MouseButton button) {
-    m_edit->EditColor = static_cast<std::int32_t>(Colr[static_cast<size_t>(index)]->BackColor());
+    // A right click explains the swatches; it chooses none, as it leaves the chosen one shown.
     if (button == forms::MouseButton::Right) {
         ShowQuickHelp(m_app, Topic::ColorButtons);
+    } else {
+        m_edit->EditColor =
+            static_cast<std::int32_t>(Colr[static_cast<size_t>(index)]->BackColor());
     }
     FocusTitle();
 }

@@ -164,7 +164,8 @@ void EmptySource(App& app, const Dragged& dragged) {
         EmptyGroupClip(app, app.drag.DragSourceGroup, n);
     } else if (dragged.kind == SourceKind::TransferSlot) {
         FolderLock lock(app);
-        files::DeleteDataFile(app.os.files, ClipDataPath(app, ClipKind::Trans, n));
+        // The record goes first and its data after, as a group clip's do: a save the disk
+        // refuses leaves the slot as it was.
         const int pos = kFirstTransferSlotPos + n;
         ShowTitle(app, pos, "");
         ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.TransferSlotColor));
@@ -173,6 +174,7 @@ void EmptySource(App& app, const Dragged& dragged) {
         store.TransSource[static_cast<size_t>(n)] = -1;
         store.TransSourceFolder[static_cast<size_t>(n)].clear();
         SaveTransferSlots(app);
+        files::DeleteDataFile(app.os.files, ClipDataPath(app, ClipKind::Trans, n));
     }
 }
 

@@ -1,6 +1,7 @@
 // Passing over and dropping on a group name: whole groups are moved, copied, carried from
 // another library, or made from the bulk cache.
 
+#include <algorithm>
 #include <vector>
 
 #include "app/App.h"
@@ -22,6 +23,7 @@
 #include "panels/PanelColor.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
+#include "platform/FileSystem.h"
 #include "store/GroupFiles.h"
 #include "store/Groups.h"
 #include "store/StoreColors.h"
@@ -83,16 +85,28 @@ void DropCarriedGroup(App& app, int slot, int to) {
 void DropBulkCache(App& app, int to) {
     SelectGroup(app, to);
     const std::vector<std::string> titles = ReadBulkTitles(app);
-    const int count = static_cast<int>(titles.size());
-    for (int n = 0; n < count && n < store::kSlotCount; ++n) {
+    const int count = std::min(static_cast<int>(titles.size()), store::kSlotCount);
+    const auto item = [&](int n) { return app.DataFolder + "bulk." + std::to_string(n); };
+    for (int n = 0; n < count; ++n) {
         const int pos = kFirstGroupClipPos + n;
-        files::MoveDataFile(app.os.files, app.DataFolder + "bulk." + std::to_string(n),
-                            GroupClipPath(app, to, n));
-        ShowTitle(app, pos, titles[static_cast<size_t>(n)]);
+        files::MoveDataFile(app.os.files, item(n), GroupClipPath(app, to, n));
+        // A blank title would leave the item in a slot that shows empty: it stays a clip.
+        const std::string& title = titles[static_cast<size_t>(n)];
+        ShowTitle(app, pos, title.empty() ? "Untitled" : title);
         ShowTrueColor(app, pos, static_cast<forms::Color>(app.settings.GroupClipColor));
         app.store.ClipPasteMode[static_cast<size_t>(n)] = store::kPasteModeNotSet;
     }
-    SaveGroup(app);
+    try {
+        SaveGroup(app);
+    } catch (const platform::FileError&) {
+        // The group could not take the items (a full disk): they go back to the cache, and
+        // the group shows what its files hold.
+        for (int n = 0; n < count; ++n) {
+            files::MoveDataFile(app.os.files, GroupClipPath(app, to, n), item(n));
+        }
+        LoadGroup(app);
+        throw;
+    }
     files::DeleteDataFile(app.os.files, app.DataFolder + "bulk.dat");
     app.settings.BulkCount = 0;
     SaveSettings(app);

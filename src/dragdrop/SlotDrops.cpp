@@ -192,11 +192,12 @@ void Trans_DragDrop(App& app, int slot, forms::Control& source) {
     ShowTitle(app, pos, clip.title);
     ShowTrueColor(app, pos, ShownColor(clip.color, app.settings.TransferSlotColor));
     store.TransPasteMode[k] = clip.pasteMode;
+    // The slot is saved before its source goes: a save the disk refuses loses no clip.
+    SaveTransferSlots(app);
     if (now.kind != SourceKind::ClipboardClip && !app.drag.DragWithRight) {
         EmptySource(app, now);
         app.editing.ClipMoved(PlaceOf(app, now), {ClipSource::TransferSlot, slot, 0});
     }
-    SaveTransferSlots(app);
 }
 
 }  // namespace mirvo

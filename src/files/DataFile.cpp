@@ -70,9 +70,11 @@ void DeleteDataFile(platform::FileSystem& fs, const std::string& path) {
     }
     fs.ClearAttributes(path);
     if (!fs.Remove(path) && fs.Exists(path)) {
-        // Only a file that someone holds open refuses to go; that is the fatal case.
-        OpenDataFile(fs, path);
-        throw platform::FileError(platform::FileErrorKind::Other, "cannot delete " + path);
+        // Only a file that another program holds open refuses to go. One that refuses sharing
+        // too is the fatal case; one that shares it lets it be emptied in place, which every
+        // reader takes for a missing file.
+        DataFile file = OpenDataFile(fs, path);
+        file.Raw().Truncate(0);
     }
 }
 
@@ -199,7 +201,15 @@ void ReplaceDataFiles(platform::FileSystem& fs,
         throw;
     }
     for (size_t i = 0; i < files.size(); ++i) {
-        CommitTemporary(fs, temps[i], files[i].first);
+        try {
+            CommitTemporary(fs, temps[i], files[i].first);
+        } catch (...) {
+            // A target written in place met a full disk: the temporaries not committed go.
+            for (size_t rest = i + 1; rest < temps.size(); ++rest) {
+                fs.Remove(temps[rest]);
+            }
+            throw;
+        }
     }
 }
 

@@ -59,7 +59,8 @@ DataFile OpenDataFile(platform::FileSystem& fs, const std::string& path);
 // and is not created.
 Bytes ReadIfPresent(platform::FileSystem& fs, const std::string& path, size_t limit);
 
-// Deletes a data file; a missing file is no error.
+// Deletes a data file; a missing file is no error. A file that another program holds open with
+// sharing is emptied in place instead.
 void DeleteDataFile(platform::FileSystem& fs, const std::string& path);
 
 // Copies a data file over another (a missing source copies as an empty file), atomically for

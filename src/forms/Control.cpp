@@ -187,52 +187,54 @@ void ThrowHandlerConflict(const Control* control, const char* event) {
 
 namespace {
 template <class F, class... Args>
-void Raise(Form& owner, const F& handler, Args&&... args) {
+void Raise(const Control& control, const F& handler, Args&&... args) {
     if (handler) {
-        owner.Host().RunGuarded([&] { handler(std::forward<Args>(args)...); });
+        FormsHost& host = control.Owner().Host();
+        host.EventRaised(control, handler.Name());
+        host.RunGuarded([&] { handler(std::forward<Args>(args)...); });
     }
 }
 }  // namespace
 
 void Control::RaiseClick() {
-    Raise(m_owner, OnClick);
+    Raise(*this, OnClick);
 }
 void Control::RaiseDblClick() {
-    Raise(m_owner, OnDblClick);
+    Raise(*this, OnDblClick);
 }
 void Control::RaiseChange() {
-    Raise(m_owner, OnChange);
+    Raise(*this, OnChange);
 }
 void Control::RaiseGotFocus() {
-    Raise(m_owner, OnGotFocus);
+    Raise(*this, OnGotFocus);
 }
 void Control::RaiseLostFocus() {
-    Raise(m_owner, OnLostFocus);
+    Raise(*this, OnLostFocus);
 }
 
 void Control::RaiseMouseDown(MouseButton button, int shift, int x, int y) {
-    Raise(m_owner, OnMouseDown, button, shift, x, y);
+    Raise(*this, OnMouseDown, button, shift, x, y);
 }
 void Control::RaiseMouseMove(MouseButton button, int shift, int x, int y) {
-    Raise(m_owner, OnMouseMove, button, shift, x, y);
+    Raise(*this, OnMouseMove, button, shift, x, y);
 }
 void Control::RaiseMouseUp(MouseButton button, int shift, int x, int y) {
-    Raise(m_owner, OnMouseUp, button, shift, x, y);
+    Raise(*this, OnMouseUp, button, shift, x, y);
 }
 void Control::RaiseKeyDown(int& keyCode, int shift) {
-    Raise(m_owner, OnKeyDown, keyCode, shift);
+    Raise(*this, OnKeyDown, keyCode, shift);
 }
 void Control::RaiseKeyUp(int& keyCode, int shift) {
-    Raise(m_owner, OnKeyUp, keyCode, shift);
+    Raise(*this, OnKeyUp, keyCode, shift);
 }
 void Control::RaiseKeyPress(int& keyAscii) {
-    Raise(m_owner, OnKeyPress, keyAscii);
+    Raise(*this, OnKeyPress, keyAscii);
 }
 void Control::RaiseDragDrop(Control& source, int x, int y) {
-    Raise(m_owner, OnDragDrop, source, x, y);
+    Raise(*this, OnDragDrop, source, x, y);
 }
 void Control::RaiseDragOver(Control& source, int x, int y, DragState state) {
-    Raise(m_owner, OnDragOver, source, x, y, state);
+    Raise(*this, OnDragOver, source, x, y, state);
 }
 
 }  // namespace mirvo::forms

@@ -42,6 +42,7 @@ public:
     Handler Take() { return std::exchange(m_handler, nullptr); }
 
     explicit operator bool() const { return static_cast<bool>(m_handler); }
+    const char* Name() const { return m_name; }
     void operator()(Args... args) const { m_handler(std::forward<Args>(args)...); }
 
 private:

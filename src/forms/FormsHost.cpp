@@ -16,15 +16,21 @@ bool FormsHost::IsFormWindow(WindowHandle window) const {
     return false;
 }
 
-void FormsHost::RunGuarded(const std::function<void()>& handler) noexcept {
+void FormsHost::RunGuarded(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const UnreachableInput&) {
+        throw;
+    } catch (const ProgramEnded&) {
+        throw;
     } catch (...) {
         if (!m_errorHandler) {
             return;
         }
         try {
             m_errorHandler(std::current_exception());
+        } catch (const ProgramEnded&) {
+            throw;
         } catch (...) {
             // The error handler itself failed; the event still ends here.
         }

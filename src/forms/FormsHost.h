@@ -21,6 +21,20 @@ public:
         : std::runtime_error("Invalid procedure call: the control cannot take the focus") {}
 };
 
+// Input that the screen would not deliver: to a hidden, disabled or minimized window or control,
+// or to a window that a modal form keeps waiting. Only a test's host raises it, and it reaches
+// the test through any handler: the test drives the forms wrongly.
+class UnreachableInput : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+// The end of the program in a test's host that stops it at once, as the real End does: it
+// passes through every handler up to the test, and nothing more of the program runs.
+struct ProgramEnded {
+    int exitCode = 0;
+};
+
 // Shows forms and runs their events: the Win32 host on Windows, the headless host in tests.
 class FormsHost {
 public:
@@ -60,11 +74,15 @@ public:
     virtual void End(int exitCode) = 0;
 
     // Runs one event handler. An exception ends the handler only: it goes to the error
-    // handler, which the program uses for its fatal file message.
-    void RunGuarded(const std::function<void()>& handler) noexcept;
+    // handler, which the program uses for its fatal file message. (A test host's
+    // UnreachableInput passes on to the test.)
+    void RunGuarded(const std::function<void()>& handler);
     void SetErrorHandler(std::function<void(std::exception_ptr)> handler) {
         m_errorHandler = std::move(handler);
     }
+    const std::function<void(std::exception_ptr)>& ErrorHandler() const { return m_errorHandler; }
+    // A control event is about to run its handler.
+    virtual void EventRaised(const Control& /*control*/, const char* /*event*/) {}
 
     // Keys that close a form. A form that goes while it handles a key's press (its key-down or
     // the character it makes), a dialog closed by Enter or Escape, leaves the key's release to

@@ -93,17 +93,43 @@ void HeadlessHost::Show(Form& form, ShowMode mode) {
         return;  // Form_Load unloaded it again
     }
     const bool wasVisible = form.Visible();
+    Form* previous = m_active;
+    if (mode == ShowMode::Modal) {
+        // Every other form waits until this one has gone: no click reaches them meanwhile.
+        ModalShow show{&form, {}};
+        for (Form* other : m_loaded) {
+            if (other != &form) {
+                show.waiting.push_back(other);
+            }
+        }
+        m_modal.push_back(std::move(show));
+    }
     form.SyncState(true, true, mode == ShowMode::Modal);
     if (!wasVisible) {
         form.RaiseResize();
     }
     Activate(form);
     if (mode == ShowMode::Modal) {
-        if (onModal) {
+        // The other forms wait no longer once this show ends, however it ends.
+        struct EndOfShow {
+            std::vector<ModalShow>& modal;
+            Form* form;
+            ~EndOfShow() {
+                modal.erase(std::remove_if(modal.begin(), modal.end(),
+                                           [&](const ModalShow& s) { return s.form == form; }),
+                            modal.end());
+            }
+        } end{m_modal, &form};
+        if (onModal && form.Loaded() && form.Visible()) {
             onModal(form);
         }
         if (form.Loaded()) {
             Unload(form, UnloadMode::Code);
+        }
+        // The form that was active before takes the activation back.
+        if (previous && previous != &form && previous->Loaded() && previous->Visible() &&
+            !form.Loaded()) {
+            Activate(*previous);
         }
     }
 }
@@ -112,12 +138,13 @@ void HeadlessHost::Hide(Form& form) {
     Load(form);
     form.SyncState(form.Loaded(), false, form.Modal());
     if (m_focus && &m_focus->Owner() == &form) {
+        m_savedFocus[&form] = m_focus;
         m_focus = nullptr;
     }
     if (m_active == &form) {
         m_active = nullptr;
         form.RaiseDeactivate();
-        ActivatePrevious(form);
+        ActivateNext();
     }
 }
 
@@ -128,8 +155,22 @@ bool HeadlessHost::Unload(Form& form, UnloadMode mode) {
     if (!form.RaiseUnload(mode)) {
         return false;
     }
+    const bool wasActive = m_active == &form;
     Release(form);
+    if (wasActive) {
+        ActivateNext();
+    }
     return true;
+}
+
+void HeadlessHost::ActivateNext() {
+    for (auto it = m_activations.rbegin(); it != m_activations.rend(); ++it) {
+        Form* form = *it;
+        if (form->Loaded() && form->Visible() && form->WindowState() != WindowState::Minimized) {
+            Activate(*form);
+            return;
+        }
+    }
 }
 
 void HeadlessHost::Release(Form& form) {
@@ -147,17 +188,29 @@ void HeadlessHost::Release(Form& form) {
     if (m_dragSource && &m_dragSource->Owner() == &form) {
         m_dragSource = nullptr;
     }
+    if (m_active == &form) {
+        m_active = nullptr;
+    }
+    m_savedFocus.erase(&form);
+    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
+                        m_activations.end());
+    for (auto& [owner, saved] : m_savedFocus) {
+        if (saved && &saved->Owner() == &form) {
+            saved = nullptr;
+        }
+    }
+    m_modal.erase(std::remove_if(m_modal.begin(), m_modal.end(),
+                                 [&](const ModalShow& s) { return s.form == &form; }),
+                  m_modal.end());
+    for (ModalShow& show : m_modal) {
+        show.waiting.erase(std::remove(show.waiting.begin(), show.waiting.end(), &form),
+                           show.waiting.end());
+    }
     form.AttachPeer(nullptr);
     m_peers.erase(&form);
     m_handles.erase(&form);
     m_loaded.erase(std::remove(m_loaded.begin(), m_loaded.end(), &form), m_loaded.end());
     form.SyncState(false, false, false);
-    if (m_active == &form) {
-        m_active = nullptr;
-        ActivatePrevious(form);
-    }
-    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
-                        m_activations.end());
 }
 
 void HeadlessHost::SetFocus(Control& control) {
@@ -169,6 +222,13 @@ void HeadlessHost::SetFocus(Control& control) {
     if (m_focus == &control) {
         return;
     }
+    // Focus in another window activates that window first.
+    if (m_active != &form) {
+        Activate(form);
+        if (m_focus == &control || !control.Owner().Loaded()) {
+            return;
+        }
+    }
     Control* old = m_focus;
     m_focus = &control;
     if (old) {
@@ -177,10 +237,6 @@ void HeadlessHost::SetFocus(Control& control) {
     if (m_focus == &control) {
         control.RaiseGotFocus();
     }
-}
-
-void HeadlessHost::BeginDrag(Control& source) {
-    m_dragSource = &source;
 }
 
 void HeadlessHost::Refresh(Form&) {
@@ -223,6 +279,15 @@ FolderBrowser& HeadlessHost::Browser() {
 void HeadlessHost::End(int code) {
     ended = true;
     exitCode = code;
+    if (endStopsAll) {
+        throw ProgramEnded{code};
+    }
+}
+
+void HeadlessHost::EventRaised(const Control& control, const char* event) {
+    if (onEvent) {
+        onEvent(control, event);
+    }
 }
 
 void HeadlessHost::Schedule(Timer& timer) {
@@ -261,113 +326,56 @@ void HeadlessHost::AdvanceTime(int ms) {
     m_now = limit;
 }
 
-void HeadlessHost::Click(Control& control, MouseButton button, int x, int y) {
-    control.RaiseMouseDown(button, 0, x, y);
-    control.RaiseMouseUp(button, 0, x, y);
-    if (button == MouseButton::Left) {
-        control.RaiseClick();
-    }
-}
-
-void HeadlessHost::MouseMove(Control& control, int x, int y, MouseButton button) {
-    control.RaiseMouseMove(button, 0, x, y);
-}
-
-void HeadlessHost::PressKey(int keyCode, int shift, int keyAscii) {
-    KeyDown(keyCode, shift, keyAscii);
-    KeyUp(keyCode, shift);
-}
-
-Form* HeadlessHost::KeyForm() const {
-    return m_focus ? &m_focus->Owner() : m_active;
-}
-
-namespace {
-bool IsButton(const Control* c) {
-    return c && (c->Kind() == ControlKind::CommandButton ||
-                 c->Kind() == ControlKind::OptionButton || c->Kind() == ControlKind::CheckBox);
-}
-}  // namespace
-
-void HeadlessHost::KeyDown(int keyCode, int shift, int keyAscii) {
-    Form* form = KeyForm();
-    if (!form || !KeyGoingDown(keyCode, false)) {
-        return;
-    }
-    const PressScope press(*this, *form);
-    Control* target = m_focus;
-    const int down = form->DispatchKeyDown(target, keyCode, shift);
-    if (down == 0 || !form->Loaded()) {
-        return;
-    }
-    if (keyCode == Key::Space && IsButton(m_focus)) {
-        m_spaceArmed = m_focus;
-    }
-    if (keyAscii == 0) {
-        return;
-    }
-    Control* typedInto = m_focus;
-    const int typed = form->DispatchKeyPress(typedInto, keyAscii);
-    if (typed == '\r' && typedInto && m_focus == typedInto &&
-        typedInto->Kind() == ControlKind::CommandButton) {
-        typedInto->RaiseClick();
-    }
-}
-
-void HeadlessHost::KeyUp(int keyCode, int shift) {
-    Control* armed = std::exchange(m_spaceArmed, nullptr);
-    Form* form = KeyForm();
-    if (!KeyComingUp(keyCode) || !form) {
-        return;
-    }
-    Control* target = m_focus;
-    const int up = form->DispatchKeyUp(target, keyCode, shift);
-    if (up == Key::Space && armed && armed == m_focus && form->Loaded()) {
-        ChooseButton(*armed);
-    }
-}
-
-void HeadlessHost::Drop(Control& target, int x, int y) {
-    Control* source = m_dragSource;
-    m_dragSource = nullptr;
-    if (source) {
-        target.RaiseDragDrop(*source, x, y);
-    }
-}
-
-void HeadlessHost::Drop(Form& target, int x, int y) {
-    Control* source = m_dragSource;
-    m_dragSource = nullptr;
-    if (source) {
-        target.RaiseDragDrop(*source, x, y);
-    }
-}
-
-bool HeadlessHost::CloseByUser(Form& form) {
-    return Unload(form, UnloadMode::FormControlMenu);
-}
-
 void HeadlessHost::Activate(Form& form) {
-    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
-                        m_activations.end());
-    m_activations.push_back(&form);
     if (m_active == &form) {
         return;
     }
-    if (m_active) {
-        m_active->RaiseDeactivate();
+    if (Form* old = m_active) {
+        if (m_focus && &m_focus->Owner() == old) {
+            m_savedFocus[old] = m_focus;
+        }
+        old->RaiseDeactivate();
     }
     m_active = &form;
+    m_activations.erase(std::remove(m_activations.begin(), m_activations.end(), &form),
+                        m_activations.end());
+    m_activations.push_back(&form);
     form.RaiseActivate();
+    if (m_active == &form && form.Loaded() && form.Visible() &&
+        form.WindowState() != WindowState::Minimized) {
+        FocusInto(form);
+    }
 }
 
-void HeadlessHost::ActivatePrevious(const Form& leaving) {
-    // As a window system does: the window activated before it that still shows comes back.
-    for (auto it = m_activations.rbegin(); it != m_activations.rend(); ++it) {
-        if (*it != &leaving && (*it)->Visible()) {
-            Activate(**it);
-            return;
+void HeadlessHost::FocusInto(Form& form) {
+    if ((m_focus && &m_focus->Owner() == &form) || !form.Loaded() || !form.Visible() ||
+        form.WindowState() == WindowState::Minimized) {
+        return;
+    }
+    auto focusable = [](const Control& c) {
+        if (!c.CanTakeFocus() || !c.VisibleInTree() || !c.Enabled()) {
+            return false;
         }
+        for (const Control* p = c.Container(); p; p = p->Container()) {
+            if (!p->Enabled()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    Control* target = nullptr;
+    auto saved = m_savedFocus.find(&form);
+    if (saved != m_savedFocus.end() && saved->second && focusable(*saved->second)) {
+        target = saved->second;
+    } else {
+        for (const auto& c : form.Controls()) {
+            if (focusable(*c) && c->TabStop() && (!target || c->TabIndex() < target->TabIndex())) {
+                target = c.get();
+            }
+        }
+    }
+    if (target) {
+        target->TrySetFocus();
     }
 }
 

@@ -165,6 +165,7 @@ void FileList::SetPath(const std::string& path) {
     m_path = path;
     Reload();
     if (OnPathChange) {
+        Owner().Host().EventRaised(*this, OnPathChange.Name());
         Owner().Host().RunGuarded([this] { OnPathChange(); });
     }
 }
@@ -173,6 +174,7 @@ void FileList::SetPattern(const std::string& pattern) {
     m_pattern = pattern;
     Reload();
     if (OnPatternChange) {
+        Owner().Host().EventRaised(*this, OnPatternChange.Name());
         Owner().Host().RunGuarded([this] { OnPatternChange(); });
     }
 }

@@ -18,6 +18,7 @@ void Timer::SetInterval(int ms) {
 
 void Timer::RaiseTimer() {
     if (OnTimer) {
+        Owner().Host().EventRaised(*this, OnTimer.Name());
         Owner().Host().RunGuarded([this] { OnTimer(); });
     }
 }

@@ -4,6 +4,7 @@
 
 #include "app/App.h"
 #include "app/EditContext.h"
+#include "app/Modes.h"
 #include "app/Settings.h"
 #include "app/StoreLayout.h"
 #include "display/DisplayModes.h"
@@ -43,6 +44,14 @@ void LaunchBtn_MouseUp(App& app, forms::MouseButton button) {
         const LastLibrary last = ReadLastLibrary(app);
         ShowLibraryLabel(app, last.name);
         target = last.library;
+        // Chosen in the library manager, the launch pad was stored as the library of the next
+        // start: the library it returns to takes that place.
+        std::int16_t& next = app.settings.DataOption == DataLocation::Common
+                                 ? app.settings.CommonLibrary
+                                 : app.settings.PrivateLibrary;
+        if (next == store::kLaunchPadLibrary) {
+            next = static_cast<std::int16_t>(target);
+        }
     } else {
         WriteLastLibrary(app, app.CurrentLibrary, LibraryLabel(app));
         ShowLibraryLabel(app, "Launch Pad");

@@ -1,5 +1,7 @@
 #include "libraries/DataFolder.h"
 
+#include <exception>
+
 #include "app/App.h"
 #include "app/FolderSync.h"
 #include "app/Modes.h"
@@ -8,6 +10,7 @@
 #include "clipboard/BulkCache.h"
 #include "clipboard/History.h"
 #include "display/Layout.h"
+#include "platform/FileSystem.h"
 #include "store/FirstLibrary.h"
 #include "store/Groups.h"
 #include "store/HotKeyWatch.h"
@@ -32,28 +35,44 @@ void LoadDataFolder(App& app) {
     // What the folder holds from now on is loaded: only later changes of other instances show.
     NoteFolderSeen(app);
 
-    MoveToFirstLibrary(app);
+    // Every part shows the new folder even when the disk refuses what an earlier part writes:
+    // no later save may put what the window showed of the old folder into the new one. The
+    // first such failure ends the load once all is shown.
+    std::exception_ptr failed;
+    auto part = [&](void (*load)(App&)) {
+        try {
+            load(app);
+        } catch (const platform::FileError&) {
+            if (!failed) {
+                failed = std::current_exception();
+            }
+        }
+    };
+    part(MoveToFirstLibrary);
     LabelClipKeys(app);
-    LoadGroupNames(app);
+    part(LoadGroupNames);
     SetGroupDataPrefix(app);
 
-    CreateLibraryList(app);
-    ShowLibraryName(app);
+    part(CreateLibraryList);
+    part(ShowLibraryName);
     ShowLaunchPadState(app);
 
-    // The clipboard history (kept, or started empty in the "Batch" clearance mode).
-    LoadClipboardHistory(app);
+    // The clipboard history (kept, or started empty in the "Batch" clearance mode), and the
+    // folder's bulk cache.
+    part(LoadClipboardHistory);
+    part(LoadBulkCount);
 
-    LoadTransferSlots(app);
-    LoadGroup(app);
-    // The bulk cache is the data folder's: its count follows the files.
-    ShowBulkChanges(app);
+    part(LoadTransferSlots);
+    part(LoadGroup);
     SetPasteActivationKey(app);
     if (!app.paste.HotKeysOff) {
         RegisterHotKeys(app);
     }
     // Options, colours and the display the settings ask for.
-    ApplyStartupDisplay(app);
+    part(ApplyStartupDisplay);
+    if (failed) {
+        std::rethrow_exception(failed);
+    }
 }
 
 }  // namespace mirvo

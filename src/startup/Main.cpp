@@ -74,17 +74,21 @@ int ProbeWindowsFolder(App& app) {
         try {
             std::unique_ptr<platform::File> file = fs.Open(path, platform::OpenMode::CreateNew);
             bool written = false;
+            bool diskFull = false;
             try {
                 const char mark = 'M';
                 file->WriteAt(0, &mark, 1);
                 char back = 0;
                 written = file->ReadAt(0, &back, 1) == 1 && back == mark;
-            } catch (const platform::FileError&) {
+            } catch (const platform::FileError& e) {
+                // A full disk says nothing of the right to write there: it must not move the
+                // data to the private folder for good.
+                diskFull = e.Kind() == platform::FileErrorKind::DiskFull;
             }
             file.reset();
             // The file is ours: it is removed whatever the outcome.
             const bool removed = fs.Remove(path);
-            return written && removed ? 0 : 1;
+            return (written || diskFull) && removed ? 0 : 1;
         } catch (const platform::FileError&) {
             return 1;
         }

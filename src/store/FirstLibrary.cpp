@@ -92,8 +92,9 @@ void MoveToFirstLibrary(App& app) {
     } else {
         app.settings.CommonLibrary = 1;
     }
-    SaveSettings(app);
 
+    // The folder first, the settings last: a settings file the disk refuses must not leave the
+    // library without its folder.
     fs.CreateFolder(firstLibrary);
     for (const std::string& name : fs.ListFiles(files::WithoutSeparator(app.DataFolder))) {
         if (!IsLibraryFile(name)) {
@@ -105,6 +106,7 @@ void MoveToFirstLibrary(App& app) {
         // cannot move stays in the data folder.
         fs.Rename(from, app.LibraryFolder + name, false);
     }
+    SaveSettings(app);
 }
 
 }  // namespace mirvo

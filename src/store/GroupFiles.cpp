@@ -104,11 +104,16 @@ void DeleteGroupFiles(App& app, int group) {
 
 void WriteGroupNameColor(App& app, int group, std::int32_t color) {
     FolderLock lock(app);
-    files::DataFile colors =
-        files::OpenDataFile(app.os.files, app.LibraryFolder + kGroupColorsFile);
-    files::Bytes bytes(4);
-    files::WriteInt32(bytes, 0, color);
-    colors.Write(4 * static_cast<std::uint64_t>(group), bytes);
+    const std::string path = app.LibraryFolder + kGroupColorsFile;
+    files::Bytes colors;
+    {
+        files::DataFile file = files::OpenDataFile(app.os.files, path);
+        colors = file.Read(0, 4 * kGroupCount);
+    }
+    // A new or short file gets its whole layout, the other groups' colours their default.
+    colors.resize(4 * kGroupCount, 0);
+    files::WriteInt32(colors, 4 * static_cast<size_t>(group), color);
+    files::ReplaceDataFile(app.os.files, path, colors);
     NoteGroupNameColor(app, group, color);
 }
 

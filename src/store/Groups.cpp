@@ -12,6 +12,7 @@
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
 #include "store/Libraries.h"
+#include "store/NewRecordFiles.h"
 #include "store/RecordCodec.h"
 #include "store/StoreColors.h"
 
@@ -51,25 +52,6 @@ const RecordLayout& GroupNameColorsLayout() {
 
 std::vector<std::string> GroupPaths(const App& app, int group) {
     return {GroupTitlesPath(app, group), GroupModesPath(app, group), GroupColorsPath(app, group)};
-}
-
-// The record files as they are now, files missing or empty given their new content first: under
-// the lock, so that no other instance's first records are written over.
-RecordFiles ReadOrCreate(App& app, const std::vector<std::string>& paths,
-                         const RecordLayout& layout, const RecordFiles& created) {
-    RecordFiles stored = files::ReadRecordFiles(app.os.files, paths, layout);
-    for (size_t i = 0; i < paths.size(); ++i) {
-        if (!stored[i].empty()) {
-            continue;
-        }
-        FolderLock lock(app);
-        stored[i] = files::ReadRecordFiles(app.os.files, {paths[i]}, layout).front();
-        if (stored[i].empty()) {
-            files::ReplaceDataFile(app.os.files, paths[i], created[i]);
-            stored[i] = created[i];
-        }
-    }
-    return stored;
 }
 
 void Replace(App& app, const std::vector<std::string>& paths, const RecordFiles& contents) {
@@ -213,13 +195,16 @@ void SetGroupDataPrefix(App& app) {
 void LoadGroup(App& app) {
     const int group = app.settings.CurrentGroup;
     const std::vector<std::string> paths = GroupPaths(app, group);
-    const RecordFiles stored = ReadOrCreate(app, paths, GroupLayout(), GroupLayout().blank);
+    const StoredRecords stored = ReadRecordsOrNew(app, paths, GroupLayout(), GroupLayout().blank);
     std::vector<int> all(kSlotCount);
     for (int n = 0; n < kSlotCount; ++n) {
         all[static_cast<size_t>(n)] = n;
     }
-    ShowGroupSlots(app, stored, all);
-    app.store.GroupRecords = {paths, stored, GroupPanelFiles(app)};
+    ShowGroupSlots(app, stored.files, all);
+    app.store.GroupRecords = {paths, stored.files, GroupPanelFiles(app)};
+    // A new group's files get their defaults once the panel shows the group: should the disk
+    // refuse them, the panel still shows this group, never the one before under its number.
+    CreateMissingRecords(app, paths, GroupLayout(), stored);
 
     if (group == kHotKeyGroup) {
         LayoutHotKeyGroup(app);
@@ -269,21 +254,25 @@ void LoadGroupNames(App& app) {
     app.os.files.CreateFolder(files::WithoutSeparator(app.LibraryFolder));
 
     const std::vector<std::string> namesPath = {app.LibraryFolder + kGroupNamesFile};
-    const RecordFiles names =
-        ReadOrCreate(app, namesPath, GroupNamesLayout(),
-                     {EncodeTitles(app.ansi, DefaultGroupNames(app.CurrentLibrary))});
+    const StoredRecords names =
+        ReadRecordsOrNew(app, namesPath, GroupNamesLayout(),
+                         {EncodeTitles(app.ansi, DefaultGroupNames(app.CurrentLibrary))});
     const std::vector<std::string> colorsPath = {app.LibraryFolder + kGroupColorsFile};
-    const RecordFiles colors =
-        ReadOrCreate(app, colorsPath, GroupNameColorsLayout(), GroupNameColorsLayout().blank);
+    const StoredRecords colors =
+        ReadRecordsOrNew(app, colorsPath, GroupNameColorsLayout(), GroupNameColorsLayout().blank);
 
     std::vector<int> all(kGroupCount);
     for (int g = 0; g < kGroupCount; ++g) {
         all[static_cast<size_t>(g)] = g;
     }
-    ShowGroupNames(app, names, all);
-    ShowGroupNameColors(app, colors, all);
-    app.store.GroupNames = {namesPath, names, GroupNamesPanelFiles(app)};
-    app.store.GroupNameColors = {colorsPath, colors, {}};
+    ShowGroupNames(app, names.files, all);
+    ShowGroupNameColors(app, colors.files, all);
+    app.store.GroupNames = {namesPath, names.files, GroupNamesPanelFiles(app)};
+    app.store.GroupNameColors = {colorsPath, colors.files, {}};
+
+    // A new library's files get their defaults once the names show (as a new group's do).
+    CreateMissingRecords(app, namesPath, GroupNamesLayout(), names);
+    CreateMissingRecords(app, colorsPath, GroupNameColorsLayout(), colors);
 }
 
 void MarkCurrentGroupName(App& app) {
@@ -324,11 +313,14 @@ void SelectGroup(App& app, int group) {
     s.CurrentGroup = static_cast<std::int16_t>(group);
     MarkCurrentGroupName(app);
     SetGroupDataPrefix(app);
-    SaveSettings(app);
+    // The group shows before anything is written: a write that fails (a full disk) must not
+    // leave the panel showing the group before under this group's number, where the next save
+    // would put it.
     LoadGroup(app);
     // The Diary's day labels follow the month.
     LabelClipKeys(app);
     ArrangeGroupClips(app);
+    SaveSettings(app);
 }
 
 }  // namespace mirvo

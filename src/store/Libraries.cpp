@@ -1,5 +1,7 @@
 #include "store/Libraries.h"
 
+#include <exception>
+
 #include "app/App.h"
 #include "app/FolderSync.h"
 #include "app/Settings.h"
@@ -151,9 +153,19 @@ void ShowLibrary(App& app, int library) {
     SetGroupDataPrefix(app);
     MarkCurrentGroupName(app);
     LabelClipKeys(app);
-    LoadGroupNames(app);
+    // Both the names and the clips show the new library, even when the defaults of its new
+    // files cannot be written: no later save may put the old library's panels into its folder.
+    std::exception_ptr failed;
+    try {
+        LoadGroupNames(app);
+    } catch (...) {
+        failed = std::current_exception();
+    }
     LoadGroup(app);
     ShowLaunchPadState(app);
+    if (failed) {
+        std::rethrow_exception(failed);
+    }
 }
 
 void ReloadCurrentLibrary(App& app) {

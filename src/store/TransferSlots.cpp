@@ -9,6 +9,7 @@
 #include "panels/PanelColor.h"
 #include "panels/PanelDisplay.h"
 #include "panels/Positions.h"
+#include "store/NewRecordFiles.h"
 #include "store/RecordCodec.h"
 
 namespace mirvo {
@@ -98,24 +99,15 @@ bool IsOthersReference(App& app, const RecordFiles& stored, int slot) {
 
 void LoadTransferSlots(App& app) {
     const std::vector<std::string> paths = SlotPaths(app);
-    RecordFiles stored = files::ReadRecordFiles(app.os.files, paths, SlotLayout());
     const RecordFiles created = {
         EncodeTransferTitles(app.ansi, std::vector<std::string>(kTransferSlotCount),
                              std::vector<std::int16_t>(kTransferSlotCount, -1)),
         files::Bytes(kTransferSlotCount, kPasteModeNotSet), files::Bytes(kColorsSize, 0)};
-    for (size_t i = 0; i < paths.size(); ++i) {
-        if (stored[i].empty()) {
-            // Under the lock: another instance's first records are not written over.
-            FolderLock lock(app);
-            stored[i] = files::ReadRecordFiles(app.os.files, {paths[i]}, SlotLayout()).front();
-            if (stored[i].empty()) {
-                files::ReplaceDataFile(app.os.files, paths[i], created[i]);
-                stored[i] = created[i];
-            }
-        }
-    }
-    ShowSlots(app, stored, {0, 1, 2, 3, 4, 5, 6, 7}, true);
-    app.store.TransferSlots = {paths, stored, SlotPanelFiles(app)};
+    const StoredRecords stored = ReadRecordsOrNew(app, paths, SlotLayout(), created);
+    ShowSlots(app, stored.files, {0, 1, 2, 3, 4, 5, 6, 7}, true);
+    app.store.TransferSlots = {paths, stored.files, SlotPanelFiles(app)};
+    // New files get their defaults once the slots show them, as a new group's do.
+    CreateMissingRecords(app, paths, SlotLayout(), stored);
 }
 
 void SaveTransferSlots(App& app) {

@@ -91,10 +91,7 @@ protected:
         return nullptr;
     }
     int Beeps() const { return static_cast<int>(t.desktop.beeps.size()); }
-    static void Choose(forms::OptionButton& option, test::TestApp& t) {
-        option.SetValue(true);
-        t.host.Click(option);
-    }
+    static void Choose(forms::OptionButton& option, test::TestApp& t) { t.host.Click(option); }
 
     std::vector<std::string> titles = std::vector<std::string>(96);
 };
@@ -152,10 +149,10 @@ TEST_F(ClipDialogs, AnUntouchedTextKeepsItsFileWhileTitleModeAndColourAreStored)
     view* viewer = Viewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->PasteOption[0]->Value()) << "a mode never set shows as \"Clip\"";
-    viewer->wordwrap.RaiseClick();
+    t.host.ChooseMenu(viewer->wordwrap);
     EXPECT_TRUE(viewer->Text1[1]->Visible());
     EXPECT_FALSE(viewer->wordwrap.Checked());
-    viewer->wordwrap.RaiseClick();
+    t.host.ChooseMenu(viewer->wordwrap);
     viewer->title.SetText("Words, renamed");
     Choose(*viewer->Colr[4], t);
     Choose(*viewer->PasteOption[2], t);
@@ -218,7 +215,7 @@ TEST_F(ClipDialogs, APictureClipPreviewsAndItsSaveLeavesTheFile) {
     EXPECT_FALSE(viewer->Text1[0]->Enabled());
     EXPECT_EQ(viewer->Text1[0]->Text(), "Non Text Clip");
     EXPECT_EQ(viewer->Image1.Picture().size(), 44u);
-    viewer->editmenu.RaiseClick();
+    t.host.ChooseMenu(viewer->editmenu);
     EXPECT_FALSE(viewer->wordwrap.Enabled());
     EXPECT_FALSE(viewer->Cut.Enabled());
     EXPECT_EQ(viewer->StretchBtn.Caption(), "True Size");
@@ -430,11 +427,11 @@ TEST_F(ClipDialogs, TheViewerKeepsItsMinimumSizeAndItsTwoSizeCommands) {
     viewer->Move(viewer->Left(), viewer->Top(), 3000, 2000);
     EXPECT_EQ(viewer->Width(), 6828);
     EXPECT_EQ(viewer->Height(), 3900);
-    viewer->Default.RaiseClick();
+    t.host.ChooseMenu(viewer->Default);
     EXPECT_EQ(viewer->Width(), 6828);
     EXPECT_EQ(viewer->Height(), 5064);
     EXPECT_EQ(viewer->Left(), (t.host.screen.widthTwips - 6828) / 2);
-    viewer->Wide.RaiseClick();
+    t.host.ChooseMenu(viewer->Wide);
     EXPECT_EQ(viewer->Width(), app.settings.LargeWindow == 1 ? 12048 : 9564);
     EXPECT_LE(viewer->title.Width(), 5088);
     EXPECT_GT(viewer->Text1[0]->Height(), 0);

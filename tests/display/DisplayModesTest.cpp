@@ -136,13 +136,14 @@ TEST_F(Displays, ClickingTheSelectedOptionOnlyMovesTheFocus) {
 }
 
 TEST_F(Displays, AColumnButtonInAClipboardOnlyDisplayGoesStraightToTheColumn) {
+    // The clipboard-only displays show one column button, the one by the clipboard clips.
     Sizer(2);
-    Column(3);
+    EXPECT_FALSE(t.host.Reachable(edit().TopBtn(3)));
+    Column(0);
     EXPECT_EQ(app.settings.ClipboardOnlyMode, 3);
-    EXPECT_EQ(app.settings.DisplayMode, 3);
+    EXPECT_EQ(app.settings.DisplayMode, 0);
     EXPECT_FALSE(app.display.HorizontalApplied);
-    EXPECT_EQ(edit().groupPanels.item[64]->Left(), 108);
-    EXPECT_EQ(edit().Width(), 2500);
+    EXPECT_EQ(edit().Width(), 2844);
 }
 
 TEST_F(Displays, ThePasteFromTheFullWindowReturnsToTheLastDisplay) {

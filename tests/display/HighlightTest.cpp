@@ -259,7 +259,10 @@ TEST_F(Highlighting, OneBarThroughAnyMixOfMouseKeysDisplaysColoursAndCaptures) {
             case 0:
             case 1:
             case 2:
-                t.host.MouseMove(At(pick(kLastPos + 1)), 10, 10);
+                // The mouse goes over what the display shows.
+                if (forms::Label& label = At(pick(kLastPos + 1)); t.host.Reachable(label)) {
+                    t.host.MouseMove(label, 10, 10);
+                }
                 break;
             case 3:
                 if (edit().holdfocus.VisibleInTree()) {
@@ -267,7 +270,10 @@ TEST_F(Highlighting, OneBarThroughAnyMixOfMouseKeysDisplaysColoursAndCaptures) {
                 }
                 break;
             case 4:
-                t.host.Click(*edit().groupPanels.Group[static_cast<size_t>(pick(22))]);
+                if (forms::Label& name = *edit().groupPanels.Group[static_cast<size_t>(pick(22))];
+                    t.host.Reachable(name)) {
+                    t.host.Click(name);
+                }
                 break;
             case 5:
                 app.settings.HighlightWithMouse = 1 - app.settings.HighlightWithMouse;

@@ -44,15 +44,18 @@ protected:
     // Presses on the source, moves it beyond the start distance and drops it on the target.
     void Drag(forms::Control& source, forms::Control& target,
               MouseButton button = MouseButton::Left, forms::Control* passing = nullptr) {
-        source.RaiseMouseDown(button, 0, 100, 100);
-        source.RaiseMouseMove(button, 0, 100, 110);
-        ASSERT_EQ(t.host.DragSource(), nullptr) << "20 twips do not start a drag";
-        source.RaiseMouseMove(button, 0, 100, 121);
-        ASSERT_EQ(t.host.DragSource(), &source) << source.Name();
+        StartDrag(source, button);
         if (passing) {
-            passing->RaiseDragOver(source, 0, 0, forms::DragState::Over);
+            t.host.DragOver(*passing);
         }
         t.host.Drop(target);
+    }
+    void StartDrag(forms::Control& source, MouseButton button = MouseButton::Left) {
+        t.host.MouseDown(source, button, 100, 100);
+        t.host.MouseMove(source, 100, 110, button);
+        ASSERT_EQ(t.host.DragSource(), nullptr) << "20 twips do not start a drag";
+        t.host.MouseMove(source, 100, 121, button);
+        ASSERT_EQ(t.host.DragSource(), &source) << source.Name();
     }
     void Copy(const std::string& text) {
         std::vector<std::uint8_t> bytes(text.begin(), text.end());
@@ -149,7 +152,7 @@ TEST_F(DragDrop, AClipIsFiledCopiedMovedAndErasedThroughTheSlots) {
     EXPECT_EQ(Item(5).Caption(), "");
     EXPECT_EQ(Data(0, 5), "<none>");
     EXPECT_EQ(Record(0, 5), "");
-    edit().groupPanels.item[10]->RaiseMouseMove(MouseButton::None, 0, 0, 0);
+    t.host.MouseMove(*edit().groupPanels.item[10], 0, 0);
     EXPECT_FALSE(Trash().Visible()) << "the targets go with the drag";
 }
 
@@ -476,7 +479,7 @@ TEST_F(DragDrop, TheBulkButtonDroppedToPasteStartsTheBulkPasteAndNothingElseDoes
         auto& bulk = dynamic_cast<BulkForm&>(form);
         ++asked;
         targetShown = panel.BulkPaste.Visible() && panel.BulkPastelabel[0]->Visible();
-        bulk.spaceoption[BulkSeparator::NewLine]->SetValue(true);
+        t.host.Click(*bulk.spaceoption[BulkSeparator::NewLine]);
         t.host.Click(bulk.OKBtn);
     };
     t.host.Click(BulkButton());
@@ -486,10 +489,15 @@ TEST_F(DragDrop, TheBulkButtonDroppedToPasteStartsTheBulkPasteAndNothingElseDoes
 
     std::vector<forms::Control*> targets(panel.BulkPastelabel.begin(), panel.BulkPastelabel.end());
     targets.push_back(&panel.BulkPaste);
-    for (forms::Control* target : targets) {
-        Drag(Item(0), *target);
-        Drag(Clip(0), *target);
-        EXPECT_EQ(asked, 0) << target->Name() << " takes only the \"Bulk\" button";
+    for (forms::Control* source :
+         {static_cast<forms::Control*>(&Item(0)), static_cast<forms::Control*>(&Clip(0))}) {
+        StartDrag(*source);
+        for (forms::Control* target : targets) {
+            EXPECT_FALSE(t.host.Reachable(*target))
+                << target->Name() << " shows only for the \"Bulk\" button";
+        }
+        t.host.Drop(*source);
+        EXPECT_EQ(asked, 0);
         EXPECT_TRUE(pasted.sent.empty());
     }
     EXPECT_EQ(Item(0).Caption(), "Filed");
@@ -531,12 +539,12 @@ TEST_F(DragDrop, AClipboardClipDragFromACompactDisplayReturnsToIt) {
     Copy("compact");
     t.host.Click(*edit().clipboardPanel.SizerBtn[ClipboardOnly::Vertical]);
     ASSERT_EQ(app.settings.ClipboardOnlyMode, ClipboardOnly::Vertical);
-    Clip(0).RaiseMouseDown(MouseButton::Left, 0, 0, 0);
-    Clip(0).RaiseMouseMove(MouseButton::Left, 0, 0, 40);
+    t.host.MouseDown(Clip(0), MouseButton::Left);
+    t.host.MouseMove(Clip(0), 0, 40, MouseButton::Left);
     EXPECT_EQ(app.settings.ClipboardOnlyMode, ClipboardOnly::Off) << "the full window opens";
     EXPECT_TRUE(edit().groupPanels.CtrlFrame1.Visible());
     t.host.Drop(GroupName(3));
-    Clip(1).RaiseMouseMove(MouseButton::None, 0, 0, 0);
+    t.host.MouseMove(Clip(1), 0, 0);
     EXPECT_EQ(app.settings.ClipboardOnlyMode, ClipboardOnly::Vertical) << "and goes again";
 }
 

@@ -131,6 +131,8 @@ TEST(ProgramStart, DamagedAndOlderSettingsAreRepairedAndUpgraded) {
     std::memcpy(older.data(), "CCV2.00", 7);
     Put16(older, 7, 12);  // the bulk count survives the upgrade
     WriteBytes(setup.SettingsFile(), older);
+    // The twelve items of that bulk cache, in the data folder.
+    WriteBytes(setup.ProgramFolder() + "bulk.dat", std::vector<std::uint8_t>(12 * 50, ' '));
     {
         ProgramProcess program(setup.Executable());
         HWND window = program.WaitForMainWindow();

@@ -162,6 +162,15 @@ TEST(DeleteDataFile, DeletesAndIgnoresAMissingFile) {
     files::DeleteDataFile(fs, path);
     EXPECT_FALSE(test::FileExists(path));
     EXPECT_NO_THROW(files::DeleteDataFile(fs, path));
+
+    // Another program holds it open with sharing: it is emptied where it stands.
+    WriteFileBytes(path, {1, 2, 3});
+    fs.sharedHeldPaths.insert(path);
+    EXPECT_NO_THROW(files::DeleteDataFile(fs, path));
+    EXPECT_EQ(ReadFileBytes(path), files::Bytes{});
+    // Held without sharing: the fatal case.
+    fs.lockedPaths.insert(path);
+    EXPECT_THROW(files::DeleteDataFile(fs, path), files::FatalFileError);
 }
 
 TEST(AnsiCodePage, FixedWidthTextIsCutAndPaddedWithoutSplittingADoubleByteCharacter) {

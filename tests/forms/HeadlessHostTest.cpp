@@ -203,6 +203,7 @@ TEST(HeadlessHost, AModalShowReturnsWhenTheFormHasUnloaded) {
     HeadlessHost host;
     Probe dialog(host);
     CommandButton& ok = dialog.Add<CommandButton>("OKBtn");
+    ok.Move(100, 100, 1200, 360);
     ok.OnClick = [&] { dialog.Unload(); };
     bool answered = false;
     host.onModal = [&](Form& shown) {
@@ -267,6 +268,8 @@ TEST(HeadlessHost, AFailingHandlerEndsOnlyItselfAndReachesTheErrorHandler) {
     });
     Probe form(host);
     Label& label = form.Add<Label>("Label1");
+    label.Move(100, 100, 1200, 300);
+    form.Show();
     int after = 0;
     label.OnClick = [] { throw std::runtime_error("disk error"); };
     label.OnMouseUp = [&](MouseButton, int, int, int) { ++after; };
@@ -281,6 +284,8 @@ TEST(HeadlessHost, DragAndDropCarriesTheSourceControl) {
     Probe form(host);
     Label& source = form.Add<Label>("item", 3);
     Label& target = form.Add<Label>("Trans", 1);
+    target.Move(100, 100, 1200, 300);
+    form.Show();
     Control* dropped = nullptr;
     target.OnDragDrop = [&](Control& from, int, int) { dropped = &from; };
     source.Drag();
@@ -290,10 +295,101 @@ TEST(HeadlessHost, DragAndDropCarriesTheSourceControl) {
     EXPECT_EQ(host.DragSource(), nullptr);
 }
 
+TEST(HeadlessHost, InputGoesOnlyWhereAHandCouldGiveIt) {
+    HeadlessHost host;
+    Probe form(host);
+    form.Move(0, 0, 4800, 3600);
+    Frame& frame = form.Add<Frame>("Frame1");
+    frame.Move(100, 100, 2000, 1000);
+    Label& inside = form.Add<Label>("Inside", -1, &frame);
+    inside.Move(100, 100, 1000, 300);
+    Label& beyond = form.Add<Label>("Beyond", -1, &frame);
+    beyond.Move(2500, 100, 1000, 300);  // past the frame's edge
+    CommandButton& button = form.Add<CommandButton>("Btn");
+    button.Move(100, 1500, 1200, 360);
+    int clicks = 0;
+    inside.OnClick = [&] { ++clicks; };
+
+    EXPECT_THROW(host.Click(inside), UnreachableInput) << "the form is not shown";
+    form.Show();
+    host.Click(inside);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_THROW(host.Click(beyond), UnreachableInput) << "out of sight of its frame";
+    frame.SetEnabled(false);
+    EXPECT_THROW(host.Click(inside), UnreachableInput) << "a disabled frame holds it";
+    frame.SetEnabled(true);
+    inside.SetVisible(false);
+    EXPECT_THROW(host.MouseMove(inside, 0, 0), UnreachableInput);
+    inside.SetVisible(true);
+    form.SetWindowState(WindowState::Minimized);
+    EXPECT_THROW(host.Click(inside), UnreachableInput);
+    host.RestoreByUser(form);
+    EXPECT_EQ(form.WindowState(), WindowState::Normal);
+
+    Probe dialog(host);
+    dialog.SetControlBox(false);
+    host.onModal = [&](Form&) {
+        EXPECT_THROW(host.Click(inside), UnreachableInput) << "waiting for the modal form";
+        EXPECT_THROW(host.CloseByUser(dialog), UnreachableInput) << "no close box";
+        EXPECT_EQ(host.ModalForms(), std::vector<Form*>{&dialog});
+    };
+    dialog.Show(ShowMode::Modal);
+    host.Click(inside);
+    EXPECT_EQ(clicks, 2) << "the form takes input again once the modal form has gone";
+}
+
+TEST(HeadlessHost, ButtonsActOnTheirReleaseAndKeysGoWhereTheFocusIsThen) {
+    HeadlessHost host;
+    Probe form(host);
+    form.SetKeyPreview(true);
+    TextBox& box = form.Add<TextBox>("Text1");
+    box.Move(100, 100, 2000, 300);
+    box.SetMaxLength(4);
+    CheckBox& check = form.Add<CheckBox>("Check1");
+    check.Move(100, 500, 2000, 300);
+    CommandButton& ok = form.Add<CommandButton>("OKBtn");
+    ok.Move(100, 900, 1200, 360);
+    std::vector<std::string> order;
+    check.OnClick = [&] { order.push_back("Click" + std::to_string(check.Value())); };
+    check.OnMouseUp = [&](MouseButton, int, int, int) { order.push_back("MouseUp"); };
+    form.Show();
+    EXPECT_EQ(host.FocusedControl(), &box) << "an activated form focuses its first tab stop";
+
+    host.Type("abcdef");
+    EXPECT_EQ(box.Text(), "abcd") << "the box types what it can take";
+    host.PressKey(Key::Back, 0, 8);
+    EXPECT_EQ(box.Text(), "abc");
+    host.Click(check);
+    EXPECT_EQ(order, (std::vector<std::string>{"Click1", "MouseUp"}));
+    EXPECT_EQ(host.FocusedControl(), &check);
+    host.PressKey(Key::Space, 0, ' ');
+    EXPECT_EQ(check.Value(), 0) << "Space releases a focused check box";
+    host.PressKey(Key::Tab);
+    EXPECT_EQ(host.FocusedControl(), &ok);
+
+    // Enter on a focused button clicks it; the dialog goes and the key's release reaches the
+    // form that is active then.
+    Probe dialog(host);
+    CommandButton& close = dialog.Add<CommandButton>("OKBtn");
+    close.Move(100, 100, 1200, 360);
+    close.OnClick = [&] { dialog.Unload(); };
+    host.onModal = [&](Form&) {
+        EXPECT_EQ(host.FocusedControl(), &close);
+        host.KeyDown(Key::Return, 0, 13);
+        EXPECT_FALSE(dialog.Loaded());
+    };
+    dialog.Show(ShowMode::Modal);
+    host.KeyUp(Key::Return);
+    EXPECT_EQ(host.FocusedControl(), &ok) << "the form below has its focus back";
+    EXPECT_EQ(form.events.back(), "Activate");
+}
+
 TEST(Events, AnEventTakesOneHandlerAndASecondOneFailsNamingTheControl) {
     HeadlessHost host;
     Probe form(host);
     Label& label = form.Add<Label>("item", 3);
+    label.Move(100, 100, 1200, 300);
+    form.Show();
     std::vector<std::string> ran;
     label.OnClick = [&] { ran.push_back("first"); };
     try {

@@ -130,8 +130,9 @@ TEST_F(Launching, ProgramsStartInTheirFolderDocumentsAndFoldersOpenWithTheShell)
     EXPECT_FALSE(edit().Hotkeytimer.Enabled()) << "a shortcut is never pasted";
 
     // A document and a folder go to the shell's "open" verb, in the document's folder.
-    edit().SetWindowState(forms::WindowState::Normal);
+    t.host.RestoreByUser(edit());
     EXPECT_EQ(Click(1), "");
+    t.host.RestoreByUser(edit());
     EXPECT_EQ(Click(2), "");
     ASSERT_EQ(t.shell.opened.size(), 2u);
     EXPECT_EQ(t.shell.opened[0].file, "C:\\My Docs\\b.doc");
@@ -141,7 +142,7 @@ TEST_F(Launching, ProgramsStartInTheirFolderDocumentsAndFoldersOpenWithTheShell)
     EXPECT_EQ(t.shell.started.size(), 1u) << "no program is started for them";
 
     // A program without start folder starts where the program is.
-    edit().SetWindowState(forms::WindowState::Normal);
+    t.host.RestoreByUser(edit());
     EXPECT_EQ(Click(3), "");
     EXPECT_EQ(t.shell.started.back().commandLine, "\"C:\\Tools\\run.bat\"");
     EXPECT_EQ(t.shell.started.back().currentFolder, "C:\\Mirvo");

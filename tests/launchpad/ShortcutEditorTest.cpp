@@ -47,7 +47,7 @@ protected:
         t.host.Drop(target);
     }
     void DragFrom(forms::Control& source, forms::Control& target) {
-        source.RaiseMouseDown(MouseButton::Left, 0, 300, 60);
+        t.host.MouseDown(source, MouseButton::Left, 300, 60);
         t.host.MouseMove(source, 330, 60, MouseButton::Left);
         ASSERT_NE(t.host.DragSource(), nullptr) << source.Name() << " did not start a drag";
         t.host.Drop(target);
@@ -107,11 +107,11 @@ TEST_F(ShortcutEditor, EveryDropOfTheTableFillsOrEmptiesWhatItShould) {
             DragFrom(*box, pad.Trash);
             EXPECT_EQ(box->Text(), "") << box->Name();
         }
-        pad.File.RaiseMouseDown(MouseButton::Left, 0, 300, 60);
+        t.host.MouseDown(pad.File, MouseButton::Left, 300, 60);
         t.host.MouseMove(pad.File, 330, 60, MouseButton::Left);
         EXPECT_EQ(t.host.DragSource(), nullptr) << "an empty box is not dragged";
         pad.Start.SetText("C:\\work");
-        pad.Start.RaiseMouseDown(MouseButton::Left, 0, 300, 60);
+        t.host.MouseDown(pad.Start, MouseButton::Left, 300, 60);
         t.host.MouseMove(pad.Start, 315, 75, MouseButton::Left);
         EXPECT_EQ(t.host.DragSource(), nullptr) << "within 20 twips it is no drag yet";
 
@@ -158,7 +158,7 @@ TEST_F(ShortcutEditor, EveryDropOfTheTableFillsOrEmptiesWhatItShould) {
         DragFrom(*pad.Filters[6], pad.Trash);
         EXPECT_EQ(pad.Filters[6]->Caption(), "");
         for (int fixed : {0, 1}) {
-            pad.Filters[fixed]->RaiseMouseDown(MouseButton::Left, 0, 300, 60);
+            t.host.MouseDown(*pad.Filters[fixed], MouseButton::Left, 300, 60);
             t.host.MouseMove(*pad.Filters[fixed], 400, 60, MouseButton::Left);
             EXPECT_EQ(t.host.DragSource(), nullptr) << "fixed filter " << fixed << " stays";
         }
@@ -352,7 +352,6 @@ TEST_F(ShortcutEditor, SaveWritesTheShortcutAndGivesTheClipItsTitleAndColour) {
         DragLabel(pad, 1, pad.File);
         pad.Command.SetText("C:\\My Docs\\a.txt /p");
         pad.title.SetText("Twenty characters!!!");
-        pad.Colr[5]->SetValue(true);
         t.host.Click(*pad.Colr[5]);
         pad.title.SetFocus();
         t.host.PressKey(forms::Key::Return, 0, 13);

@@ -33,7 +33,7 @@ protected:
     static forms::Label& Entry(LibForm& form, int i) { return *form.Item[static_cast<size_t>(i)]; }
     void Press(int key) { t.host.PressKey(key, 0, key == Return ? 13 : 0); }
     void Drag(LibForm& form, int from, int to) {
-        Entry(form, from).RaiseMouseDown(MouseButton::Left, 0, 100, 100);
+        t.host.MouseDown(Entry(form, from), MouseButton::Left, 100, 100);
         t.host.MouseMove(Entry(form, from), 100, 121, MouseButton::Left);
         ASSERT_EQ(t.host.DragSource(), &form.DragBox);
         t.host.Drop(Entry(form, to));
@@ -165,19 +165,19 @@ TEST_F(LibraryManager, TheSpecialLibrariesCanBeChosenButNotRenamedOrDragged) {
         for (int i : {26, 27, 28}) {
             t.host.Click(Entry(form, i), MouseButton::Right);
             EXPECT_FALSE(form.Renaming()) << i;
-            Entry(form, i).RaiseMouseDown(MouseButton::Left, 0, 0, 0);
+            t.host.MouseDown(Entry(form, i), MouseButton::Left, 0, 0);
             t.host.MouseMove(Entry(form, i), 200, 200, MouseButton::Left);
             EXPECT_EQ(t.host.DragSource(), nullptr) << i;
         }
         // A blank user library cannot be dragged either, and a short move starts nothing.
-        Entry(form, 3).RaiseMouseDown(MouseButton::Left, 0, 0, 0);
+        t.host.MouseDown(Entry(form, 3), MouseButton::Left, 0, 0);
         t.host.MouseMove(Entry(form, 3), 200, 200, MouseButton::Left);
         EXPECT_EQ(t.host.DragSource(), nullptr);
-        Entry(form, 0).RaiseMouseDown(MouseButton::Left, 0, 100, 100);
+        t.host.MouseDown(Entry(form, 0), MouseButton::Left, 100, 100);
         t.host.MouseMove(Entry(form, 0), 120, 80, MouseButton::Left);
         EXPECT_EQ(t.host.DragSource(), nullptr);
 
-        Entry(form, 27).RaiseMouseUp(MouseButton::Left, 0, 0, 0);
+        t.host.Click(Entry(form, 27));
         EXPECT_FALSE(form.Loaded());
     });
     EXPECT_EQ(app.CurrentLibrary, 28);
@@ -188,13 +188,13 @@ TEST_F(LibraryManager, TheSpecialLibrariesCanBeChosenButNotRenamedOrDragged) {
 TEST_F(LibraryManager, ChoosingTheCurrentLibraryOnlyClosesChoosingAnotherSwitches) {
     Start();
     WithManager([&](LibForm& form) {
-        Entry(form, 0).RaiseMouseUp(MouseButton::Left, 0, 0, 0);
+        t.host.Click(Entry(form, 0));
         EXPECT_FALSE(form.Loaded());
     });
     EXPECT_EQ(app.CurrentLibrary, 1);
     EXPECT_EQ(Read(DataPath("Lib.dat")).size(), 580u) << "the list was saved";
 
-    WithManager([&](LibForm& form) { Entry(form, 6).RaiseMouseUp(MouseButton::Left, 0, 0, 0); });
+    WithManager([&](LibForm& form) { t.host.Click(Entry(form, 6)); });
     EXPECT_EQ(app.CurrentLibrary, 7);
     EXPECT_EQ(LibLabel(), "Library 7");
     EXPECT_EQ(StoredSettings().CommonLibrary, 7);

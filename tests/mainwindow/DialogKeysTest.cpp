@@ -82,6 +82,7 @@ TEST_F(DialogKeys, AReleaseThatWentElsewhereSwallowsNoLaterKey) {
     EXPECT_EQ(Pasted(), std::vector<std::string>{"^{v}"}) << "the digit pastes clip 1";
 
     // The library manager closes when Escape comes up: nothing is left to swallow.
+    t.host.RestoreByUser(edit());  // the paste minimized the window
     While(Panel().LibLabel, "LibForm", [&](forms::Form&) { t.host.PressKey(Escape, 0, 27); });
     edit().holdfocus.SetFocus();
     t.host.PressKey('1');

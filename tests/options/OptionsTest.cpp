@@ -57,18 +57,23 @@ TEST_F(OptionsWindow, EveryOptionIsStoredAndTakesEffectAtOnce) {
         Choose(*o.StickyOption.buttons[1]);
         EXPECT_EQ(app.settings.HighlightWithMouse, 0) << "\"Keyboard\"";
 
+        // Each option is chosen on its page, as the user sees it.
+        t.host.Click(*o.Opt[0]);
         Choose(*o.keysoption.buttons[1]);
         EXPECT_TRUE(Watched(Ctrl | 'V'));
         EXPECT_FALSE(Watched(Shift | 0x2D));
+        t.host.Click(*o.Opt[1]);
         Choose(*o.HelpOption.buttons[0]);
         EXPECT_EQ(edit().controlPanel.Search.ToolTip(), "") << "popup help hidden";
         Choose(*o.HelpOption.buttons[1]);
         EXPECT_EQ(edit().controlPanel.Search.ToolTip(), " Search Clip Names ");
+        t.host.Click(*o.Opt[3]);
         Choose(*o.FontOption.buttons[1]);
         EXPECT_TRUE(edit().groupPanels.item[0]->FontBold());
         EXPECT_TRUE(o.OKBtn->FontBold()) << "the window's own fonts follow";
 
         // A palette stores the colour, not its place; the default colour shows at once.
+        t.host.Click(*o.Opt[4]);
         Choose(*o.palettes[2].buttons[13]);
         EXPECT_EQ(app.settings.GroupClipColor, 0x0000FF);
         EXPECT_EQ(edit().groupPanels.item[5]->BackColor(), 0x0000FFu);
@@ -76,12 +81,15 @@ TEST_F(OptionsWindow, EveryOptionIsStoredAndTakesEffectAtOnce) {
         EXPECT_EQ(app.settings.BackgroundColor, 0xE0E0E0);
         EXPECT_EQ(edit().BackColor(), 0xE0E0E0u);
 
-        o.TopOption->SetValue(0);
+        t.host.Click(*o.Opt[0]);
         t.host.Click(*o.TopOption);
         EXPECT_EQ(app.settings.EdgeTop, 0);
+        t.host.Click(*o.Opt[5]);
         Choose(*o.BrowserOption.buttons[1]);
+        t.host.Click(*o.Opt[1]);
         Choose(*o.IconOption.buttons[0]);
         Choose(*o.RestoreOption.buttons[1]);
+        t.host.Click(*o.Opt[2]);
         t.host.PressKey(forms::Key::Escape);
         EXPECT_FALSE(o.Loaded()) << "Escape closes";
     });
@@ -97,7 +105,7 @@ TEST_F(OptionsWindow, EveryOptionIsStoredAndTakesEffectAtOnce) {
     EXPECT_EQ(stored.BrowserOption, Browser::WaitForClick);
     EXPECT_EQ(stored.TaskbarIcon, 0);
     EXPECT_EQ(stored.RestoreFullWindow, 1);
-    EXPECT_EQ(stored.LastOptionsPage, 2);
+    EXPECT_EQ(app.settings.LastOptionsPage, 2) << "the page last shown opens next time";
 }
 
 TEST_F(OptionsWindow, EveryOptionAndPageWorksFromTheKeyboardAsFromTheMouse) {
@@ -192,6 +200,7 @@ TEST_F(OptionsWindow, ASizeChangeLaysTheWindowOutAgainAndTheOptionsComeBack) {
     WithOptions([&](Options& o) {
         ++shown;
         if (shown == 1) {
+            t.host.Click(*o.Opt[3]);
             Choose(*o.SizeOption.buttons[0]);
         } else {
             EXPECT_EQ(edit().Width(), 9624) << "the small window, before the options come back";

@@ -186,6 +186,7 @@ TEST_F(BulkPasting, AnEmptyCachePastesTheHistoryOldestFirstAndABatchStartsAfresh
     EXPECT_EQ(app.clip.ClipboardClipCount, 1);
 
     recorder.sent.clear();
+    t.host.RestoreByUser(edit());
     t.host.Click(edit().clipboardPanel.ClearBtn);
     BulkSub(app);
     EXPECT_TRUE(recorder.sent.empty()) << "nothing to paste";

@@ -27,6 +27,8 @@ protected:
         edit().groupPanels.item[static_cast<size_t>(slot)]->SetCaption(text);
         app.store.ClipPasteMode[static_cast<size_t>(slot)] = mode;
     }
+    // The user brings the main window back from the taskbar after a paste minimized it.
+    void Back() { t.host.RestoreByUser(edit()); }
     std::vector<std::string> SentAfterTimer() {
         t.host.AdvanceTime(200);
         return t.keys.Keys();
@@ -61,21 +63,25 @@ TEST_F(Pasting, PasteModesAndTheOverride) {
     EXPECT_EQ(SentAfterTimer(),
               (std::vector<std::string>{"{HOME}", "+{END}", "{BACKSPACE}", "^{v}", "{TAB}"}));
     t.keys.sent.clear();
+    Back();
     t.host.Click(*edit().groupPanels.item[1]);
     EXPECT_EQ(SentAfterTimer(), (std::vector<std::string>{"^{v}"}));
     EXPECT_EQ(app.store.ClipPasteMode[1], 0) << "a clip without a mode becomes a plain clip";
 
+    Back();
     t.host.Click(*edit().controlPanel.ClipMode[0]);  // override: "Clip"
     EXPECT_EQ(app.settings.PasteModeOverride, 0);
     t.keys.sent.clear();
     t.host.Click(*edit().groupPanels.item[0]);
     EXPECT_EQ(SentAfterTimer(), (std::vector<std::string>{"^{v}"})) << "every clip pastes plainly";
 
+    Back();
     t.host.Click(*edit().controlPanel.ClipMode[4]);  // override: "Form Clip"
     CopyText("history text");
     t.keys.sent.clear();
     t.host.Click(*edit().clipboardPanel.ClipboardClip[0]);
     EXPECT_EQ(SentAfterTimer().back(), "{TAB}") << "clipboard clips follow the override";
+    Back();
     t.host.Click(*edit().controlPanel.ClipMode[4]);
     EXPECT_EQ(app.settings.PasteModeOverride, 3) << "the chosen override clicked again: Off";
     EXPECT_TRUE(edit().controlPanel.ClipMode[3]->Value());
@@ -93,7 +99,6 @@ TEST_F(Pasting, AFailedRestoreGivesTwoTonesAndNoPaste) {
 
 TEST_F(Pasting, NoKeysWhenTheTargetCannotComeToTheFrontButTwoTones) {
     CopyText("to paste");
-    edit().controlPanel.NoMinimizeBtn.SetValue(1);
     t.host.Click(edit().controlPanel.NoMinimizeBtn);  // the main window stays in front
     t.desktop.foreground = edit().hWnd();
     t.desktop.closed.insert(kNotepad);  // notepad was closed after the clipboard timer saw it
@@ -131,11 +136,13 @@ TEST_F(Pasting, WebPageAndEmailClipsGoToTheLauncherWithAnEmptyMarkedClipboard) {
     t.host.AdvanceTime(2000);
     EXPECT_EQ(app.clip.ClipboardClipCount, 0) << "the history gains no clip";
 
+    Back();
     t.host.Click(*edit().groupPanels.item[1]);
     EXPECT_EQ(handOver(), "mailto:ann@example.org");
     EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default);
 
     const size_t started = t.shell.started.size();
+    Back();
     t.host.Click(*edit().groupPanels.item[2]);
     EXPECT_EQ(t.shell.started.size(), started) << "text that is no web address opens nothing";
     EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default);
@@ -177,6 +184,7 @@ TEST_F(Pasting, WaitForClickPastesIntoTheNextClickedWindowOnly) {
     t.desktop.windows[0x93] = {"", false, false};
     t.desktop.classNames[0x93] = "#32769";  // the system's desktop window
     for (platform::WindowHandle shell : {0x98u, 0x97u, 0x96u, 0x95u, 0x94u, 0x93u}) {
+        Back();
         t.host.Click(*edit().groupPanels.item[0]);
         EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Hourglass);
         t.desktop.foreground = shell;
@@ -186,15 +194,16 @@ TEST_F(Pasting, WaitForClickPastesIntoTheNextClickedWindowOnly) {
         EXPECT_EQ(edit().forms::Form::Pointer(), forms::MousePointer::Default) << shell;
     }
 
+    Back();
     t.host.Click(*edit().groupPanels.item[0]);
     CopyText("plain");
+    Back();
     t.host.Click(*edit().clipboardPanel.ClipboardClip[0]);
     EXPECT_FALSE(t.mouse.on) << "a new clip click disarms the wait";
 }
 
 TEST_F(Pasting, TheNoMinimizeBoxKeepsTheWindowUp) {
     CopyText("stays");
-    edit().controlPanel.NoMinimizeBtn.SetValue(1);
     t.host.Click(edit().controlPanel.NoMinimizeBtn);
     EXPECT_EQ(app.settings.NoMinimize, 1);
     t.host.Click(*edit().clipboardPanel.ClipboardClip[0]);

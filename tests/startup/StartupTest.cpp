@@ -129,6 +129,9 @@ TEST(Startup, AnOlderSettingsFileIsUpgraded) {
     older[7] = 4;  // bulk count
     std::filesystem::create_directories(t.PrivateFolder());
     WriteFileBytes(t.PrivateFolder() + "mirvo.ini", older);
+    // The four items of that bulk cache, in the data folder.
+    WriteFileBytes(t.temp.Path() + "program" + files::kPathSeparator + "bulk.dat",
+                   files::Bytes(4 * 50, ' '));
 
     ASSERT_TRUE(Main(t.Start()));
     const files::Bytes stored = SettingsBytes(t);
