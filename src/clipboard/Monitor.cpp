@@ -53,21 +53,29 @@ std::string PlaceInHistory(App& app, const std::string& title) {
     platform::FileSystem& fs = app.os.files;
     const std::string captured = CaptureFilePath(app);
     FollowHistoryDrops(app, app.folder.held);
-    ShowHistoryChanges(app);
-    int slot = app.clip.ClipboardClipCount;
-    if (slot >= kHistorySize) {
-        // Full: every clip moves down one slot and the oldest is dropped.
-        for (int s = 0; s + 1 < kHistorySize; ++s) {
-            files::MoveDataFile(fs, ClipPath(app, s + 1), ClipPath(app, s));
+    int slot = 0;
+    try {
+        ShowHistoryChanges(app);
+        slot = app.clip.ClipboardClipCount;
+        if (slot >= kHistorySize) {
+            // Full: every clip moves down one slot and the oldest is dropped.
+            for (int s = 0; s + 1 < kHistorySize; ++s) {
+                files::MoveDataFile(fs, ClipPath(app, s + 1), ClipPath(app, s));
+            }
+            DropOldestClipboardTitle(app);
+            // A dialog editing a clipboard clip follows it.
+            CountHistoryDrops(app, 1);
+            slot = kHistorySize - 1;
+        } else {
+            ++app.clip.ClipboardClipCount;
         }
-        DropOldestClipboardTitle(app);
-        // A dialog editing a clipboard clip follows it.
-        CountHistoryDrops(app, 1);
-        slot = kHistorySize - 1;
-    } else {
-        ++app.clip.ClipboardClipCount;
+        files::MoveDataFile(fs, captured, ClipPath(app, slot));
+    } catch (...) {
+        // The history could not take the capture (another program holds one of its files, the
+        // program ends): the capture file goes with it.
+        fs.Remove(captured);
+        throw;
     }
-    files::MoveDataFile(fs, captured, ClipPath(app, slot));
     ShowTitle(app, slot, title);
     return ClipPath(app, slot);
 }

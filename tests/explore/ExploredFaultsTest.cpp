@@ -20,6 +20,10 @@ TEST(ExploredFaults, ACaptureThatMeetsAFullDiskLeavesNoCaptureFileBehind) {
     ExpectNoViolation({"disk full", "copy text \"hello\""});
 }
 
+TEST(ExploredFaults, ACaptureWhileAnotherProgramHoldsTheHistoryFileLeavesNoCaptureFileBehind) {
+    ExpectNoViolation({"hold file program/clip.dat", "copy text \"hello\""});
+}
+
 TEST(ExploredFaults, AnotherDataFolderShowsItsOwnBulkCache) {
     ExpectNoViolation({"click Edit.CaptureMode(2)", "click Edit.OptionButton", "copy picture 5",
                        "click Options.DataOption(0)", "close Options"});
