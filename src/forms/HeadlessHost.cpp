@@ -313,7 +313,8 @@ bool HeadlessHost::Fire(long long limit) {
         return false;
     }
     Timer* timer = next->timer;
-    m_now = next->due;
+    // Time that a handler let pass (it waited in a modal form) is never taken back.
+    m_now = std::max(m_now, next->due);
     next->due += timer->Interval();
     timer->RaiseTimer();
     return !ended;
@@ -323,7 +324,7 @@ void HeadlessHost::AdvanceTime(int ms) {
     const long long limit = m_now + ms;
     while (Fire(limit)) {
     }
-    m_now = limit;
+    m_now = std::max(m_now, limit);
 }
 
 void HeadlessHost::Activate(Form& form) {

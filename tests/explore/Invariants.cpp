@@ -1,7 +1,9 @@
 // The seven invariants, checked after every step:
 //   1. a filed clip keeps its bytes, title, paste mode and colour until a step changes that very
-//      slot; a move leaves exactly one copy, a copy two equal ones;
-//   2. what the panels show equals what the files hold;
+//      slot; a move leaves exactly one copy, a copy two equal ones (with two machines over one
+//      folder: nothing one filed is lost by the other's steps);
+//   2. what the panels show equals what the files hold (with two machines: each window, once
+//      the refresh period passed after the step);
 //   3. closing and starting again shows the same;
 //   4. every data file passes its reader and has its layout's size; nothing is written outside
 //      the data and private folders;
@@ -185,11 +187,14 @@ void Session::Check(const Frame& frame) {
         m_world.fs.worldFaults = 0;
     }
     // Inside a modal form a handler is still at work below it: the panels are checked when
-    // none is.
-    if (m_world.Machines() == 1 && m_frames.size() <= 1) {
-        Machine& machine = m_world.machine(0);
-        if (machine.Running() && m_diverged.count(machine.number) == 0) {
-            CheckPanels(machine);
+    // none is. Over a shared folder a window shows the others' changes once it had its refresh.
+    if (m_frames.size() <= 1) {
+        for (int i = 0; i < m_world.Machines(); ++i) {
+            Machine& machine = m_world.machine(i);
+            if (machine.Running() && m_diverged.count(machine.number) == 0 &&
+                (m_world.Machines() == 1 || m_caughtUp.count(machine.number) != 0)) {
+                CheckPanels(machine);
+            }
         }
     }
 }
@@ -262,19 +267,26 @@ void Session::CheckFrame(const std::map<std::string, std::optional<files::Bytes>
 bool Session::ShownBefore(const SlotKey& key, const Slot& slot) {
     // After a fault of the world a machine may show a clip its files missed; its next save
     // writes what it showed.
-    Machine& machine = m_world.machine(0);
-    if (m_diverged.count(machine.number) == 0 || !machine.Running()) {
-        return false;
+    for (int i = 0; i < m_world.Machines(); ++i) {
+        Machine& machine = m_world.machine(i);
+        if (m_diverged.count(machine.number) == 0 || !machine.Running()) {
+            continue;
+        }
+        MainForm& main = machine.app().MainWindow();
+        const int group = machine.app().settings.CurrentGroup;
+        if (key.IsTransfer()) {
+            if (key.folder == Relative(machine.app().DataFolder) &&
+                TrimTitle(main.groupPanels.Trans[static_cast<size_t>(key.slot)]->Caption()) ==
+                    slot.title) {
+                return true;
+            }
+        } else if (key.folder == FolderOf(machine, group) && key.group == group &&
+                   TrimTitle(main.groupPanels.item[static_cast<size_t>(key.slot)]->Caption()) ==
+                       slot.title) {
+            return true;
+        }
     }
-    MainForm& main = machine.app().MainWindow();
-    const int group = machine.app().settings.CurrentGroup;
-    if (key.IsTransfer()) {
-        return key.folder == Relative(machine.app().DataFolder) &&
-               TrimTitle(main.groupPanels.Trans[static_cast<size_t>(key.slot)]->Caption()) ==
-                   slot.title;
-    }
-    return key.folder == FolderOf(machine, group) && key.group == group &&
-           TrimTitle(main.groupPanels.item[static_cast<size_t>(key.slot)]->Caption()) == slot.title;
+    return false;
 }
 
 // Invariant 1: a drop moves or copies exactly what it was given.
@@ -392,9 +404,11 @@ void Session::CheckPanels(Machine& machine) {
     const StoreView view(m_world.snapshot);
     const int group = app.settings.CurrentGroup;
     const std::string folder = FolderOf(machine, group);
+    const std::string on =
+        m_world.Machines() > 1 ? "machine " + std::to_string(machine.number) + ": " : "";
     auto differ = [&](const std::string& what, const std::string& shown, const std::string& held) {
         Fail(2, "the panels show other than the files hold",
-             what + " shows \"" + shown + "\", the file holds \"" + held + "\"");
+             on + what + " shows \"" + shown + "\", the file holds \"" + held + "\"");
     };
     for (int n = 0; n < 96; ++n) {
         const Slot slot = view.Read({folder, group, n});
@@ -461,7 +475,7 @@ void Session::CheckPanels(Machine& machine) {
         const bool current = g == group || kFirstGroupNamePos + g == app.store.HighlightPos;
         if (marked != current) {
             Fail(2, "the group names mark another group than the current one",
-                 "group " + std::to_string(g) + (marked ? " is marked" : " is not marked") +
+                 on + "group " + std::to_string(g) + (marked ? " is marked" : " is not marked") +
                      ", the current group is " + std::to_string(group));
         }
     }
@@ -641,18 +655,20 @@ void Session::CheckRestart(Machine& machine, const std::vector<std::string>& sho
                (line.compare(0, 5, "clip ") == 0 || line.compare(0, 6, "group ") == 0 ||
                 line.compare(0, 8, "library ") == 0);
     };
+    const std::string on =
+        m_world.Machines() > 1 ? "machine " + std::to_string(machine.number) + ", " : "";
     const std::set<std::string> after(shownAfter.begin(), shownAfter.end());
     const std::set<std::string> before(shownBefore.begin(), shownBefore.end());
     for (const std::string& line : shownBefore) {
         if (!after.count(line) && !skipped(line)) {
             Fail(3, "the program shows other than before after closing and starting again",
-                 "before: " + line);
+                 on + "before: " + line);
         }
     }
     for (const std::string& line : shownAfter) {
         if (!before.count(line) && !skipped(line)) {
             Fail(3, "the program shows other than before after closing and starting again",
-                 "after: " + line);
+                 on + "after: " + line);
         }
     }
 }

@@ -42,7 +42,12 @@ public:
     // Paths written, created, removed or renamed since the last TakeChanges; folders that were
     // renamed or removed as a whole are among them.
     std::set<std::string> TakeChanges() { return std::exchange(m_changed, {}); }
-    void Touched(const std::string& path) { m_changed.insert(path); }
+    void Touched(const std::string& path) {
+        m_changed.insert(path);
+        ++touches;
+    }
+    // How many changes were noted since the world began.
+    long long touches = 0;
 
     // After writesBeforeFull more writes, the next this many fail with a full disk (the user
     // frees space afterwards).

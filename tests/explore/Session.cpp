@@ -1,6 +1,7 @@
 #include "explore/Session.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/ClipboardState.h"
 #include "app/DragState.h"
@@ -15,6 +16,9 @@
 namespace mirvo::explore {
 
 namespace {
+
+// How often a window looks for the changes other instances made in the shared folder.
+constexpr int kRefreshPeriod = 1000;
 
 // Picture data of the device-independent kind: a 2 x 2 bitmap of 24-bit pixels.
 std::vector<std::uint8_t> SmallDib(int variant) {
@@ -88,12 +92,15 @@ void Session::StartMachine(Machine& machine) {
     machine.beforeMain = [this, &machine](Program& program) {
         program.host.browser = &machine.disk;
         program.host.onModal = [this, &machine](forms::Form& form) { OnModal(machine, form); };
-        if (m_coverage) {
-            program.host.onEvent = [this](const forms::Control& control, const char* event) {
+        program.host.onEvent = [this, &machine](const forms::Control& control, const char* event) {
+            if (control.Name() == "Timer1" && control.Owner().Name() == "Edit") {
+                ++m_refreshes[machine.number];  // the tick that shows the others' changes
+            }
+            if (m_coverage) {
                 std::string name = control.Name() + "." + event;
                 m_coverage->reached[control.Owner().Name()].insert(name);
-            };
-        }
+            }
+        };
     };
     m_scanned.clear();
     m_diverged.erase(machine.number);
@@ -211,6 +218,9 @@ void Session::Execute(Step step) {
         ~Pop() { frames.pop_back(); }
     } pop{m_frames};
     const bool top = m_frames.size() == 1;
+    if (top) {
+        m_caughtUpBefore = std::exchange(m_caughtUp, {});
+    }
     try {
         Apply(step, frame);
         m_executed[index] = step;
@@ -236,8 +246,53 @@ void Session::Execute(Step step) {
         }
         m_held.clear();
     }
+    if (top) {
+        Settle(frame);
+    }
     NoteDialogs(machine);
     Check(frame);
+}
+
+// Over a shared folder every window shows the others' changes on its one-second timer. After a
+// step the refresh period passes on every machine, again while a round of it changed files; a
+// window whose timer ticked in the last round, which changed nothing, has caught up.
+void Session::Settle(Frame& frame) {
+    m_caughtUp.clear();
+    if (m_world.Machines() < 2 || !m_modals.empty()) {
+        return;
+    }
+    for (int round = 0; round < 3; ++round) {
+        const long long touches = m_world.fs.touches;
+        const std::map<int, int> refreshes = m_refreshes;
+        for (int i = 0; i < m_world.Machines(); ++i) {
+            Machine& machine = m_world.machine(i);
+            if (!machine.Running()) {
+                continue;
+            }
+            App& app = machine.app();
+            // A paste under way goes on meanwhile, as it does in a wait.
+            frame.mayPaste = frame.mayPaste || app.paste.PendingPasteJob != 0 ||
+                             app.MainWindow().Hotkeytimer.Enabled() || machine.mouse.on;
+            try {
+                machine.host().AdvanceTime(kRefreshPeriod);
+            } catch (const forms::ProgramEnded&) {
+                if (m_violation) {
+                    throw;
+                }
+                machine.Current()->running = false;  // its fatal message
+            }
+        }
+        if (m_world.fs.touches == touches) {
+            for (int i = 0; i < m_world.Machines() && m_world.fs.lockedPaths.empty(); ++i) {
+                const int number = m_world.machine(i).number;
+                const auto before = refreshes.find(number);
+                if (m_refreshes[number] > (before == refreshes.end() ? 0 : before->second)) {
+                    m_caughtUp.insert(number);
+                }
+            }
+            return;
+        }
+    }
 }
 
 void Session::Release(Machine& machine) {
@@ -485,7 +540,10 @@ void Session::ApplyWorld(Step& step, Frame& frame) {
             break;
         case Verb::Restart: {
             const std::vector<std::string> shown = Shown(machine);
-            const bool compare = m_diverged.count(machine.number) == 0;
+            // Over a shared folder only a window that had its refresh showed the files.
+            const bool compare =
+                m_diverged.count(machine.number) == 0 &&
+                (m_world.Machines() == 1 || m_caughtUpBefore.count(machine.number) != 0);
             try {
                 machine.host().CloseByUser(MainOf(machine));
             } catch (const forms::ProgramEnded&) {
@@ -496,9 +554,7 @@ void Session::ApplyWorld(Step& step, Frame& frame) {
             // Whatever the close wrote is checked before the next start reads it.
             Check(frame);
             StartMachine(machine);
-            // Over a shared folder another machine may have changed what the start shows: what
-            // a restart must show then belongs to the shared folders' rules.
-            if (compare && machine.Running() && m_world.Machines() == 1) {
+            if (compare && machine.Running()) {
                 CheckRestart(machine, shown);
             }
             break;

@@ -93,10 +93,10 @@ private:
         int machine = 0;
         const forms::Form* form = nullptr;
         std::string name;
-        std::optional<SlotKey> slot;          // the clip it edits
-        bool filledAtOpen = false;            // that slot held a clip when it opened
-        bool preview = false;                 // it shows a picture: nothing to edit in it
-        bool othersOpened = false;            // another editing dialog opened while it was open
+        std::optional<SlotKey> slot;  // the clip it edits
+        bool filledAtOpen = false;    // that slot held a clip when it opened
+        bool preview = false;         // it shows a picture: nothing to edit in it
+        bool othersOpened = false;    // another editing dialog opened while it was open
         std::optional<files::Bytes> dataAtOpen;
         std::optional<files::Bytes> history;  // a clipboard clip's data when it opened
         int historyIndex = -1;
@@ -148,6 +148,8 @@ private:
     void ApplyDrag(Step& step, Frame& frame);
     void ApplyWorld(Step& step, Frame& frame);
     void Release(Machine& machine);
+    void Settle(Frame& frame);
+    bool CaughtUp(Machine& machine);
     bool LevelAlive() const;
     void CloseAtEnd(forms::Form& form);
     void EndSession();
@@ -205,6 +207,11 @@ private:
     // Per machine: the paste job and the wait for a click seen after the last step.
     std::map<int, int> m_pendingPasteJob;
     std::map<int, bool> m_waitForClick;
+    // Over a shared folder: the machines whose windows had their refresh after the last step,
+    // with no file changed since and the files all readable.
+    std::set<int> m_caughtUp;
+    std::set<int> m_caughtUpBefore;  // before the step under way
+    std::map<int, int> m_refreshes;  // the main window's timer ticks, by machine
 };
 
 }  // namespace mirvo::explore

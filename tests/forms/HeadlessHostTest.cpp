@@ -199,6 +199,31 @@ TEST(HeadlessHost, TimersFireInTimeOrderAndRestartWhenReEnabled) {
     EXPECT_EQ(fired[0].second, 3800);
 }
 
+TEST(HeadlessHost, TimeThatPassesInsideATimerHandlerIsNotTakenBack) {
+    // A timer's handler may wait itself (a modal form up while the user waits): the time it
+    // let pass stays passed, and a timer it started runs one period after that.
+    HeadlessHost host;
+    Probe form(host);
+    Timer& opener = form.Add<Timer>("Opener");
+    Timer& later = form.Add<Timer>("Later");
+    opener.SetInterval(100);
+    later.SetInterval(1000);
+    later.SetEnabled(false);
+    std::vector<long long> laterFired;
+    opener.OnTimer = [&] {
+        opener.SetEnabled(false);
+        host.AdvanceTime(3000);  // now 3100
+        later.SetEnabled(true);  // due at 4100
+    };
+    later.OnTimer = [&] { laterFired.push_back(host.Now()); };
+    form.Load();
+    opener.SetEnabled(true);
+    host.AdvanceTime(1000);
+    EXPECT_EQ(host.Now(), 3100);
+    host.AdvanceTime(1000);
+    EXPECT_EQ(laterFired, std::vector<long long>{4100});
+}
+
 TEST(HeadlessHost, AModalShowReturnsWhenTheFormHasUnloaded) {
     HeadlessHost host;
     Probe dialog(host);
