@@ -64,6 +64,13 @@ void Session::CheckDialogSave(const Frame& frame,
             return;  // the history itself changed: a capture, no rename
         }
     }
+    const std::string data = Relative(machine.app().DataFolder);
+    for (size_t i = 0; i < frame.historyFiles.size(); ++i) {
+        const files::Bytes* now = m_world.snapshot.Find(data + "clip." + std::to_string(i));
+        if ((now ? std::optional<files::Bytes>(*now) : std::nullopt) != frame.historyFiles[i]) {
+            return;  // a step nested in this one captured: the titles moved with the clips
+        }
+    }
     const MainForm& main = machine.app().MainWindow();
     for (size_t i = 0; i < frame.historyTitles.size(); ++i) {
         if (main.clipboardPanel.ClipboardClip[i]->Caption() == frame.historyTitles[i]) {

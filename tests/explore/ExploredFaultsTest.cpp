@@ -11,8 +11,8 @@
 namespace mirvo::explore {
 namespace {
 
-void ExpectNoViolation(const std::vector<std::string>& steps) {
-    const std::optional<Violation> violation = Replay(steps);
+void ExpectNoViolation(const std::vector<std::string>& steps, int machines = 1) {
+    const std::optional<Violation> violation = Replay(steps, machines);
     EXPECT_FALSE(violation) << violation->Describe();
 }
 
@@ -93,6 +93,47 @@ TEST(ExploredFaults, ABulkItemWithABlankTitleDroppedOnAGroupNameStaysAClip) {
 TEST(ExploredFaults, AGroupColourStoredInANewColourFileGivesItItsWholeLayout) {
     ExpectNoViolation({"disk full after 3 writes", "click Edit.LaunchBtn",
                        "right click Edit.Group(0)", "type \"line one\\r\\nline two\""});
+}
+
+// The explorer's own model: a dialog edits its clip where a move by its program took it, alone or
+// with its group; a capture in a step nested in a dialog's step moves the history's titles.
+TEST(ExploredFaults, AnEditorFollowsItsClipMovedAloneOrWithItsGroup) {
+    ExpectNoViolation({"right click Edit.item(77)", "click view.OKBtn", "right click Edit.item(77)",
+                       "drag Edit.item(77) to Edit.item(74)", "click view.Colr(0)",
+                       "click view.OKBtn"});
+    ExpectNoViolation({"copy text \"hello\"",
+                       "right drag Edit.ClipboardClip(0) over Edit.Group(6) to Edit.item(27)",
+                       "close Settings", "right click Edit.item(0)",
+                       "drag Edit.Group(6) to Edit.Group(10)", "click view.OKBtn"});
+}
+
+TEST(ExploredFaults, ACaptureWhileAClipboardClipIsEditedRenamesNoOtherClip) {
+    ExpectNoViolation({"copy formats \"several formats 103\"", "right click Edit.ClipboardClip(0)",
+                       "click view.Text1(0)", "copy text \"   \"", "key Escape",
+                       "click warn.Command1"});
+}
+
+// Two machines over one data folder.
+TEST(ExploredFaults, TwoMachinesEachShowWhatTheFilesHoldOnceTheirWindowLooked) {
+    // A bulk paste left on one while the other captures: the first window's timer runs again.
+    ExpectNoViolation({"hot key Ctrl+Insert", "wait 3000", "close BulkForm",
+                       "[2] copy text \"C:\\\\My Docs\\\\a.txt\""},
+                      2);
+    // Each machine stores a colour equal to its own default as the default.
+    ExpectNoViolation(
+        {"[2] click Edit.OptionButton", "[2] click Options.Opt(4)", "[2] right click Edit.item(0)",
+         "copy formats \"several formats 50\"", "[2] click view.Colr(5)", "[2] key Escape",
+         "[2] click Edit.OptionButton", "[2] click Options.Hotcolor(15)",
+         "[2] drag Edit.ClipboardClip(0) to Edit.item(81)"},
+        2);
+}
+
+TEST(ExploredFaults, TheSecondMachineThatMetAFullDiskWritesWhatItShows) {
+    ExpectNoViolation(
+        {"click Edit.Group(1)", "[2] copy text \"   \"", "copy formats \"several formats 256\"",
+         "[2] drag Edit.ClipboardClip(1) to Edit.item(90)", "[2] disk full after 2 writes",
+         "[2] close Settings", "[2] right click Edit.item(0)", "[2] click view.OKBtn"},
+        2);
 }
 
 }  // namespace

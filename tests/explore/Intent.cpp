@@ -202,6 +202,10 @@ void Session::PrepareFrame(Frame& frame, const Step& step) {
         if (frame.dialog->historyIndex >= 0) {
             for (const forms::Label* clip : main.clipboardPanel.ClipboardClip) {
                 frame.historyTitles.push_back(clip->Caption());
+                const files::Bytes* data = m_world.snapshot.Find(
+                    Relative(app.DataFolder) + "clip." + std::to_string(clip->Index()));
+                frame.historyFiles.push_back(data ? std::optional<files::Bytes>(*data)
+                                                  : std::nullopt);
             }
         }
     }

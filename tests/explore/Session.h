@@ -118,6 +118,9 @@ private:
         // The bulk cache dropped on a group name: its items' data before, and the group.
         std::vector<files::Bytes> bulkItems;
         std::optional<SlotKey> bulkGroup;
+        // A group name dropped on another: the group it names and the one it may move to.
+        std::optional<SlotKey> groupFrom;
+        std::optional<SlotKey> groupTo;
     };
     // A step in progress; steps nest while modal forms are up.
     struct Frame {
@@ -134,6 +137,8 @@ private:
         std::string dialogTitle;
         std::optional<std::int32_t> chosenColor;
         std::vector<std::string> historyTitles;
+        // The history's data files then: a capture in a step nested in this one moves titles.
+        std::vector<std::optional<files::Bytes>> historyFiles;
     };
     struct Held {
         int keyCode;
@@ -176,6 +181,8 @@ private:
                          const std::map<std::string, std::optional<files::Bytes>>& before);
     void CheckOptions(Machine& machine);
     void CheckMove(const Frame& frame);
+    void FollowMovedClip(const Frame& frame,
+                         const std::map<std::string, std::optional<files::Bytes>>& before);
     bool ShownBefore(const SlotKey& key, const Slot& slot);
     void CheckRestart(Machine& machine, const std::vector<std::string>& shownBefore);
     std::vector<std::string> Shown(Machine& machine);
