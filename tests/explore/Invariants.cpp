@@ -158,6 +158,7 @@ void Session::Check(const Frame& frame) {
     CheckFrame(before);
     if (frame.drag) {
         CheckMove(frame);
+        FollowMovedClips(frame, before);
     }
     if (frame.dialog) {
         CheckDialogSave(frame, before);

@@ -93,10 +93,10 @@ private:
         int machine = 0;
         const forms::Form* form = nullptr;
         std::string name;
-        std::optional<SlotKey> slot;          // the clip it edits
-        bool filledAtOpen = false;            // that slot held a clip when it opened
-        bool preview = false;                 // it shows a picture: nothing to edit in it
-        bool othersOpened = false;            // another editing dialog opened while it was open
+        std::optional<SlotKey> slot;  // the clip it edits
+        bool filledAtOpen = false;    // that slot held a clip when it opened
+        bool preview = false;         // it shows a picture: nothing to edit in it
+        bool othersOpened = false;    // another editing dialog opened while it was open
         std::optional<files::Bytes> dataAtOpen;
         std::optional<files::Bytes> history;  // a clipboard clip's data when it opened
         int historyIndex = -1;
@@ -118,6 +118,9 @@ private:
         // The bulk cache dropped on a group name: its items' data before, and the group.
         std::vector<files::Bytes> bulkItems;
         std::optional<SlotKey> bulkGroup;
+        // A group name dropped on a group name: both groups (slot -1).
+        std::optional<SlotKey> sourceGroup;
+        std::optional<SlotKey> targetGroup;
     };
     // A step in progress; steps nest while modal forms are up.
     struct Frame {
@@ -130,10 +133,11 @@ private:
         std::shared_ptr<const DialogIntent> dialog;  // the editing dialog the step acts on
         std::optional<DragEnds> drag;
         // What that dialog showed before the step: its title, the colour chosen (0: the
-        // panel's default), and the clipboard clips' titles.
+        // panel's default), and the clipboard clips' titles with their data files.
         std::string dialogTitle;
         std::optional<std::int32_t> chosenColor;
         std::vector<std::string> historyTitles;
+        std::vector<std::optional<files::Bytes>> historyFiles;
     };
     struct Held {
         int keyCode;
@@ -161,6 +165,8 @@ private:
                      Frame& frame);
     std::shared_ptr<const DialogIntent> DialogOf(const forms::Form* form) const;
     void NoteDialogs(Machine& machine);
+    void FollowMovedClips(const Frame& frame,
+                          const std::map<std::string, std::optional<files::Bytes>>& before);
 
     // The invariants (Invariants.cpp).
     void Check(const Frame& frame);
