@@ -40,6 +40,12 @@ TEST(Explorer, ACaptureWhileAModalFormOfAClipboardClipsEditorIsUpRenamesNothing)
                 "click view.Text1(0)", "copy text \"   \"", "click warn.Command1"}));
 }
 
+TEST(Explorer, ALetterWithAModifierClicksItsGroupClipAsTheLetterAlone) {
+    // The main window's key-up takes the key code: Alt+E opens the empty launch-pad slot E.
+    EXPECT_FALSE(Replay({"click Edit.LaunchBtn", "key Alt+E", "type \"line one\\r\\nline two\"",
+                         "click LaunchPad.SaveBtn"}));
+}
+
 // A planted fault: an open editor stays where its clip was when a drop moves the clip or its
 // group.
 void EditorsStayBehind(App& app) {

@@ -128,10 +128,11 @@ void Session::PrepareFrame(Frame& frame, const Step& step) {
             if (form == &main) {
                 const bool searching = focus && focus->Kind() == forms::ControlKind::TextBox;
                 frame.mayPaste = !searching;
-                // A key that clicks a group clip points at it, as a click does.
+                // A key that clicks a group clip points at it, as a click does. The window
+                // takes a letter by its key code, with Shift, Ctrl or Alt held as without.
                 const KeyStroke key = step.verb == Verb::Key ? KeyNamed(step.target) : KeyStroke{};
                 int slot = -1;
-                if (key.keyCode >= 'A' && key.keyCode <= 'Z' && key.shift == 0) {
+                if (key.keyCode >= 'A' && key.keyCode <= 'Z') {
                     slot = key.keyCode - 'A';
                 } else if (key.keyCode == forms::Key::Return &&
                            IsGroupClipPos(app.store.HighlightPos)) {
