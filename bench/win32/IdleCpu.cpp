@@ -14,6 +14,7 @@
 namespace {
 
 constexpr DWORD kSettleMs = 5000;
+constexpr DWORD kReadMs = 2000;
 
 struct Search {
     DWORD process;
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
         std::printf("%s: %.0f ms of CPU time in %d s idle (%.3f %% of a CPU)\n", program.c_str(),
                     ms, seconds, 100.0 * ms / (seconds * 1000.0));
         std::fflush(stdout);
+        Sleep(kReadMs);  // the caller reads the process's time at the marks, while it runs
         PostMessageA(search.found, WM_CLOSE, 0, 0);
         result = 0;
     }
