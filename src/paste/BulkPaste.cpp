@@ -62,8 +62,11 @@ void Send(App& app, const char* keys) {
 
 // Shift+Insert, returning once the target has taken it: the clipboard must not change before
 // the target has read it, or it would paste a later clip or one clip twice. The clip went on the
-// clipboard on request, so the target's request for it tells when it read it. A target that
-// does not ask is left its keys' processing, as far as the key sender can tell.
+// clipboard on request, so the target's request for it tells when it read it. A paste that
+// nobody asked for is sent once more: under Wine a window just brought forward may get the keys
+// without their Shift. A target whose reading is not seen (it took nothing, or another program
+// had the content first) is not waited for again: its later pastes wait for their keys'
+// processing, as far as the key sender can tell.
 void SendPasteWaiting(App& app, HandOverWatch& watch) {
     platform::KeySender* keys = app.os.keySender;
     if (!keys) {
@@ -73,9 +76,19 @@ void SendPasteWaiting(App& app, HandOverWatch& watch) {
         keys->Send("+{INSERT}", SendWait::WaitForProcessing);
         return;
     }
-    watch.Expect();
-    keys->Send("+{INSERT}", SendWait::NoWait);
-    watch.WaitUntilTaken();
+    using Take = HandOverWatch::Take;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        watch.Expect();
+        keys->Send("+{INSERT}", SendWait::NoWait);
+        const Take take = watch.WaitUntilTaken();
+        if (take == Take::Taken) {
+            return;
+        }
+        if (take == Take::AnotherAsked) {
+            break;  // the target may well have pasted: never twice
+        }
+    }
+    watch.GiveUp();
 }
 
 bool PasteStored(App& app, HandOverWatch& watch, ClipKind kind, int n) {

@@ -21,6 +21,8 @@ HandOverWatch::HandOverWatch(App& app)
         // target's own program counts.
         if (m_targetProcess != 0 && m_app.os.desktop.ProcessOf(reader) == m_targetProcess) {
             m_reader = reader;
+        } else {
+            m_anotherAsked = true;
         }
     };
 }
@@ -43,18 +45,17 @@ bool HandOverWatch::ServeUntil(std::uint32_t start, const std::function<bool()>&
     return done();
 }
 
-bool HandOverWatch::WaitUntilTaken() {
+HandOverWatch::Take HandOverWatch::WaitUntilTaken() {
     const std::uint32_t start = m_app.os.desktop.TickCount();
     platform::Clipboard& clipboard = m_app.os.clipboard;
     const bool asked = ServeUntil(start, [&] { return m_reader != 0; });
     // The target reads while it has the clipboard open; this program can change it only after.
     const bool taken = asked && ServeUntil(m_app.os.desktop.TickCount(),
                                            [&] { return clipboard.OpenWindow() != m_reader; });
+    const Take take = taken ? Take::Taken : m_anotherAsked ? Take::AnotherAsked : Take::NobodyAsked;
     m_targetProcess = 0;
-    if (!asked) {
-        m_targetTakes = false;
-    }
-    return taken;
+    m_anotherAsked = false;
+    return take;
 }
 
 }  // namespace mirvo

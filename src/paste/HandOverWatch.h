@@ -21,12 +21,19 @@ public:
     HandOverWatch(const HandOverWatch&) = delete;
     HandOverWatch& operator=(const HandOverWatch&) = delete;
 
+    enum class Take {
+        Taken,         // the target asked for the clipboard's content and let go of it
+        NobodyAsked,   // within the bound: the keys did not paste
+        AnotherAsked,  // another program had the content first: the target's read is not seen
+    };
+
     // The paste keys are about to go to the window in front.
     void Expect();
-    // Serves window messages until the target has taken the paste, at most a bound; false when
-    // it took nothing by then: such a target is not waited for again (TargetTakes).
-    bool WaitUntilTaken();
-    // False once the target let a paste go untaken.
+    // Serves window messages until the target has taken the paste, at most a bound. What was
+    // seen of the content is forgotten then: the next content is another.
+    Take WaitUntilTaken();
+    // The target takes nothing: its later pastes are not waited for (TargetTakes).
+    void GiveUp() { m_targetTakes = false; }
     bool TargetTakes() const { return m_targetTakes; }
 
 private:
@@ -37,6 +44,7 @@ private:
     std::function<void(platform::WindowHandle)> m_previous;
     std::uint32_t m_targetProcess = 0;
     platform::WindowHandle m_reader = 0;  // the target's window that asked, 0 before it did
+    bool m_anotherAsked = false;
     bool m_targetTakes = true;
 };
 

@@ -37,7 +37,7 @@ public:
             if (onEvents) {
                 onEvents();
             }
-            if (m_pending && ++m_eventsSinceSent > takeAfterEvents && !deaf) {
+            if (m_pending && ++m_eventsSinceSent > takeAfterEvents) {
                 TakePending();
             }
         };
@@ -46,6 +46,11 @@ public:
     void Send(const std::string& keys, platform::SendWait wait) override {
         TakePending();  // keys are handled in the order they come
         if (keys == "+{INSERT}") {
+            pasteWaits.push_back(wait);
+            if (deaf || losePastes > 0) {
+                losePastes = std::max(0, losePastes - 1);
+                return;  // the keys paste nothing
+            }
             markedEveryPaste =
                 markedEveryPaste && m_t.clipboard.IsFormatAvailable(m_app.MarkerFormats[0]);
             m_pending = true;
@@ -84,7 +89,9 @@ public:
     std::function<void()> onPaste;
     std::function<void()> onEvents;  // another program's turn whenever messages are served
     int takeAfterEvents = 0;         // a slow notepad handles its keys this much later
-    bool deaf = false;               // a window that does nothing on the paste key alone
+    int losePastes = 0;              // the next paste keys that reach notepad without effect
+    bool deaf = false;               // a window that does nothing on the paste key
+    std::vector<platform::SendWait> pasteWaits;  // of every paste key sent
 
 private:
     test::TestApp& m_t;
@@ -198,34 +205,64 @@ TEST_F(BulkPasting, EachSeparatorGoesBetweenTwoClipsOnly) {
 TEST_F(BulkPasting, EachPasteWaitsUntilNotepadHasReadTheClipAndTheLastStaysWhole) {
     BulkCaptures({"one", "two", "three"});
     Answer(BulkSeparator::UserText, "+");
-    recorder.takeAfterEvents = 5;
-    // A clipboard viewer of another program reads some contents before notepad does: its
-    // reading does not end the wait.
-    constexpr platform::WindowHandle kViewer = 0x5151;
-    int viewed = 0;
-    recorder.onEvents = [&] {
-        if (++viewed % 3 == 0) {
-            t.clipboard.PasteInOtherProgram(platform::Format::Text, kViewer);
-        }
-    };
+    recorder.takeAfterEvents = 5;  // notepad is slow
+    const std::uint32_t start = t.desktop.tick;
     BulkSub(app);
     EXPECT_EQ(recorder.sent, (Sent{"paste one", "paste +", "paste two", "paste +", "paste three"}));
     EXPECT_TRUE(recorder.waitedForEveryPaste) << "the clipboard changed before notepad read it";
+    EXPECT_EQ(recorder.pasteWaits, std::vector<platform::SendWait>(5, platform::SendWait::NoWait))
+        << "every paste went on as soon as notepad had read it";
+    EXPECT_LT(t.desktop.tick - start, 1000u);
     EXPECT_TRUE(t.clipboard.onRequest.empty()) << "the clipboard is whole without the program";
-    EXPECT_EQ(t.clipboard.PasteInOtherProgram(platform::Format::Text, kViewer),
+    EXPECT_EQ(t.clipboard.PasteInOtherProgram(platform::Format::Text, 0x5151),
               Bytes(std::string("three") + '\0'));
 }
 
-TEST_F(BulkPasting, AWindowThatNeverReadsCostsTheWaitOnceAndGetsEveryItemInOrder) {
+TEST_F(BulkPasting, APasteWhoseKeysWereLostIsSentOnceMoreAndNoClipEverTwice) {
     BulkCaptures({"one", "two", "three"});
     Answer(BulkSeparator::NewLine);
-    recorder.deaf = true;  // it reads only when the key sender waits for its keys
+    recorder.losePastes = 1;  // notepad just came forward and lost the Shift of the first paste
+    BulkSub(app);
+    EXPECT_EQ(recorder.sent, (Sent{"paste one", "{ENTER}", "paste two", "{ENTER}", "paste three"}));
+    EXPECT_EQ(recorder.pasteWaits.size(), 4u);
+    EXPECT_TRUE(recorder.waitedForEveryPaste);
+
+    // A clipboard viewer of another program reads every content before notepad does: notepad's
+    // reading is never seen, so a paste is never sent again; the wait for the first one is
+    // bounded, the others wait for their keys.
+    constexpr platform::WindowHandle kViewer = 0x5151;
+    recorder.onEvents = [&] {
+        if (!t.clipboard.onRequest.empty()) {
+            t.clipboard.PasteInOtherProgram(platform::Format::Text, kViewer);
+        }
+    };
+    recorder.takeAfterEvents = 3;
+    recorder.sent.clear();
+    recorder.pasteWaits.clear();
     const std::uint32_t start = t.desktop.tick;
     BulkSub(app);
     EXPECT_EQ(recorder.sent, (Sent{"paste one", "{ENTER}", "paste two", "{ENTER}", "paste three"}));
+    EXPECT_EQ(recorder.pasteWaits,
+              (std::vector<platform::SendWait>{platform::SendWait::NoWait,
+                                               platform::SendWait::WaitForProcessing,
+                                               platform::SendWait::WaitForProcessing}));
     EXPECT_TRUE(recorder.waitedForEveryPaste);
-    EXPECT_GE(t.desktop.tick - start, 1000u) << "the first paste is waited for";
-    EXPECT_LT(t.desktop.tick - start, 2000u) << "the others wait for their keys only";
+    EXPECT_LT(t.desktop.tick - start, 2000u);
+}
+
+TEST_F(BulkPasting, AWindowThatNeverPastesCostsTwoWaitsOnceAndGetsNoKeyMoreThanNeeded) {
+    BulkCaptures({"one", "two", "three"});
+    Answer(BulkSeparator::NewLine);
+    recorder.deaf = true;
+    const std::uint32_t start = t.desktop.tick;
+    BulkSub(app);
+    EXPECT_EQ(recorder.sent, (Sent{"{ENTER}", "{ENTER}"}));
+    EXPECT_EQ(recorder.pasteWaits,
+              (std::vector<platform::SendWait>{
+                  platform::SendWait::NoWait, platform::SendWait::NoWait,
+                  platform::SendWait::WaitForProcessing, platform::SendWait::WaitForProcessing}));
+    EXPECT_GE(t.desktop.tick - start, 2000u);
+    EXPECT_LT(t.desktop.tick - start, 3000u);
     EXPECT_TRUE(t.clipboard.onRequest.empty());
 }
 
