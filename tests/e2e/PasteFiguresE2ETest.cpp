@@ -89,9 +89,12 @@ double NowMs() {
 class PasteFigures : public BulkPaste {
 protected:
     // Milliseconds from a click at the point to notepad showing the text; -1 when it never did.
+    // The pointer is there before the time starts: moving it waits until it stays.
     double ClickToText(POINT point, const std::string& text) {
+        wintest::MoveMouseTo(point);
         const double start = NowMs();
-        wintest::ClickAt(point);
+        wintest::SetMouseButton(false, true);
+        wintest::SetMouseButton(false, false);
         while (notepad->Text() != text && NowMs() - start < 30000) {
             Sleep(1);
         }
