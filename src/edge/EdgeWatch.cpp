@@ -46,8 +46,9 @@ void WakeEdgeWatch(App& app) {
 void TimerEdge_Timer(App& app) {
     platform::Desktop& desktop = app.os.desktop;
     const platform::Point pointer = desktop.CursorPosition();
-    if (!PointerMoved(app, pointer) &&
-        (app.display.EdgePointerStillTicks >= kStillTicksBeforeRest || !AnyEdgeOn(app.settings))) {
+    const bool moved = PointerMoved(app, pointer);
+    if (!AnyEdgeOn(app.settings) ||
+        (!moved && app.display.EdgePointerStillTicks >= kStillTicksBeforeRest)) {
         app.MainWindow().TimerEdge.SetEnabled(false);  // until the pointer moves again
         return;
     }

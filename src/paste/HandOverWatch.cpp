@@ -9,7 +9,7 @@ namespace mirvo {
 namespace {
 // A target reads the clipboard as it handles the paste key, within milliseconds; a loaded
 // machine may take a few hundred. One that never reads (a window that does not paste on the
-// key) costs this once.
+// key) costs this twice, for its first paste and the one sent again.
 constexpr std::uint32_t kTakeBoundMs = 1000;
 constexpr std::uint32_t kServeMs = 1;
 }  // namespace

@@ -67,7 +67,10 @@ TEST_F(Idle, NothingWakesSeveralTimesASecondWhileNothingHappens) {
     EXPECT_FALSE(Offered());
     EXPECT_EQ(FastTimers(), Names{}) << "resting again once the pointer stood still";
 
-    // With every edge off, a moving pointer wakes nothing.
+    // With every edge off, a moving pointer wakes nothing; a running watch rests at once.
+    t.desktop.cursor = {700, 300};
+    t.host.AdvanceTime(1000);
+    ASSERT_EQ(FastTimers(), Names{"TimerEdge"});
     app.settings.EdgeTop = app.settings.EdgeLeft = app.settings.EdgeBottom =
         app.settings.EdgeRight = 0;
     for (int step = 0; step < 10; ++step) {
