@@ -74,8 +74,8 @@ TEST_F(Idle, NothingWakesSeveralTimesASecondWhileNothingHappens) {
     app.settings.EdgeTop = app.settings.EdgeLeft = app.settings.EdgeBottom =
         app.settings.EdgeRight = 0;
     for (int step = 0; step < 10; ++step) {
-        t.desktop.cursor = {100 + step * 50, 300};
-        t.host.AdvanceTime(500);
+        t.desktop.cursor = {100 + step * 50, 300};  // it moves between any two ticks
+        t.host.AdvanceTime(200);
         EXPECT_EQ(FastTimers(), Names{}) << "step " << step;
     }
 
