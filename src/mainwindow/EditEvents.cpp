@@ -225,7 +225,10 @@ void ConnectHooks(App& app) {
 
 void Edit::ConnectEvents() {
     App& app = m_app;
-    Timer1.OnTimer = [&app] { PollClipboard(app); };
+    Timer1.OnTimer = [&app] {
+        PollClipboard(app);
+        WakeEdgeWatch(app);
+    };
     Hotkeytimer.OnTimer = [&app] { Hotkeytimer_Timer(app); };
     PointerTimer.OnTimer = [&app] { PointerTimer_Timer(app); };
     TimerEdge.OnTimer = [&app] { TimerEdge_Timer(app); };

@@ -22,6 +22,7 @@ const std::vector<FuzzTarget>& AllFuzzTargets() {
         AddHelpTargets(all);
         AddDialogTargets(all);
         AddBulkTargets(all);
+        AddSearchTargets(all);
         return all;
     }();
     return targets;

@@ -51,5 +51,6 @@ void AddClipTargets(std::vector<FuzzTarget>& targets);
 void AddHelpTargets(std::vector<FuzzTarget>& targets);
 void AddDialogTargets(std::vector<FuzzTarget>& targets);
 void AddBulkTargets(std::vector<FuzzTarget>& targets);
+void AddSearchTargets(std::vector<FuzzTarget>& targets);
 
 }  // namespace mirvo::fuzz
