@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Every figure in one run: the native benchmarks (capture and restore of 1 KB, 1 MB and 64 MB
 # clips next to a plain file copy of the same size, load and save of a full group, one idle
-# clipboard poll, a capture into a full history, the look for other instances' changes) with their ratios, then under Wine the time from a copy in notepad to the copy in
-# the history next to the time to the clipboard alone, and the start-up time and resident memory
-# of mirvo.exe next to a minimal Win32 program measured the same way (median of N runs, default 5).
+# clipboard poll, a capture into a full history, the look for other instances' changes, a search
+# of 29 full libraries next to reading the same files) with their ratios, then under Wine the time
+# from a copy in notepad to the copy in the history next to the time to the clipboard alone, the
+# bulk paste and the click to text next to a plain program doing the same paste, the start-up time
+# and resident memory of mirvo.exe next to a minimal Win32 program measured the same way (median
+# of N runs, default 5), and what the program costs while nothing happens (over a minute). A
+# summary of the ratios ends the run.
 # scripts/figures.sh [runs]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -40,13 +44,33 @@ awk '
                t["BM_LoadFullGroup"], t["BM_SaveFullGroup"]
         printf "idle poll: %.3f us\n", t["BM_IdlePoll"] * 1000
         printf "capture into a full history (1 KB): %.3f ms\n", t["BM_CaptureIntoHistory"]
-        printf "look for changes of other instances, none came: %.3f us\n", t["BM_LookForOthersChanges"] * 1000
-    }' "$table"
+        printf "look for changes of other instances, none came: %.3f us\n",
+               t["BM_LookForOthersChanges"] * 1000
+        search = t["BM_SearchFindingNothing/repeats:5_median"]
+        read = t["BM_ReadSameFilesPlainly/repeats:5_median"]
+        printf "search of 29 full libraries: median %.2f ms; reading the same files: median" \
+               " %.2f ms; ratio %.2f\n", search, read, search / read
+    }' "$table" | tee "$root/build/bench/native-ratios.txt"
 
 echo
 echo "== Copy to history under Wine"
 bash scripts/bench-copy.sh
 
 echo
+echo "== Paste under Wine, next to a plain program"
+bash scripts/bench-paste.sh | tee "$root/build/bench/paste.txt"
+
+echo
 echo "== Start-up under Wine"
-bash scripts/bench-startup.sh "$runs"
+bash scripts/bench-startup.sh "$runs" | tee "$root/build/bench/startup.txt"
+
+echo
+echo "== Idle under Wine"
+bash scripts/bench-idle.sh | tee "$root/build/bench/idle.txt"
+
+echo
+echo "== Summary (load average at the end: $(cut -d' ' -f1-3 /proc/loadavg))"
+grep -h '^search of' "$root/build/bench/native-ratios.txt"
+grep -h -E '^(bulk paste of|click to text)' "$root/build/bench/paste.txt"
+grep -h '^ratio mirvo / minimal' "$root/build/bench/startup.txt"
+grep -h 'idle:' "$root/build/bench/idle.txt"

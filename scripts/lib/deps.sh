@@ -16,7 +16,7 @@ mirvo_missing_packages() {
 mirvo_apt_update() {
     $sudo apt-get update -q >/dev/null 2>&1 && return 0
     sleep 5
-    # Its errors are shown; they must not end a caller that stops on any failure (set -e).
+    # Its errors are shown; a failed update must not end a calling script that uses set -e.
     $sudo apt-get update -q 2>&1 | grep -E '^(E|W):' >&2 || true
 }
 

@@ -34,6 +34,11 @@ struct DisplayState {
     std::unique_ptr<forms::Form> EdgeWindow;
     int EdgeCentreX = 0;
     int EdgeCentreY = 0;
+    // The pointer as the edge watch saw it last (pixels; -1 before it looked), and for how
+    // many of its ticks it has stood there.
+    int EdgePointerX = -1;
+    int EdgePointerY = -1;
+    int EdgePointerStillTicks = 0;
 };
 
 }  // namespace mirvo

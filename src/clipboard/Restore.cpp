@@ -46,7 +46,7 @@ std::string ClipDataPath(const App& app, ClipKind kind, int n) {
     return {};
 }
 
-bool Loadclipboard(App& app, ClipKind kind, int n) {
+bool Loadclipboard(App& app, ClipKind kind, int n, HandOver handOver) {
     files::DataFile file = files::OpenDataFile(app.os.files, ClipDataPath(app, kind, n));
     platform::File& raw = file.Raw();
     const ClipFileScan peek = ScanClipFile(raw, [](const StoredFormat&) { return false; });
@@ -78,17 +78,20 @@ bool Loadclipboard(App& app, ClipKind kind, int n) {
             app.clip.ClipHasText = true;
             app.clip.ClipText.resize(stored.size);
         }
-        const platform::WriteResult written = clipboard.WriteData(
-            format, stored.size + (terminate ? 1 : 0), [&](std::uint8_t* block) {
-                if (raw.ReadAt(stored.offset, block, stored.size) != stored.size) {
-                    return false;
-                }
-                if (terminate) {
-                    block[stored.size] = 0;
-                    app.clip.ClipText.assign(reinterpret_cast<const char*>(block), stored.size);
-                }
-                return true;
-            });
+        const auto fill = [&](std::uint8_t* block) {
+            if (raw.ReadAt(stored.offset, block, stored.size) != stored.size) {
+                return false;
+            }
+            if (terminate) {
+                block[stored.size] = 0;
+                app.clip.ClipText.assign(reinterpret_cast<const char*>(block), stored.size);
+            }
+            return true;
+        };
+        const std::size_t size = stored.size + (terminate ? 1 : 0);
+        const platform::WriteResult written = handOver == HandOver::OnRequest
+                                                  ? clipboard.WriteOnRequest(format, size, fill)
+                                                  : clipboard.WriteData(format, size, fill);
         // A format the system refuses is left out; only a block that cannot be had stops.
         whole = written != platform::WriteResult::NoBlock;
         return whole;

@@ -15,11 +15,43 @@ namespace mirvo {
 
 namespace {
 constexpr const char* kSiblingTitle = " Netvane";
+// Ticks of the watch (200 ms each) that the pointer stands still before the watch rests.
+constexpr int kStillTicksBeforeRest = 10;
+
+bool AnyEdgeOn(const AppSettings& s) {
+    return s.EdgeTop == 1 || s.EdgeBottom == 1 || s.EdgeLeft == 1 || s.EdgeRight == 1;
+}
+
+// Notes where the pointer is; true when it moved since the watch last looked.
+bool PointerMoved(App& app, platform::Point pointer) {
+    DisplayState& d = app.display;
+    const bool moved = pointer.x != d.EdgePointerX || pointer.y != d.EdgePointerY;
+    d.EdgePointerX = pointer.x;
+    d.EdgePointerY = pointer.y;
+    d.EdgePointerStillTicks = moved ? 0 : d.EdgePointerStillTicks + 1;
+    return moved;
+}
 }  // namespace
+
+void WakeEdgeWatch(App& app) {
+    MainForm& edit = app.MainWindow();
+    if (edit.TimerEdge.Enabled() || edit.TimerEdgeOff.Enabled() || !AnyEdgeOn(app.settings)) {
+        return;  // watching already, its window is up, or nothing to watch for
+    }
+    if (PointerMoved(app, app.os.desktop.CursorPosition())) {
+        edit.TimerEdge.SetEnabled(true);
+    }
+}
 
 void TimerEdge_Timer(App& app) {
     platform::Desktop& desktop = app.os.desktop;
     const platform::Point pointer = desktop.CursorPosition();
+    const bool moved = PointerMoved(app, pointer);
+    if (!AnyEdgeOn(app.settings) ||
+        (!moved && app.display.EdgePointerStillTicks >= kStillTicksBeforeRest)) {
+        app.MainWindow().TimerEdge.SetEnabled(false);  // until the pointer moves again
+        return;
+    }
     const platform::Point size = desktop.ScreenSizePixels();
     const forms::ScreenMetrics metrics = app.os.forms.Screen();
     const EdgeScreen screen{size.x, size.y, metrics.twipsPerPixelX, metrics.twipsPerPixelY};

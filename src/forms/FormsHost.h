@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <stdexcept>
@@ -60,6 +61,11 @@ public:
     virtual MsgResult MsgBox(const std::string& text, int style, const std::string& title) = 0;
     // Serves pending window messages.
     virtual void DoEvents() = 0;
+    // Serves pending window messages; when none is pending, waits up to ms for one first.
+    virtual void WaitForEvents(std::uint32_t ms) {
+        (void)ms;
+        DoEvents();
+    }
     virtual ScreenMetrics Screen() const = 0;
     virtual std::vector<Form*> LoadedForms() const = 0;
     // The native window of a loaded form, 0 otherwise.

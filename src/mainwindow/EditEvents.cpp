@@ -229,6 +229,7 @@ void Edit::ConnectEvents() {
     Timer1.OnTimer = [&app] {
         PollClipboard(app);
         ShowOthersChanges(app);
+        WakeEdgeWatch(app);
     };
     Hotkeytimer.OnTimer = [&app] { Hotkeytimer_Timer(app); };
     PointerTimer.OnTimer = [&app] { PointerTimer_Timer(app); };

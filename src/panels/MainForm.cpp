@@ -54,6 +54,11 @@ forms::CommandButton& MainForm::TopBtn(int index) {
 }
 
 void MainForm::UpdateCaptionClock() {
+    // Only a window that can be seen shows its clock; it catches up on the first tick it shows.
+    if (WindowState() == forms::WindowState::Minimized || !Visible()) {
+        m_clockTicks = kClockEveryTicks;
+        return;
+    }
     if (++m_clockTicks < kClockEveryTicks) {
         return;
     }

@@ -20,6 +20,7 @@
 #include "panels/MainForm.h"
 #include "panels/PanelDisplay.h"
 #include "paste/BulkForm.h"
+#include "paste/HandOverWatch.h"
 #include "paste/PasteEngine.h"
 #include "platform/Clipboard.h"
 #include "platform/KeySender.h"
@@ -62,52 +63,79 @@ void Send(App& app, const char* keys) {
 }
 
 // Shift+Insert, returning once the target has taken it: the clipboard must not change before
-// the target has read it, or it would paste a later clip or one clip twice.
-void SendPasteWaiting(App& app) {
-    if (app.os.keySender) {
-        app.os.keySender->Send("+{INSERT}", SendWait::WaitForProcessing);
+// the target has read it, or it would paste a later clip or one clip twice. The clip went on the
+// clipboard on request, so the target's request for it tells when it read it. A paste that
+// nobody asked for is sent once more: under Wine a window just brought forward may get the keys
+// without their Shift. A target whose reading is not seen (it took nothing, or another program
+// had the content first) is not waited for again: its later pastes wait for their keys'
+// processing, as far as the key sender can tell.
+void SendPasteWaiting(App& app, HandOverWatch& watch) {
+    platform::KeySender* keys = app.os.keySender;
+    if (!keys) {
+        return;
     }
+    if (!watch.TargetTakes()) {
+        keys->Send("+{INSERT}", SendWait::WaitForProcessing);
+        return;
+    }
+    using Take = HandOverWatch::Take;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        watch.Expect();
+        keys->Send("+{INSERT}", SendWait::NoWait);
+        const Take take = watch.WaitUntilTaken();
+        if (take == Take::Taken) {
+            return;
+        }
+        if (take == Take::AnotherAsked) {
+            break;  // the target may well have pasted: never twice
+        }
+    }
+    watch.GiveUp();
 }
 
-bool PasteStored(App& app, ClipKind kind, int n) {
-    if (!Loadclipboard(app, kind, n)) {
+bool PasteStored(App& app, HandOverWatch& watch, ClipKind kind, int n) {
+    if (!Loadclipboard(app, kind, n, HandOver::OnRequest)) {
         return false;
     }
-    SendPasteWaiting(app);
+    SendPasteWaiting(app, watch);
     return true;
 }
 
 // The user text as text, marked like a restored clip so that the monitor does not capture it.
-bool PasteText(App& app, const std::string& text) {
+bool PasteText(App& app, HandOverWatch& watch, const std::string& text) {
     if (!OpenClipboardRetrying(app)) {
         return false;
     }
     platform::Clipboard& clipboard = app.os.clipboard;
-    std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    if (!clipboard.Empty() || !clipboard.SetData(platform::Format::Text, bytes)) {
+    const auto fill = [&](std::uint8_t* block) {
+        std::copy(text.begin(), text.end(), block);
+        block[text.size()] = 0;
+        return true;
+    };
+    if (!clipboard.Empty() || clipboard.WriteOnRequest(platform::Format::Text, text.size() + 1,
+                                                       fill) != platform::WriteResult::Written) {
         clipboard.Close();
         return false;
     }
     MarkClipboard(app, 2);
-    SendPasteWaiting(app);
+    SendPasteWaiting(app, watch);
     return true;
 }
 
 // Clip 0 of group 1 in library 1, whichever library is open.
-bool PasteFirstLibraryClip(App& app) {
+bool PasteFirstLibraryClip(App& app, HandOverWatch& watch) {
     struct PrefixKept {
         std::string& prefix;
         std::string kept;
         ~PrefixKept() { prefix = std::move(kept); }
     } restore{app.store.GroupDataPrefix,
               std::exchange(app.store.GroupDataPrefix, LibraryFolderOf(app, 1) + "group0.")};
-    return PasteStored(app, ClipKind::Hot, 0);
+    return PasteStored(app, watch, ClipKind::Hot, 0);
 }
 
 // What goes between two items; false when a separator that goes through the clipboard did not
 // reach it.
-bool PasteSeparator(App& app, int separator, const std::string& spacerText) {
+bool PasteSeparator(App& app, HandOverWatch& watch, int separator, const std::string& spacerText) {
     switch (separator) {
         case BulkSeparator::NewLine:
             Send(app, "{ENTER}");
@@ -117,9 +145,9 @@ bool PasteSeparator(App& app, int separator, const std::string& spacerText) {
             Send(app, "{ENTER}");
             return true;
         case BulkSeparator::UserText:
-            return PasteText(app, spacerText);
+            return PasteText(app, watch, spacerText);
         case BulkSeparator::FirstLibraryClip:
-            return PasteFirstLibraryClip(app);
+            return PasteFirstLibraryClip(app, watch);
         case BulkSeparator::Tab:
             Send(app, "{TAB}");
             return true;
@@ -175,6 +203,7 @@ void BulkSub(App& app) {
     const ClipKind kind = bulkCount > 0 ? ClipKind::Bulk : ClipKind::Clip;
     const int count = bulkCount > 0 ? bulkCount : app.clip.ClipboardClipCount;
     const int separator = app.settings.BulkSpacing;
+    HandOverWatch watch(app);
     bool pastedOne = false;
     bool skipped = false;
     for (int i = 0; i < count; ++i) {
@@ -182,8 +211,9 @@ void BulkSub(App& app) {
             skipped = true;  // no clipboard takes it; the items after it are pasted
             continue;
         }
-        const bool pasted = (!pastedOne || PasteSeparator(app, separator, form.SpacerText())) &&
-                            PasteStored(app, kind, i);
+        const bool pasted =
+            (!pastedOne || PasteSeparator(app, watch, separator, form.SpacerText())) &&
+            PasteStored(app, watch, kind, i);
         if (!pasted) {
             // The clipboard still holds what was pasted last: pasting on would repeat it.
             app.RefusalTones();

@@ -52,6 +52,18 @@ public:
     virtual WriteResult WriteData(std::uint32_t format, std::size_t size,
                                   const std::function<bool(std::uint8_t*)>& fill) = 0;
 
+    // Like WriteData, but the bytes reach the system only when a program asks for them (delayed
+    // rendering): the request tells that a program is reading what is on the clipboard. The
+    // clipboard keeps the bytes until then, or until its content changes.
+    virtual WriteResult WriteOnRequest(std::uint32_t format, std::size_t size,
+                                       const std::function<bool(std::uint8_t*)>& fill) = 0;
+    // Hands every format written on request and not asked for yet to the system, so that the
+    // content stays whole without this program; false when the clipboard could not be had.
+    virtual bool HandOverAll() = 0;
+    // The window that has the clipboard open now, whichever program's; 0 when nobody has it open
+    // or its program opened it without a window.
+    virtual WindowHandle OpenWindow() = 0;
+
     // A number that changes with every change of the clipboard, so that an unchanged clipboard
     // need not be opened to be checked; 0 where the system keeps none.
     virtual std::uint32_t SequenceNumber() { return 0; }
@@ -59,6 +71,9 @@ public:
     // Called, where the system reports it, soon after any program changed the clipboard (this
     // one included), from the message loop.
     std::function<void()> OnChange;
+    // Called when a program asks for bytes written on request, before they go over, with the
+    // window that has the clipboard open for it (0 when unknown); from the message loop.
+    std::function<void(WindowHandle reader)> OnHandOver;
 
     // The bytes of a format held in global memory, or nothing.
     std::optional<std::vector<std::uint8_t>> GetData(std::uint32_t format);

@@ -58,6 +58,8 @@ public:
     // Puts a window above all others, or back among them, keeping its rectangle and without
     // activating it.
     virtual void SetTopmost(WindowHandle window, bool topmost) = 0;
+    // The id of the process that made a window, 0 when there is no such window.
+    virtual std::uint32_t ProcessOf(WindowHandle window) = 0;
 
     virtual Point CursorPosition() = 0;  // pixels
     virtual Point ScreenSizePixels() = 0;

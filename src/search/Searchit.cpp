@@ -1,6 +1,7 @@
 #include "search/Searchit.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "app/App.h"
 #include "app/SearchState.h"
@@ -25,28 +26,36 @@ constexpr forms::Color kSearchingColor = 255;
 constexpr int kBlinks = 3;
 constexpr std::uint32_t kBlinkMs = 200;
 
+// At most limit bytes from the start of a file, as far as it goes; nothing when it cannot be
+// read. One read straight into the text: the search reads about a thousand files.
+std::optional<std::string> ReadUpTo(platform::FileSystem& fs, const std::string& path,
+                                    size_t limit) {
+    try {
+        const std::unique_ptr<platform::File> file = fs.Open(path, platform::OpenMode::ReadOnly);
+        std::string text(limit, '\0');
+        text.resize(file->ReadAt(0, text.data(), limit));
+        return text;
+    } catch (const platform::FileError&) {
+        return std::nullopt;
+    }
+}
+
 // The files a search reads, bounded by their layouts: short files are read as far as they go.
 SearchFiles FilesOf(App& app) {
     SearchFiles files;
-    files.groupNames = [&app](int library) -> std::optional<std::string> {
-        const std::string path = LibraryFolderOf(app, library) + store::kGroupNamesFile;
-        if (!app.os.files.Exists(path)) {
-            return std::nullopt;
-        }
-        const files::Bytes bytes =
-            files::ReadIfPresent(app.os.files, path, store::kGroupCount * store::kTitleWidth);
-        return std::string(bytes.begin(), bytes.end());
+    files.groupNames = [&app](int library) {
+        return ReadUpTo(app.os.files, LibraryFolderOf(app, library) + store::kGroupNamesFile,
+                        store::kGroupCount * store::kTitleWidth);
     };
     files.titles = [&app](int library, int group) -> std::optional<std::string> {
         // The library's own files: "Hot Key Clips", kept in the data folder, is not searched.
-        const std::string path =
-            LibraryFolderOf(app, library) + "group" + std::to_string(group) + ".dat";
-        const files::Bytes bytes =
-            files::ReadIfPresent(app.os.files, path, store::kSlotCount * store::kTitleWidth);
-        if (bytes.empty()) {
+        std::optional<std::string> titles = ReadUpTo(
+            app.os.files, LibraryFolderOf(app, library) + "group" + std::to_string(group) + ".dat",
+            store::kSlotCount * store::kTitleWidth);
+        if (titles && titles->empty()) {
             return std::nullopt;
         }
-        return std::string(bytes.begin(), bytes.end());
+        return titles;
     };
     return files;
 }

@@ -25,14 +25,11 @@ namespace mirvo {
 
 namespace {
 
-// The height of a window reduced to its title bar and borders.
+// The height of a window reduced to its title bar and borders: what the system adds to a client
+// area for the style of the small caption form, asked without making its window.
 int MeasureCaptionHeight(App& app) {
-    forms::Form captionForm(app.os.forms, "CaptionForm");
-    captionForm.Load();
-    captionForm.SetHeight(0);
-    const int height = captionForm.Height();
-    captionForm.Unload();
-    return height;
+    const forms::Form captionForm(app.os.forms, "CaptionForm");
+    return app.os.forms.NonClientHeight(captionForm);
 }
 
 // The main window at its place and in its full size, before the data folder fills it. Its windows

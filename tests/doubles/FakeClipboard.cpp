@@ -28,6 +28,7 @@ bool FakeClipboard::Empty() {
         return false;
     }
     formats.clear();
+    onRequest.clear();
     ++sequence;
     return true;
 }
@@ -73,6 +74,9 @@ bool FakeClipboard::IsFormatAvailable(std::uint32_t format) {
 bool FakeClipboard::ReadData(std::uint32_t format,
                              const std::function<void(const std::uint8_t*, std::size_t)>& read) {
     readFormats.push_back(format);
+    if (isOpen) {
+        HandOver(format, owner);  // this program's own request
+    }
     if (!isOpen ||
         std::find(handleFormats.begin(), handleFormats.end(), format) != handleFormats.end()) {
         return false;
@@ -110,9 +114,79 @@ platform::WriteResult FakeClipboard::WriteData(std::uint32_t format, std::size_t
     return platform::WriteResult::Written;
 }
 
+platform::WriteResult FakeClipboard::WriteOnRequest(
+    std::uint32_t format, std::size_t size, const std::function<bool(std::uint8_t*)>& fill) {
+    std::vector<std::uint8_t> bytes;
+    const platform::WriteResult result = WriteData(format, size, [&](std::uint8_t* block) {
+        if (!fill(block)) {
+            return false;
+        }
+        bytes.assign(block, block + size);
+        return true;
+    });
+    if (result == platform::WriteResult::Written) {
+        for (auto& f : formats) {
+            if (f.first == format) {
+                f.second.clear();
+            }
+        }
+        onRequest[format] = std::move(bytes);
+    }
+    return result;
+}
+
+void FakeClipboard::HandOver(std::uint32_t format, platform::WindowHandle reader) {
+    const auto promised = onRequest.find(format);
+    if (promised == onRequest.end()) {
+        return;
+    }
+    if (OnHandOver) {
+        OnHandOver(reader);
+    }
+    for (auto& f : formats) {
+        if (f.first == format) {
+            f.second = std::move(promised->second);
+        }
+    }
+    onRequest.erase(promised);
+}
+
+bool FakeClipboard::HandOverAll() {
+    if (isOpen || heldByOtherForOpens > 0) {
+        return onRequest.empty();
+    }
+    while (!onRequest.empty()) {
+        const std::uint32_t format = onRequest.begin()->first;
+        for (auto& f : formats) {
+            if (f.first == format) {
+                f.second = std::move(onRequest.begin()->second);
+            }
+        }
+        onRequest.erase(onRequest.begin());
+    }
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> FakeClipboard::PasteInOtherProgram(
+    std::uint32_t format, platform::WindowHandle reader) {
+    if (isOpen) {
+        return std::nullopt;
+    }
+    otherReader = reader;
+    HandOver(format, reader);
+    otherReader = 0;
+    for (const auto& f : formats) {
+        if (f.first == format) {
+            return f.second;
+        }
+    }
+    return std::nullopt;
+}
+
 void FakeClipboard::PutFromOtherProgram(
     std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> content) {
     formats = std::move(content);
+    onRequest.clear();
     ++sequence;
 }
 

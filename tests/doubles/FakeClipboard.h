@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,10 +27,19 @@ public:
                   const std::function<void(const std::uint8_t*, std::size_t)>& read) override;
     platform::WriteResult WriteData(std::uint32_t format, std::size_t size,
                                     const std::function<bool(std::uint8_t*)>& fill) override;
+    platform::WriteResult WriteOnRequest(std::uint32_t format, std::size_t size,
+                                         const std::function<bool(std::uint8_t*)>& fill) override;
+    bool HandOverAll() override;
+    platform::WindowHandle OpenWindow() override { return isOpen ? owner : otherReader; }
     std::uint32_t SequenceNumber() override { return sequence; }
 
     // Another program puts content on the clipboard (it empties it first).
     void PutFromOtherProgram(std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>>);
+    // Another program pastes: it opens the clipboard with its window (which fails while this
+    // program has it open), asks for the format, whose bytes are handed over then when they were
+    // written on request, and closes the clipboard again. Nothing when it got no bytes.
+    std::optional<std::vector<std::uint8_t>> PasteInOtherProgram(std::uint32_t format,
+                                                                 platform::WindowHandle reader);
     // The system's report of a change, which arrives later than the change itself.
     void ReportChange() {
         if (OnChange) {
@@ -47,9 +57,15 @@ public:
     std::uint32_t sequence = 1;  // counts every change; 0 would be a system that keeps none
     int closeCalls = 0;
     platform::WindowHandle owner = 0;
+    // The content; a format written on request has no bytes here until they are asked for.
     std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> formats;
+    std::map<std::uint32_t, std::vector<std::uint8_t>> onRequest;  // their bytes meanwhile
+    platform::WindowHandle otherReader = 0;  // the window of another program's open paste
 
 private:
+    // The bytes of a format written on request go over to the reader.
+    void HandOver(std::uint32_t format, platform::WindowHandle reader);
+
     std::map<std::string, std::uint32_t> m_registered;
     std::uint32_t m_nextId = 0xC000;
 };

@@ -11,6 +11,20 @@ bool FakeDesktop::SetForegroundWindow(platform::WindowHandle window) {
     return true;
 }
 
+std::uint32_t FakeDesktop::ProcessOf(platform::WindowHandle window) {
+    if (window == 0 || closed.count(window) != 0) {
+        return 0;
+    }
+    if (const auto named = processes.find(window); named != processes.end()) {
+        return named->second;
+    }
+    if ((isOwnWindow && isOwnWindow(window)) ||
+        (windows.count(window) != 0 && windows.at(window).ownProcess)) {
+        return kOwnProcess;
+    }
+    return static_cast<std::uint32_t>(window);
+}
+
 platform::WindowHandle FakeDesktop::FindWindowByTitle(const std::string& title) {
     for (const auto& [handle, w] : windows) {
         if (w.title == title) {

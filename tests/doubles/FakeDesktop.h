@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -21,6 +22,7 @@ public:
     std::string WindowTitle(platform::WindowHandle window) override;
     std::string WindowClassName(platform::WindowHandle window) override;
     void SetTopmost(platform::WindowHandle window, bool topmost) override;
+    std::uint32_t ProcessOf(platform::WindowHandle window) override;
     platform::Point CursorPosition() override { return cursor; }
     platform::Point ScreenSizePixels() override { return screen; }
     std::optional<std::string> SpecialFolder(int csidl) override;
@@ -41,6 +43,11 @@ public:
     };
     std::map<platform::WindowHandle, Window> windows;
     std::map<platform::WindowHandle, std::string> classNames;
+    // The process of a window: as named here; the program's own windows (isOwnWindow) are of
+    // kOwnProcess; any other window is a program of its own.
+    static constexpr std::uint32_t kOwnProcess = 1;
+    std::map<platform::WindowHandle, std::uint32_t> processes;
+    std::function<bool(platform::WindowHandle)> isOwnWindow;
     // Windows that went away: they cannot become the foreground window (nor can 0).
     std::set<platform::WindowHandle> closed;
     platform::WindowHandle foreground = 0;

@@ -20,6 +20,7 @@ App& TestApp::Start() {
     if (!m_app) {
         keys.foreground = &desktop.foreground;
         keyboard.foreground = &desktop.foreground;
+        desktop.isOwnWindow = [this](platform::WindowHandle w) { return host.IsFormWindow(w); };
         m_app = std::make_unique<App>(
             Platform{desktop, fs, clipboard, shell, host, &keyboard, &mouse, &keys});
     }

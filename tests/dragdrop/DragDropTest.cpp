@@ -453,13 +453,10 @@ public:
             sent.push_back(keys);
             return;
         }
-        std::string text = "(no text)";
-        for (const auto& [format, data] : m_clipboard.formats) {
-            if (format == platform::Format::Text) {
-                text = std::string(data.begin(), std::find(data.begin(), data.end(), 0));
-            }
-        }
-        sent.push_back(text);
+        // The window in front pastes: it asks for the clipboard's text.
+        const auto data = m_clipboard.PasteInOtherProgram(platform::Format::Text, 0x4242);
+        sent.push_back(data ? std::string(data->begin(), std::find(data->begin(), data->end(), 0))
+                            : "(no text)");
     }
     std::vector<std::string> sent;
 

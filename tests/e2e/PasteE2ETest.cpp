@@ -10,10 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "clipboard/ClipDataFile.h"
-#include "e2e/Notepad.h"
-#include "e2e/ProgramRun.h"
-#include "win32/WinTestSupport.h"
+#include "e2e/PasteFixture.h"
 
 namespace mirvo::e2e {
 namespace {
@@ -60,24 +57,6 @@ private:
     HWND m_window = nullptr;
 };
 
-// The texts of the visible child windows, for failure messages.
-BOOL CALLBACK AddVisibleText(HWND child, LPARAM texts) {
-    if (IsWindowVisible(child) && !WindowText(child).empty()) {
-        *reinterpret_cast<std::string*>(texts) += "[" + WindowText(child) + "] ";
-    }
-    return TRUE;
-}
-std::string VisibleTexts(HWND window) {
-    std::string texts;
-    EnumChildWindows(window, AddVisibleText, reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
-
-int HistoryCount(const std::string& path) {
-    const std::vector<std::uint8_t> b = ReadBytes(path);
-    return b.size() >= 2 ? static_cast<std::int16_t>(b[0] | (b[1] << 8)) : -1;
-}
-
 // The titles of the history, newest first, for failure messages.
 std::string HistoryTitles(const std::string& path) {
     const std::vector<std::uint8_t> b = ReadBytes(path);
@@ -120,97 +99,6 @@ std::string ClipboardText() {
     CloseClipboard();
     return text;
 }
-
-struct Slot {
-    std::string title;
-    std::uint8_t mode;
-    std::string text;
-};
-
-// The program over data files written by the test, with notepad beside its window. The
-// launcher beside the program is the probe that records its hand-overs.
-class Paste : public ::testing::Test {
-protected:
-    std::string Library() const { return setup.ProgramFolder() + "Lib1\\"; }
-    std::string History() const { return setup.ProgramFolder() + "clip.dat"; }
-    std::string Launched() const { return setup.Launched(); }
-
-    // The first slots of a group with their titles, paste modes and text clips.
-    void WriteGroup(const std::string& folder, int group, const std::vector<Slot>& slots) {
-        CreateDirectoryA(folder.c_str(), nullptr);
-        const std::string prefix = folder + "group" + std::to_string(group) + ".";
-        std::string titles;
-        std::vector<std::uint8_t> modes(96, 3);
-        for (size_t n = 0; n < slots.size(); ++n) {
-            titles += Padded(slots[n].title);
-            modes[n] = slots[n].mode;
-            WriteBytes(prefix + std::to_string(n), TextClipBytes(slots[n].text));
-        }
-        titles.resize(4800, ' ');
-        WriteBytes(prefix + "dat", Text(titles));
-        WriteBytes(prefix + "mod", modes);
-    }
-
-    void Start() {
-        program = std::make_unique<ProgramProcess>(setup.Executable());
-        main = program->WaitForMainWindow();
-        ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitFor([&] { return !IsIconic(main); }, 5000)) << "a first start shows it";
-        ASSERT_TRUE(WaitFor([&] { return Exists(History()); }, 10000));
-        ASSERT_TRUE(WaitFor([&] { return !Launched().empty(); }, 10000))
-            << "a first start hands its tutorial page to the launcher";
-        notepad = std::make_unique<Notepad>(main);
-        ASSERT_TRUE(notepad->Ready());
-    }
-    void TearDown() override {
-        if (main) {
-            PostMessageA(main, WM_CLOSE, 0, 0);
-            EXPECT_EQ(program->WaitForExit(), 0);
-        }
-    }
-
-    // Closes the program and starts it again over the settings it saved, patched: the Integer
-    // at this offset of the settings record gets the value.
-    void RestartWithSetting(size_t offset, std::int16_t value) {
-        RestartWithSettings({{offset, value}});
-    }
-    void RestartWithSettings(std::initializer_list<std::pair<size_t, std::int16_t>> patches) {
-        PostMessageA(main, WM_CLOSE, 0, 0);
-        ASSERT_EQ(program->WaitForExit(), 0);
-        std::vector<std::uint8_t> settings = ReadBytes(setup.SettingsFile());
-        for (const auto& [offset, value] : patches) {
-            ASSERT_GT(settings.size(), offset + 1);
-            settings[offset] = static_cast<std::uint8_t>(value & 0xFF);
-            settings[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-        }
-        WriteBytes(setup.SettingsFile(), settings);
-        program = std::make_unique<ProgramProcess>(setup.Executable());
-        main = program->WaitForMainWindow();
-        ASSERT_NE(main, nullptr);
-        Restore();
-    }
-
-    HWND Showing(const std::string& text) {
-        HWND control = nullptr;
-        WaitFor([&] { return (control = LabelShowing(main, text)) != nullptr; }, 5000);
-        return control;
-    }
-    // A real click on what the main window shows with this text.
-    void Click(const std::string& text) {
-        HWND control = Showing(text);
-        ASSERT_NE(control, nullptr) << text << " is not among " << VisibleTexts(main);
-        wintest::ClickAt(wintest::CenterOf(control));
-    }
-    void Restore() {
-        ShowWindow(main, SW_RESTORE);
-        ASSERT_TRUE(WaitFor([&] { return !IsIconic(main) && IsWindowVisible(main); }, 5000));
-    }
-
-    ProgramSetup setup;
-    std::unique_ptr<ProgramProcess> program;
-    HWND main = nullptr;
-    std::unique_ptr<Notepad> notepad;
-};
 
 TEST_F(Paste, AClickOnAClipboardClipPastesItBackIntoNotepad) {
     Start();
@@ -452,110 +340,6 @@ TEST_F(Paste, HotKeysPasteClearAndSwitchOffAndOnSystemWide) {
     wintest::PressKey(VK_INSERT, {VK_SHIFT});
     EXPECT_TRUE(WaitFor([&] { return !IsIconic(main) && IsWindowVisible(main); }, 5000));
     EXPECT_FALSE(recorder.Got(WM_KEYDOWN, VK_INSERT));
-}
-
-// The bulk paste: the bulk key, the window that asks for the separator, and every item in
-// notepad in the order it was copied.
-class BulkPaste : public Paste {
-protected:
-    static constexpr size_t kBulkCountAt = 7;
-    static constexpr size_t kBulkSpacingAt = 95;
-
-    int StoredSetting(size_t offset) const {
-        const std::vector<std::uint8_t> b = ReadBytes(setup.SettingsFile());
-        return b.size() > offset + 1 ? static_cast<std::int16_t>(b[offset] | (b[offset + 1] << 8))
-                                     : -1;
-    }
-    // The bulk key in notepad, and the window that asks for the separator.
-    HWND PressTheBulkKey() {
-        notepad->SetText("");
-        EXPECT_TRUE(notepad->Focus());
-        LetThePollSeeIt();
-        wintest::PressKey(VK_INSERT, {VK_CONTROL});
-        HWND window = nullptr;
-        WaitFor(
-            [&] {
-                window = FindWindowA(nullptr, "Bulk Paste - Clip Spacing");
-                return window && IsWindowVisible(window) && GetForegroundWindow() == window;
-            },
-            5000);
-        return window;
-    }
-    void ClickIn(HWND window, const std::string& text) {
-        HWND control = LabelShowing(window, text);
-        ASSERT_NE(control, nullptr) << text << " is not among " << VisibleTexts(window);
-        wintest::ClickAt(wintest::CenterOf(control));
-    }
-};
-
-TEST_F(BulkPaste, ThreeBulkCapturesGoIntoNotepadWithTheChosenSeparator) {
-    Start();
-    Click("Bulk");  // the capture mode "Bulk"
-    ASSERT_TRUE(Showing("0")) << "the bulk button counts the cache: " << VisibleTexts(main);
-    const char* copies[] = {"alpha", "beta", "gamma"};
-    for (int n = 0; n < 3; ++n) {
-        notepad->Copy(copies[n]);
-        ASSERT_TRUE(WaitFor([&] { return StoredSetting(kBulkCountAt) == n + 1; }, 5000))
-            << copies[n];
-    }
-
-    HWND bulk = PressTheBulkKey();
-    ASSERT_NE(bulk, nullptr) << "the bulk key shows the separator window";
-    wintest::PressKey('3');  // "Blank line between clips", saved at once
-    ASSERT_TRUE(WaitFor([&] { return StoredSetting(kBulkSpacingAt) == 2; }, 3000));
-    ClickIn(bulk, "Paste");
-    EXPECT_TRUE(notepad->Shows("alpha\r\n\r\nbeta\r\n\r\ngamma")) << notepad->Text();
-    EXPECT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }, 3000));
-
-    // The window stays minimized: the bulk key works from there too.
-    bulk = PressTheBulkKey();
-    ASSERT_NE(bulk, nullptr);
-    ClickIn(bulk, "4");  // "User supplied text": the focus goes to the text box
-    ASSERT_TRUE(WaitFor([&] { return StoredSetting(kBulkSpacingAt) == 3; }, 3000));
-    wintest::TypeText(" 3 ");  // a digit typed there stays text
-    ClickIn(bulk, "Paste");
-    EXPECT_TRUE(notepad->Shows("alpha 3 beta 3 gamma")) << notepad->Text();
-    const std::vector<std::uint8_t> spacer = ReadBytes(setup.ProgramFolder() + "Spacer.txt");
-    EXPECT_EQ(std::string(spacer.begin(), spacer.end()), " 3 ");
-    LetThePollSeeIt();
-    EXPECT_EQ(HistoryCount(History()), 3) << "neither the clips nor the text were captured again";
-    EXPECT_EQ(StoredSetting(kBulkCountAt), 3);
-}
-
-TEST_F(BulkPaste, NinetySixItemsArriveWholeAndInOrder) {
-    Start();
-    std::string titles;
-    std::string expected;
-    for (int n = 0; n < 96; ++n) {
-        const std::string text = "Bulk item " + std::to_string(n);
-        WriteBytes(setup.ProgramFolder() + "bulk." + std::to_string(n), TextClipBytes(text));
-        titles += Padded(text);
-        expected += (n > 0 ? "\r\n" : "") + text;
-    }
-    WriteBytes(setup.ProgramFolder() + "bulk.dat", Text(titles));
-    RestartWithSettings({{kBulkCountAt, 96}, {kBulkSpacingAt, 1}});  // "New line between clips"
-    ASSERT_TRUE(Showing("96")) << VisibleTexts(main);
-
-    std::vector<DWORD> times;
-    for (int run = 0; run < 3; ++run) {
-        HWND bulk = PressTheBulkKey();
-        ASSERT_NE(bulk, nullptr) << "run " << run;
-        HWND paste = LabelShowing(bulk, "Paste");
-        ASSERT_NE(paste, nullptr);
-        const DWORD start = GetTickCount();
-        wintest::ClickAt(wintest::CenterOf(paste));
-        while (notepad->Text() != expected && GetTickCount() - start < 60000) {
-            Sleep(5);
-        }
-        times.push_back(GetTickCount() - start);
-        ASSERT_EQ(notepad->Text(), expected) << "run " << run;
-        EXPECT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }, 3000));
-    }
-    std::sort(times.begin(), times.end());
-    std::printf(
-        "  bulk paste of 96 items into notepad: median %lu ms over 3 runs (%lu .. %lu ms)\n",
-        static_cast<unsigned long>(times[1]), static_cast<unsigned long>(times.front()),
-        static_cast<unsigned long>(times.back()));
 }
 
 }  // namespace

@@ -58,17 +58,14 @@ void Session::CheckDialogSave(const Frame& frame,
         return;
     }
     // A title-only save renames the clip it was opened for, wherever the history moved it.
-    for (const auto& [path, old] : before) {
-        const size_t name = path.rfind('/') + 1;
-        if (path.compare(name, 5, "clip.") == 0 && path.compare(name, 8, "clip.dat") != 0) {
-            return;  // the history itself changed: a capture, no rename
-        }
-    }
+    // The history itself changed since the step began (a capture, maybe in a step taken while a
+    // modal form of this one was up): no rename to tell.
     const std::string data = Relative(machine.app().DataFolder);
     for (size_t i = 0; i < frame.historyFiles.size(); ++i) {
         const files::Bytes* now = m_world.snapshot.Find(data + "clip." + std::to_string(i));
-        if ((now ? std::optional<files::Bytes>(*now) : std::nullopt) != frame.historyFiles[i]) {
-            return;  // a step nested in this one captured: the titles moved with the clips
+        if (static_cast<bool>(now) != frame.historyFiles[i].has_value() ||
+            (now && *now != *frame.historyFiles[i])) {
+            return;
         }
     }
     const MainForm& main = machine.app().MainWindow();
@@ -76,9 +73,8 @@ void Session::CheckDialogSave(const Frame& frame,
         if (main.clipboardPanel.ClipboardClip[i]->Caption() == frame.historyTitles[i]) {
             continue;
         }
-        const files::Bytes* data =
-            m_world.snapshot.Find(Relative(machine.app().DataFolder) + "clip." + std::to_string(i));
-        if (!data || *data != *dialog.history) {
+        const files::Bytes* held = m_world.snapshot.Find(data + "clip." + std::to_string(i));
+        if (!held || *held != *dialog.history) {
             Fail(7, "a clipboard clip's editor renamed another clip",
                  "opened for clipboard clip " + std::to_string(dialog.historyIndex + 1) +
                      ", renamed clipboard clip " + std::to_string(i + 1));

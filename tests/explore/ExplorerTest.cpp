@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DragState.h"
+#include "app/EditContext.h"
 #include "explore/Explorer.h"
 #include "panels/MainForm.h"
 
@@ -20,6 +21,67 @@ TEST(Explorer, StepsReadBackAsTheyAreWritten) {
         EXPECT_EQ(ParseStep(line).ToString(), line);
     }
     EXPECT_THROW(ParseStep("dance"), std::invalid_argument);
+}
+
+// What the explorer models of the program must match the program's own rules: sequences it once
+// took for faults, each a rule of the program it now follows.
+
+TEST(Explorer, AStartAfterAProgramThatWaitedForAClickWaitsForNone) {
+    // The program's mouse hook goes with it: the next start finds none set.
+    EXPECT_FALSE(Replay({"click Edit.OptionButton", "click Options.Opt(5)",
+                         "click Options.BrowserOption(1)", "close Options", "copy text \"a\"",
+                         "copy text \"b\"", "click Edit.ClipMode(2)", "key 2", "restart"}));
+}
+
+TEST(Explorer, ACaptureWhileAModalFormOfAClipboardClipsEditorIsUpRenamesNothing) {
+    // A capture during a step nested in the warning is the history changing, not a rename.
+    EXPECT_FALSE(
+        Replay({"copy formats \"several formats 103\"", "right click Edit.ClipboardClip(0)",
+                "click view.Text1(0)", "copy text \"   \"", "click warn.Command1"}));
+}
+
+TEST(Explorer, ALetterWithAModifierClicksItsGroupClipAsTheLetterAlone) {
+    // The main window's key-up takes the key code: Alt+E opens the empty launch-pad slot E.
+    EXPECT_FALSE(Replay({"click Edit.LaunchBtn", "key Alt+E", "type \"line one\\r\\nline two\"",
+                         "click LaunchPad.SaveBtn"}));
+}
+
+// A planted fault: an open editor stays where its clip was when a drop moves the clip or its
+// group.
+void EditorsStayBehind(App& app) {
+    GroupPanels& panels = app.MainWindow().groupPanels;
+    std::vector<forms::Label*> targets(panels.item.begin(), panels.item.end());
+    targets.insert(targets.end(), panels.Group.begin(), panels.Group.end());
+    for (forms::Label* target : targets) {
+        auto drop = target->OnDragDrop.Take();
+        target->OnDragDrop = [&app, drop](forms::Control& source, int x, int y) {
+            std::vector<EditContext> before;
+            for (const EditContext* edit : app.editing.Open) {
+                before.push_back(*edit);
+            }
+            drop(source, x, y);
+            for (size_t i = 0; i < before.size() && i < app.editing.Open.size(); ++i) {
+                *app.editing.Open[i] = before[i];
+            }
+        };
+    }
+}
+
+TEST(Explorer, AnEditorFollowsItsClipMovedToAnotherSlotOrGroup) {
+    const std::vector<std::vector<std::string>> sessions = {
+        {"right click Edit.item(77)", "click view.OKBtn", "right click Edit.item(77)",
+         "drag Edit.item(77) to Edit.item(74)", "click view.Colr(0)", "click view.OKBtn"},
+        // Opened on an empty slot of a group that moves.
+        {"copy text \"line one\\r\\nline two\"",
+         "drag Edit.ClipboardClip(0) over Edit.Group(6) to Edit.item(3)", "close Settings",
+         "right click Edit.item(0)", "drag Edit.Group(6) over Edit.Group(0) to Edit.Group(29)",
+         "click view.OKBtn"}};
+    for (const std::vector<std::string>& steps : sessions) {
+        EXPECT_FALSE(Replay(steps)) << steps[3];
+        const std::optional<Violation> behind = Replay(steps, 1, EditorsStayBehind);
+        ASSERT_TRUE(behind) << "an editor that saves where its clip was is not caught";
+        EXPECT_EQ(behind->invariant, 7) << behind->Describe();
+    }
 }
 
 // A planted fault: a copy into a group clip slot moves the clip.

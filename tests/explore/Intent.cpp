@@ -128,10 +128,11 @@ void Session::PrepareFrame(Frame& frame, const Step& step) {
             if (form == &main) {
                 const bool searching = focus && focus->Kind() == forms::ControlKind::TextBox;
                 frame.mayPaste = !searching;
-                // A key that clicks a group clip points at it, as a click does.
+                // A key that clicks a group clip points at it, as a click does. The window
+                // takes a letter by its key code, with Shift, Ctrl or Alt held as without.
                 const KeyStroke key = step.verb == Verb::Key ? KeyNamed(step.target) : KeyStroke{};
                 int slot = -1;
-                if (key.keyCode >= 'A' && key.keyCode <= 'Z' && key.shift == 0) {
+                if (key.keyCode >= 'A' && key.keyCode <= 'Z') {
                     slot = key.keyCode - 'A';
                 } else if (key.keyCode == forms::Key::Return &&
                            IsGroupClipPos(app.store.HighlightPos)) {
@@ -200,12 +201,12 @@ void Session::PrepareFrame(Frame& frame, const Step& step) {
             }
         }
         if (frame.dialog->historyIndex >= 0) {
+            const std::string data = Relative(app.DataFolder);
             for (const forms::Label* clip : main.clipboardPanel.ClipboardClip) {
                 frame.historyTitles.push_back(clip->Caption());
-                const files::Bytes* data = m_world.snapshot.Find(
-                    Relative(app.DataFolder) + "clip." + std::to_string(clip->Index()));
-                frame.historyFiles.push_back(data ? std::optional<files::Bytes>(*data)
-                                                  : std::nullopt);
+                const files::Bytes* file =
+                    m_world.snapshot.Find(data + "clip." + std::to_string(clip->Index()));
+                frame.historyFiles.push_back(file ? std::optional(*file) : std::nullopt);
             }
         }
     }
@@ -285,6 +286,46 @@ void Session::NoteDialogs(Machine& machine) {
             }
         }
         m_dialogs.push_back(std::move(dialog));
+    }
+}
+
+// A dialog editing a clip that a move took elsewhere follows it, and saves where it went: a slot
+// dropped on a slot takes its clip along, a group name dropped on a group name every slot of the
+// group (an empty one too).
+void Session::FollowMovedClips(const Frame& frame,
+                               const std::map<std::string, std::optional<files::Bytes>>& before) {
+    const DragEnds& drag = *frame.drag;
+    if (!drag.move) {
+        return;
+    }
+    const StoreView was(m_world.snapshot, &before);
+    const StoreView now(m_world.snapshot);
+    auto groupMoved = [&] {
+        const SlotKey& from = *drag.sourceGroup;
+        const SlotKey& to = *drag.targetGroup;
+        const auto name = [](const StoreView& view, const SlotKey& group) {
+            return view.GroupNames(group.folder)[static_cast<size_t>(group.group)];
+        };
+        return !name(was, from).empty() && name(now, from).empty() &&
+               name(now, to) == name(was, from);
+    };
+    for (const auto& dialog : m_dialogs) {
+        if (dialog->machine != frame.step->machine || !dialog->slot) {
+            continue;
+        }
+        const SlotKey from = *dialog->slot;
+        if (drag.source == from && drag.target && *drag.target != from) {
+            const Slot left = was.Read(from);
+            const Slot arrived = now.Read(*drag.target);
+            if (left.filled && !now.Read(from).filled && arrived.filled &&
+                arrived.data == left.data) {
+                dialog->slot = drag.target;
+            }
+        } else if (drag.sourceGroup && drag.targetGroup && !from.IsTransfer() &&
+                   from.folder == drag.sourceGroup->folder &&
+                   from.group == drag.sourceGroup->group && groupMoved()) {
+            dialog->slot = SlotKey{drag.targetGroup->folder, drag.targetGroup->group, from.slot};
+        }
     }
 }
 

@@ -168,7 +168,7 @@ void Session::Check(const Frame& frame) {
     CheckFrame(before);
     if (frame.drag) {
         CheckMove(frame);
-        FollowMovedClip(frame, before);
+        FollowMovedClips(frame, before);
     }
     if (frame.dialog) {
         CheckDialogSave(frame, before);
@@ -398,43 +398,6 @@ void Session::CheckMove(const Frame& frame) {
     }
     if (!drag.move && !source.SameClip(drag.sourceBefore, drag.sourceDefault)) {
         Fail(1, "a copy changed its source", detail);
-    }
-}
-
-// A dialog that edits a clip the step moved, alone or with its group, edits it where it went
-// (in its own program only).
-void Session::FollowMovedClip(const Frame& frame,
-                              const std::map<std::string, std::optional<files::Bytes>>& before) {
-    const DragEnds& drag = *frame.drag;
-    if (drag.groupFrom && drag.groupTo && drag.groupFrom != drag.groupTo) {
-        // The move wrote the titles of the group it went to; a refused drop writes nothing.
-        const std::string titles =
-            drag.groupTo->folder + "group" + std::to_string(drag.groupTo->group) + ".dat";
-        if (before.count(titles) == 0) {
-            return;
-        }
-        for (const auto& dialog : m_dialogs) {
-            if (dialog->machine == frame.step->machine && dialog->slot &&
-                dialog->slot->folder == drag.groupFrom->folder &&
-                dialog->slot->group == drag.groupFrom->group) {
-                dialog->slot->folder = drag.groupTo->folder;
-                dialog->slot->group = drag.groupTo->group;
-            }
-        }
-        return;
-    }
-    if (!drag.move || !drag.source || !drag.target || drag.source == drag.target) {
-        return;
-    }
-    const StoreView now(m_world.snapshot);
-    if (now.Read(*drag.source).filled || !now.Read(*drag.target).filled ||
-        drag.targetBefore.filled || !drag.sourceBefore.filled) {
-        return;  // nothing moved
-    }
-    for (const auto& dialog : m_dialogs) {
-        if (dialog->machine == frame.step->machine && dialog->slot == drag.source) {
-            dialog->slot = drag.target;
-        }
     }
 }
 

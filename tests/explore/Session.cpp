@@ -687,10 +687,11 @@ void Session::ApplyDrag(Step& step, Frame& frame) {
         }
         ends.bulkGroup = SlotKey{FolderOf(machine, target->Index()), target->Index(), -1};
     }
-    const bool onMain = &target->Owner() == static_cast<forms::Form*>(&machine.app().MainWindow());
-    if (source.Name() == "Group" && target->Name() == "Group" && onMain && ends.move) {
-        ends.groupFrom = SlotKey{FolderOf(machine, source.Index()), source.Index(), -1};
-        ends.groupTo = SlotKey{FolderOf(machine, target->Index()), target->Index(), -1};
+    const forms::Form* main = &machine.app().MainWindow();
+    if (source.Name() == "Group" && target->Name() == "Group" && &source.Owner() == main &&
+        &target->Owner() == main) {
+        ends.sourceGroup = SlotKey{FolderOf(machine, source.Index()), source.Index(), -1};
+        ends.targetGroup = SlotKey{FolderOf(machine, target->Index()), target->Index(), -1};
     }
     ends.sourceDefault = ends.source && ends.source->IsTransfer()
                              ? machine.app().settings.TransferSlotColor

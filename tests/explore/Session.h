@@ -118,9 +118,9 @@ private:
         // The bulk cache dropped on a group name: its items' data before, and the group.
         std::vector<files::Bytes> bulkItems;
         std::optional<SlotKey> bulkGroup;
-        // A group name dropped on another: the group it names and the one it may move to.
-        std::optional<SlotKey> groupFrom;
-        std::optional<SlotKey> groupTo;
+        // A group name dropped on a group name: both groups (slot -1).
+        std::optional<SlotKey> sourceGroup;
+        std::optional<SlotKey> targetGroup;
     };
     // A step in progress; steps nest while modal forms are up.
     struct Frame {
@@ -133,7 +133,7 @@ private:
         std::shared_ptr<const DialogIntent> dialog;  // the editing dialog the step acts on
         std::optional<DragEnds> drag;
         // What that dialog showed before the step: its title, the colour chosen (0: the
-        // panel's default), and the clipboard clips' titles.
+        // panel's default), and the clipboard clips' titles with their data files.
         std::string dialogTitle;
         std::optional<std::int32_t> chosenColor;
         std::vector<std::string> historyTitles;
@@ -168,6 +168,8 @@ private:
                      Frame& frame);
     std::shared_ptr<const DialogIntent> DialogOf(const forms::Form* form) const;
     void NoteDialogs(Machine& machine);
+    void FollowMovedClips(const Frame& frame,
+                          const std::map<std::string, std::optional<files::Bytes>>& before);
 
     // The invariants (Invariants.cpp).
     void Check(const Frame& frame);
@@ -181,8 +183,6 @@ private:
                          const std::map<std::string, std::optional<files::Bytes>>& before);
     void CheckOptions(Machine& machine);
     void CheckMove(const Frame& frame);
-    void FollowMovedClip(const Frame& frame,
-                         const std::map<std::string, std::optional<files::Bytes>>& before);
     bool ShownBefore(const SlotKey& key, const Slot& slot);
     void CheckRestart(Machine& machine, const std::vector<std::string>& shownBefore);
     std::vector<std::string> Shown(Machine& machine);

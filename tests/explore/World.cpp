@@ -105,6 +105,10 @@ void Machine::Drop() {
     keyboard.OnKeyDown = nullptr;
     keyboard.OnKeyUp = nullptr;
     mouse.OnMouse = nullptr;
+    // The hooks belong to the program's process and go with it: the next start finds none set.
+    mouse.on = false;
+    keyboard.watched.clear();
+    keyboard.monitoring = 0;
     clipboard.isOpen = false;
     if (m_program) {
         m_program->running = false;

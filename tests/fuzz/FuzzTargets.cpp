@@ -23,6 +23,7 @@ const std::vector<FuzzTarget>& AllFuzzTargets() {
         AddDialogTargets(all);
         AddBulkTargets(all);
         AddFolderTargets(all);
+        AddSearchTargets(all);
         return all;
     }();
     return targets;

@@ -52,5 +52,6 @@ void AddHelpTargets(std::vector<FuzzTarget>& targets);
 void AddDialogTargets(std::vector<FuzzTarget>& targets);
 void AddBulkTargets(std::vector<FuzzTarget>& targets);
 void AddFolderTargets(std::vector<FuzzTarget>& targets);
+void AddSearchTargets(std::vector<FuzzTarget>& targets);
 
 }  // namespace mirvo::fuzz

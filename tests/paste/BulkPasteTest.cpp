@@ -21,23 +21,43 @@ using test::ReadFileBytes;
 using test::WriteFileBytes;
 
 constexpr platform::WindowHandle kNotepad = 0x4242;
+constexpr platform::WindowHandle kNotepadEdit = 0x4243;  // notepad's text box
 constexpr int kCtrl = 2;
 
-// Records the keys sent; a paste is recorded as the text it found on the clipboard. It also
-// notes whether everything was sent to the target with the hot keys and the monitor resting.
+// Notepad as the target of the keys: it handles them when the program next serves window
+// messages, or at once for keys sent with the wait for their processing, and pastes by asking
+// for the clipboard's text from its text box. A paste is recorded as the text it got. It also
+// notes whether everything was sent to the target with the hot keys and the monitor resting, and
+// whether every paste was taken before the clipboard changed again.
 class PasteRecorder : public platform::KeySender {
 public:
-    PasteRecorder(test::TestApp& t, App& app) : m_t(t), m_app(app) {}
+    PasteRecorder(test::TestApp& t, App& app) : m_t(t), m_app(app) {
+        t.desktop.processes[kNotepadEdit] = t.desktop.ProcessOf(kNotepad);
+        t.host.onDoEvents = [this] {
+            if (onEvents) {
+                onEvents();
+            }
+            if (m_pending && ++m_eventsSinceSent > takeAfterEvents) {
+                TakePending();
+            }
+        };
+    }
 
     void Send(const std::string& keys, platform::SendWait wait) override {
+        TakePending();  // keys are handled in the order they come
         if (keys == "+{INSERT}") {
-            sent.push_back("paste " + ClipboardText());
-            waitedForEveryPaste =
-                waitedForEveryPaste && wait == platform::SendWait::WaitForProcessing;
+            pasteWaits.push_back(wait);
+            if (deaf || losePastes > 0) {
+                losePastes = std::max(0, losePastes - 1);
+                return;  // the keys paste nothing
+            }
             markedEveryPaste =
                 markedEveryPaste && m_t.clipboard.IsFormatAvailable(m_app.MarkerFormats[0]);
-            if (onPaste) {
-                onPaste();
+            m_pending = true;
+            m_eventsSinceSent = 0;
+            m_sentAtSequence = m_t.clipboard.sequence;
+            if (wait == platform::SendWait::WaitForProcessing) {
+                TakePending();
             }
         } else {
             sent.push_back(keys);
@@ -46,24 +66,39 @@ public:
                          !m_app.MainWindow().Timer1.Enabled() && m_t.desktop.foreground == kNotepad;
     }
 
+    // Notepad handles the paste key: it reads the clipboard as it is now.
+    void TakePending() {
+        if (!m_pending) {
+            return;
+        }
+        m_pending = false;
+        waitedForEveryPaste = waitedForEveryPaste && m_t.clipboard.sequence == m_sentAtSequence;
+        const auto text = m_t.clipboard.PasteInOtherProgram(platform::Format::Text, kNotepadEdit);
+        sent.push_back("paste " +
+                       (text ? std::string(text->begin(), std::find(text->begin(), text->end(), 0))
+                             : std::string("(no text)")));
+        if (onPaste) {
+            onPaste();
+        }
+    }
+
     std::vector<std::string> sent;
     bool waitedForEveryPaste = true;
     bool markedEveryPaste = true;
     bool quietEveryTime = true;
     std::function<void()> onPaste;
+    std::function<void()> onEvents;  // another program's turn whenever messages are served
+    int takeAfterEvents = 0;         // a slow notepad handles its keys this much later
+    int losePastes = 0;              // the next paste keys that reach notepad without effect
+    bool deaf = false;               // a window that does nothing on the paste key
+    std::vector<platform::SendWait> pasteWaits;  // of every paste key sent
 
 private:
-    std::string ClipboardText() const {
-        for (const auto& [format, data] : m_t.clipboard.formats) {
-            if (format == platform::Format::Text) {
-                return std::string(data.begin(), std::find(data.begin(), data.end(), 0));
-            }
-        }
-        return "(no text)";
-    }
-
     test::TestApp& m_t;
     App& m_app;
+    bool m_pending = false;
+    int m_eventsSinceSent = 0;
+    std::uint32_t m_sentAtSequence = 0;
 };
 
 class BulkPasting : public test::ClipboardFixture {
@@ -165,6 +200,70 @@ TEST_F(BulkPasting, EachSeparatorGoesBetweenTwoClipsOnly) {
     EXPECT_EQ(ReadFileBytes(DataFile("Spacer.txt")), Bytes(", "));
     Tick();
     EXPECT_EQ(app.clip.ClipboardClipCount, 2);
+}
+
+TEST_F(BulkPasting, EachPasteWaitsUntilNotepadHasReadTheClipAndTheLastStaysWhole) {
+    BulkCaptures({"one", "two", "three"});
+    Answer(BulkSeparator::UserText, "+");
+    recorder.takeAfterEvents = 5;  // notepad is slow
+    const std::uint32_t start = t.desktop.tick;
+    BulkSub(app);
+    EXPECT_EQ(recorder.sent, (Sent{"paste one", "paste +", "paste two", "paste +", "paste three"}));
+    EXPECT_TRUE(recorder.waitedForEveryPaste) << "the clipboard changed before notepad read it";
+    EXPECT_EQ(recorder.pasteWaits, std::vector<platform::SendWait>(5, platform::SendWait::NoWait))
+        << "every paste went on as soon as notepad had read it";
+    EXPECT_LT(t.desktop.tick - start, 1000u);
+    EXPECT_TRUE(t.clipboard.onRequest.empty()) << "the clipboard is whole without the program";
+    EXPECT_EQ(t.clipboard.PasteInOtherProgram(platform::Format::Text, 0x5151),
+              Bytes(std::string("three") + '\0'));
+}
+
+TEST_F(BulkPasting, APasteWhoseKeysWereLostIsSentOnceMoreAndNoClipEverTwice) {
+    BulkCaptures({"one", "two", "three"});
+    Answer(BulkSeparator::NewLine);
+    recorder.losePastes = 1;  // notepad just came forward and lost the Shift of the first paste
+    BulkSub(app);
+    EXPECT_EQ(recorder.sent, (Sent{"paste one", "{ENTER}", "paste two", "{ENTER}", "paste three"}));
+    EXPECT_EQ(recorder.pasteWaits.size(), 4u);
+    EXPECT_TRUE(recorder.waitedForEveryPaste);
+
+    // A clipboard viewer of another program reads every content before notepad does: notepad's
+    // reading is never seen, so a paste is never sent again; the wait for the first one is
+    // bounded, the others wait for their keys.
+    constexpr platform::WindowHandle kViewer = 0x5151;
+    recorder.onEvents = [&] {
+        if (!t.clipboard.onRequest.empty()) {
+            t.clipboard.PasteInOtherProgram(platform::Format::Text, kViewer);
+        }
+    };
+    recorder.takeAfterEvents = 3;
+    recorder.sent.clear();
+    recorder.pasteWaits.clear();
+    const std::uint32_t start = t.desktop.tick;
+    BulkSub(app);
+    EXPECT_EQ(recorder.sent, (Sent{"paste one", "{ENTER}", "paste two", "{ENTER}", "paste three"}));
+    EXPECT_EQ(recorder.pasteWaits,
+              (std::vector<platform::SendWait>{platform::SendWait::NoWait,
+                                               platform::SendWait::WaitForProcessing,
+                                               platform::SendWait::WaitForProcessing}));
+    EXPECT_TRUE(recorder.waitedForEveryPaste);
+    EXPECT_LT(t.desktop.tick - start, 2000u);
+}
+
+TEST_F(BulkPasting, AWindowThatNeverPastesCostsTwoWaitsOnceAndGetsNoKeyMoreThanNeeded) {
+    BulkCaptures({"one", "two", "three"});
+    Answer(BulkSeparator::NewLine);
+    recorder.deaf = true;
+    const std::uint32_t start = t.desktop.tick;
+    BulkSub(app);
+    EXPECT_EQ(recorder.sent, (Sent{"{ENTER}", "{ENTER}"}));
+    EXPECT_EQ(recorder.pasteWaits,
+              (std::vector<platform::SendWait>{
+                  platform::SendWait::NoWait, platform::SendWait::NoWait,
+                  platform::SendWait::WaitForProcessing, platform::SendWait::WaitForProcessing}));
+    EXPECT_GE(t.desktop.tick - start, 2000u);
+    EXPECT_LT(t.desktop.tick - start, 3000u);
+    EXPECT_TRUE(t.clipboard.onRequest.empty());
 }
 
 TEST_F(BulkPasting, AnEmptyCachePastesTheHistoryOldestFirstAndABatchStartsAfresh) {

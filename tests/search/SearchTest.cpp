@@ -74,6 +74,26 @@ TEST(SearchCore, FindsTitlesAndNamesInOrderAcrossLibrariesAndStopsWhereItBegan) 
         << "case-insensitive, group after group, wrapping from 29 to 1, up to the stop library";
 }
 
+// Every byte at every place of texts of every length around the blocks the conversion works in:
+// only a..z change, code page letters above 127 stay as they are.
+TEST(SearchCore, UpperCaseChangesTheAsciiLettersOnlyAtAnyLength) {
+    for (size_t length = 0; length <= 40; ++length) {
+        for (int first = 0; first < 256; first += 7) {
+            std::string text(length, '\0');
+            for (size_t i = 0; i < length; ++i) {
+                text[i] = static_cast<char>((first + static_cast<int>(i) * 13) % 256);
+            }
+            std::string expected = text;
+            for (char& c : expected) {
+                if (c >= 'a' && c <= 'z') {
+                    c = static_cast<char>(c - 'a' + 'A');
+                }
+            }
+            ASSERT_EQ(SearchUpper(text), expected) << "length " << length << ", from " << first;
+        }
+    }
+}
+
 TEST(SearchCore, TheSmallWindowSearchesWhatItShowsAndNothingFoundIsNone) {
     Libraries libs;
     libs.Title(1, 0, 23, "hidden row");    // row 23 of column 1

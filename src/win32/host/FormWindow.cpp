@@ -85,14 +85,6 @@ void FormWindow::Create() {
         EnableWindow(Hwnd(), FALSE);
     }
     m_menu.Build(Hwnd());
-
-    m_tooltip = OwnedWindow(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                            m_host.owner.Get(), nullptr, m_host.instance, nullptr));
-    if (m_tooltip.Get()) {
-        SendMessageA(m_tooltip.Get(), TTM_SETMAXTIPWIDTH, 0, kToolTipWidth);
-    }
     AddControlWindows(nullptr);
     for (const auto& control : m_form.Controls()) {
         if (control->Kind() == forms::ControlKind::Timer) {
@@ -225,7 +217,26 @@ void FormWindow::OnTimer(WPARAM id) {
     }
 }
 
+void FormWindow::SetUpToolTips() {
+    if (m_toolTipsSetUp) {
+        return;
+    }
+    m_toolTipsSetUp = true;
+    m_tooltip = OwnedWindow(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                            m_host.owner.Get(), nullptr, m_host.instance, nullptr));
+    if (!m_tooltip.Get()) {
+        return;
+    }
+    SendMessageA(m_tooltip.Get(), TTM_SETMAXTIPWIDTH, 0, kToolTipWidth);
+    for (const auto& window : m_controls) {
+        SetToolTip(window->Hwnd(), window->Model().ToolTip());
+    }
+}
+
 void FormWindow::SetToolTip(HWND control, const std::string& text) {
+    // Before the form first shows, no tip can be seen: they are all set up as it shows.
     if (!m_tooltip.Get() || !control) {
         return;
     }
@@ -466,6 +477,7 @@ void FormWindow::ShowFromHidden() {
     ShowWindow(Hwnd(), command);
     m_inShow = false;
     RecordSize();
+    SetUpToolTips();
 }
 
 void FormWindow::FinishShow() {

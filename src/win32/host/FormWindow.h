@@ -63,6 +63,7 @@ public:
     // Routes a key message of the focused control (target, or nullptr for the form itself).
     KeyRouter& Keys() { return m_keys; }
 
+    // Tips are set up when the form first shows: before, none can be seen.
     void SetToolTip(HWND control, const std::string& text);
     void RemoveToolTip(HWND control);
 
@@ -102,6 +103,8 @@ private:
 
     void SaveFocus();
     void RestoreFocus();
+    // The tooltip window and the tips of every control.
+    void SetUpToolTips();
 
     Win32FormsHost::Impl& m_host;
     forms::Form& m_form;
@@ -114,6 +117,7 @@ private:
     // keep the form itself from becoming topmost under Wine.
     win32::OwnedWindow m_tooltip;
     std::set<HWND> m_tools;
+    bool m_toolTipsSetUp = false;
     UINT m_nextChildId = 100;
 
     bool m_creating = false;

@@ -177,6 +177,12 @@ void Win32FormsHost::DoEvents() {
     m_impl->Sweep();
 }
 
+void Win32FormsHost::WaitForEvents(std::uint32_t ms) {
+    // Messages sent by other threads and programs wake the wait too, and are served at once.
+    MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    DoEvents();
+}
+
 forms::ScreenMetrics Win32FormsHost::Screen() const {
     const TwipsScale& scale = m_impl->scale;
     forms::ScreenMetrics metrics;

@@ -34,6 +34,7 @@ public:
     void Refresh(forms::Form& form) override;
     forms::MsgResult MsgBox(const std::string& text, int style, const std::string& title) override;
     void DoEvents() override;
+    void WaitForEvents(std::uint32_t ms) override;
     forms::ScreenMetrics Screen() const override;
     std::vector<forms::Form*> LoadedForms() const override;
     forms::WindowHandle Handle(const forms::Form& form) const override;

@@ -38,7 +38,9 @@ bool MessageWindow::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
 
 LRESULT CALLBACK MessageWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<MessageWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    const bool reported = message >= WM_APP || message == WM_CLIPBOARDUPDATE;
+    const bool reported = message >= WM_APP || message == WM_CLIPBOARDUPDATE ||
+                          message == WM_RENDERFORMAT || message == WM_RENDERALLFORMATS ||
+                          message == WM_DESTROYCLIPBOARD;
     if (self && reported && self->m_handler) {
         // Nothing may leave a window procedure: the caller is the system.
         try {

@@ -19,7 +19,8 @@ public:
 
     // Queues a message (WM_APP and above) for the handler; false when the queue is full.
     bool Post(UINT message, WPARAM wParam, LPARAM lParam) const;
-    // For the system to report to: WM_CLIPBOARDUPDATE reaches the handler too.
+    // For the system to report to: WM_CLIPBOARDUPDATE and the clipboard owner's messages
+    // (WM_RENDERFORMAT, WM_RENDERALLFORMATS, WM_DESTROYCLIPBOARD) reach the handler too.
     HWND Handle() const { return m_window; }
 
 private:

@@ -144,6 +144,11 @@ void Win32Desktop::SetTopmost(platform::WindowHandle window, bool topmost) {
                  r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
 }
 
+std::uint32_t Win32Desktop::ProcessOf(platform::WindowHandle window) {
+    DWORD process = 0;
+    return window != 0 && GetWindowThreadProcessId(ToHwnd(window), &process) ? process : 0;
+}
+
 platform::Point Win32Desktop::CursorPosition() {
     POINT p{};
     GetCursorPos(&p);

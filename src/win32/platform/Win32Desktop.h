@@ -16,6 +16,7 @@ public:
     std::string WindowTitle(platform::WindowHandle window) override;
     std::string WindowClassName(platform::WindowHandle window) override;
     void SetTopmost(platform::WindowHandle window, bool topmost) override;
+    std::uint32_t ProcessOf(platform::WindowHandle window) override;
     platform::Point CursorPosition() override;
     platform::Point ScreenSizePixels() override;
     std::optional<std::string> SpecialFolder(int csidl) override;

@@ -58,9 +58,12 @@ Win32KeyboardHook::Win32KeyboardHook()
     : m_messages([this](UINT message, WPARAM wParam, LPARAM lParam) {
           Deliver(message, wParam, lParam);
       }) {
-    // Keys already held when the program starts count as down.
+    // Modifiers already held when the program starts count as down: only theirs is read of the
+    // keys' state (each key asked is a call to the window server under Wine).
     for (int vk = 1; vk < 256; ++vk) {
-        m_down[vk] = (GetAsyncKeyState(vk) & 0x8000) != 0;
+        if (IsModifier(static_cast<DWORD>(vk))) {
+            m_down[vk] = (GetAsyncKeyState(vk) & 0x8000) != 0;
+        }
     }
     g_instance = this;
     m_hook = SetWindowsHookExA(WH_KEYBOARD_LL, &Win32KeyboardHook::Procedure,
