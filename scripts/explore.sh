@@ -2,7 +2,7 @@
 # The sequence explorer: random sessions of everything a user and the world around the program
 # can do, played through the headless host and the real program, with the invariants checked
 # after every step. A fault is shrunk to a few steps, printed so that they replay as a native test.
-#   bash scripts/explore.sh [seconds] [seed]
+#   bash scripts/explore.sh [seconds] [seed] [instances over one data folder, default 1]
 # Runs 60 seconds on a fresh seed unless told otherwise; prints the steps per second, the
 # handlers reached by form and every fault found; ends with 1 when a fault that is not known was
 # found (or the explorer itself failed).
@@ -16,13 +16,14 @@ source scripts/lib/build.sh
 
 seconds=${1:-60}
 seed=${2:-}
+machines=${3:-1}
 mirvo_install_deps || { echo "Could not install the build tools" >&2; exit 2; }
 dir=$(mirvo_configure native "$root" -DBUILD_TESTING=ON) || exit 2
 cmake --build "$dir" --target mirvo_explore >/dev/null || {
     echo "The explorer did not build" >&2
     exit 2
 }
-args=(--seconds "$seconds")
+args=(--seconds "$seconds" --machines "$machines")
 if [ -n "$seed" ]; then
     args+=(--seed "$seed")
 fi

@@ -66,15 +66,19 @@ fi
 mirvo_count_report "$results/native.xml" "native"
 echo "   native test time: $((SECONDS - t0)) s"
 
-echo "== The sequence explorer (${MIRVO_EXPLORE_SECONDS:-60} s on a fixed seed, the same on a fresh one)"
+echo "== The sequence explorer (${MIRVO_EXPLORE_SECONDS:-60} s on a fixed seed, the same on a fresh one;"
+echo "   then two instances over one data folder, ${MIRVO_EXPLORE2_SECONDS:-45} s on a fresh seed)"
 t0=$SECONDS
 # A fixed seed repeats what passed before; a fresh one looks somewhere new. A broken invariant
 # that is not a known fault counts as a failure (one per fault), a clean run as a pass.
-for seed in 2026 $(((RANDOM << 15) | RANDOM)); do
-    out="$results/explore-$seed.txt"
+fresh=$(((RANDOM << 15) | RANDOM))
+for run in "1 2026 ${MIRVO_EXPLORE_SECONDS:-60}" "1 $fresh ${MIRVO_EXPLORE_SECONDS:-60}" \
+    "2 $((fresh + 1)) ${MIRVO_EXPLORE2_SECONDS:-45}"; do
+    read -r machines seed seconds <<<"$run"
+    out="$results/explore-$machines-$seed.txt"
     if [ -x build/native/tests/mirvo_explore ]; then
-        build/native/tests/mirvo_explore --seconds "${MIRVO_EXPLORE_SECONDS:-60}" --seed "$seed" \
-            >"$out" 2>/dev/null
+        build/native/tests/mirvo_explore --seconds "$seconds" --seed "$seed" \
+            --machines "$machines" >"$out" 2>/dev/null
         code=$?
     else
         echo "explore: the explorer was not built" >"$out"

@@ -27,6 +27,12 @@ bool HotKeyTitlesChanged(App& app) {
                                 store::kKeySlotCount * store::kTitleWidth) != seen.stored.front();
 }
 
+// Another instance moved the shown library to another number: an empty folder stands at this
+// one now, without the names file that every opened library has.
+bool LibraryMovedAway(App& app) {
+    return !app.os.files.Exists(app.LibraryFolder + store::kGroupNamesFile);
+}
+
 // Runs one look; false when it failed (a file held a moment by another program).
 template <class Look>
 bool Try(Look look) {
@@ -52,7 +58,13 @@ void ShowOthersChanges(App& app) {
     const std::uint32_t before = folder.seen.changes;
     folder.seen.changes = now.changes;
     FollowHistoryDrops(app, now);
-    bool done = Try([&] { ShowGroupNameChanges(app); });
+    // The new library opens as any new one does: its default group names written and shown.
+    bool done = Try([&] {
+        if (LibraryMovedAway(app)) {
+            LoadGroupNames(app);
+        }
+    });
+    done = Try([&] { ShowGroupNameChanges(app); }) && done;
     done = Try([&] { ShowGroupChanges(app); }) && done;
     done = Try([&] { ShowTransferSlotChanges(app); }) && done;
     done = Try([&] { ShowHistoryChanges(app); }) && done;

@@ -128,6 +128,12 @@ TEST(ExploredFaults, TwoMachinesEachShowWhatTheFilesHoldOnceTheirWindowLooked) {
         2);
 }
 
+TEST(ExploredFaults, ALibraryMovedAwayByTheOtherMachineLeavesANewLibraryAsAStartShowsIt) {
+    ExpectNoViolation({"[2] click Edit.LibLabel", "[2] drag LibForm.Item(0) to LibForm.Item(15)",
+                       "[2] close LibForm", "restart"},
+                      2);
+}
+
 TEST(ExploredFaults, TheSecondMachineThatMetAFullDiskWritesWhatItShows) {
     ExpectNoViolation(
         {"click Edit.Group(1)", "[2] copy text \"   \"", "copy formats \"several formats 256\"",
