@@ -11,26 +11,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "ShownWindow.h"
+
 namespace {
 
 constexpr DWORD kSettleMs = 5000;
 constexpr DWORD kReadMs = 2000;
-
-struct Search {
-    DWORD process;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindShown(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // User and kernel time of a process, in 100 ns units.
 ULONGLONG CpuTime(HANDLE process) {
@@ -65,17 +51,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot start %s\n", program.c_str());
         return 1;
     }
-    Search search{info.dwProcessId};
+    HWND found = nullptr;
     const DWORD deadline = GetTickCount() + 60000;
-    while (!search.found && GetTickCount() < deadline &&
+    while (!found && GetTickCount() < deadline &&
            WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
-        EnumWindows(FindShown, reinterpret_cast<LPARAM>(&search));
+        found = mirvo::bench::ShownWindowOf(info.dwProcessId);
         Sleep(10);
     }
     int result = 1;
-    if (search.found) {
-        if (!IsIconic(search.found)) {
-            ShowWindow(search.found, SW_MINIMIZE);
+    if (found) {
+        if (!IsIconic(found)) {
+            ShowWindow(found, SW_MINIMIZE);
         }
         Sleep(kSettleMs);
         const ULONGLONG before = CpuTime(info.hProcess);
@@ -89,7 +75,7 @@ int main(int argc, char** argv) {
                     ms, seconds, 100.0 * ms / (seconds * 1000.0));
         std::fflush(stdout);
         Sleep(kReadMs);  // the caller reads the process's time at the marks, while it runs
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+        PostMessageA(found, WM_CLOSE, 0, 0);
         result = 0;
     }
     if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {

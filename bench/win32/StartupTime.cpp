@@ -12,23 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "ShownWindow.h"
+
 namespace {
-
-struct Search {
-    DWORD process;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindShown(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
@@ -57,18 +43,18 @@ Run Measure(const std::string& program) {
         return {};
     }
     Run run;
-    Search search{info.dwProcessId};
+    HWND found = nullptr;
     const DWORD deadline = GetTickCount() + 60000;
-    while (!search.found && GetTickCount() < deadline &&
+    while (!found && GetTickCount() < deadline &&
            WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
-        EnumWindows(FindShown, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) {
+        found = mirvo::bench::ShownWindowOf(info.dwProcessId);
+        if (!found) {
             Sleep(1);
         }
     }
     LARGE_INTEGER shown;
     QueryPerformanceCounter(&shown);
-    if (search.found) {
+    if (found) {
         run.ms = Milliseconds(start, shown);
         if (WaitForInputIdle(info.hProcess, 10000) == 0) {
             LARGE_INTEGER idle;
@@ -80,7 +66,7 @@ Run Measure(const std::string& program) {
         if (GetProcessMemoryInfo(info.hProcess, &counters, sizeof counters)) {
             run.workingSetMb = static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
         }
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+        PostMessageA(found, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) {
         TerminateProcess(info.hProcess, 1);

@@ -131,3 +131,31 @@ mirvo_wine_peer_stop() {
 mirvo_wine_run() {
     "$MIRVO_WINE" "$@"
 }
+
+# Figures printed by end-to-end tests: builds the Windows build that Wine runs here, runs the
+# tests FILTER names under Wine on a virtual display and prints the lines of their output that
+# LINES (an extended regular expression) matches. Fails, showing the whole output, when no line
+# matches DONE (what the last figure prints), that is when the tests did not finish.
+#   mirvo_e2e_figures FILTER DONE LINES
+mirvo_e2e_figures() {
+    local filter=$1 done=$2 lines=$3 build out
+    mirvo_install_deps
+    mirvo_wine_detect
+    build=$(mirvo_runnable_windows_build)
+    mirvo_build "$build" "$root" -DBUILD_TESTING=ON >/dev/null
+    mirvo_wine_start virtual
+    out=$(mktemp /tmp/mirvo-figures.XXXXXX)
+    (cd "build/$build/tests/win32" &&
+        "$MIRVO_WINE" mirvo_e2etests.exe --gtest_brief=1 --gtest_filter="$filter") \
+        >"$out" 2>&1 || true
+    mirvo_wine_stop
+    trap - EXIT  # stopped already: a second stop would fail the script
+    if ! grep -qE "$done" "$out"; then
+        echo "the figures of $filter did not finish:" >&2
+        cat "$out" >&2
+        rm -f "$out"
+        return 1
+    fi
+    grep -E "$lines" "$out" | sed 's/^ *//'
+    rm -f "$out"
+}

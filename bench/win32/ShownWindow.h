@@ -1,0 +1,30 @@
+#pragma once
+// How the start-up and idle figures tell that a program they started shows its window.
+
+#include <windows.h>
+
+namespace mirvo::bench {
+
+// The first visible top-level window of the process that has no owner, or null.
+inline HWND ShownWindowOf(DWORD process) {
+    struct Search {
+        DWORD process;
+        HWND found = nullptr;
+    } search{process};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->process && IsWindowVisible(window) &&
+                !GetWindow(window, GW_OWNER)) {
+                search->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace mirvo::bench
