@@ -5,6 +5,7 @@
 #include "app/App.h"
 #include "app/ClipboardState.h"
 #include "app/EditContext.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "app/Settings.h"
 #include "app/StoreState.h"
@@ -460,10 +461,20 @@ void view::OKBtn_Click() {
         m_app.RefusalTones();
         return;
     }
-    TakeClipFields(m_app, *m_edit, title, PasteOption, Colr);
-    m_app.clip.ClipText = ShownText().Text();
-    m_edit->EditTextChanged = m_app.clip.ClipText != m_loadedText;
-    SaveEditedClip(m_app, *m_edit);
+    {
+        FolderLock lock(m_app);  // the look at the slot and the save see the same files
+        const bool emptied = EditedClipEmptied(m_app, *m_edit);
+        if (emptied && !m_editable) {
+            // Another instance took the clip away and a picture has no text to put back.
+            m_app.RefusalTones();
+            return;
+        }
+        TakeClipFields(m_app, *m_edit, title, PasteOption, Colr);
+        m_app.clip.ClipText = ShownText().Text();
+        // What shows goes in as a new clip where another instance took the clip away.
+        m_edit->EditTextChanged = emptied || m_app.clip.ClipText != m_loadedText;
+        SaveEditedClip(m_app, *m_edit);
+    }
     Unload();
 }
 

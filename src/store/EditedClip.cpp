@@ -1,5 +1,7 @@
 #include "store/EditedClip.h"
 
+#include <string>
+
 #include "app/App.h"
 #include "app/ClipboardState.h"
 #include "app/EditContext.h"
@@ -128,6 +130,20 @@ void SaveTransferSlot(App& app, const EditContext& edit) {
 }
 
 }  // namespace
+
+bool EditedClipEmptied(App& app, const EditContext& edit) {
+    const std::string index = std::to_string(edit.EditIndex);
+    if (edit.EditSource == ClipSource::GroupClip && edit.EditGroup >= 0 &&
+        edit.EditGroup < kGroupCount) {
+        const std::string group = std::to_string(edit.EditGroup);
+        return !app.os.files.Exists(GroupFolder(app, edit.EditGroup) + "group" + group + "." +
+                                    index);
+    }
+    if (edit.EditSource == ClipSource::TransferSlot) {
+        return !app.os.files.Exists(app.DataFolder + "trans." + index);
+    }
+    return false;
+}
 
 void SaveEditedClip(App& app, const EditContext& edit) {
     switch (edit.EditSource) {

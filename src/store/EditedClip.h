@@ -11,4 +11,8 @@ struct EditContext;
 // text. A group clip of another group shows its group first.
 void SaveEditedClip(App& app, const EditContext& edit);
 
+// Whether the group clip's or transfer slot's data file is gone since the dialog opened: another
+// instance moved or erased the clip. A title saved alone there would name no data.
+bool EditedClipEmptied(App& app, const EditContext& edit);
+
 }  // namespace mirvo

@@ -134,6 +134,16 @@ TEST(ExploredFaults, ALibraryMovedAwayByTheOtherMachineLeavesANewLibraryAsAStart
                       2);
 }
 
+TEST(ExploredFaults, AnEditorWhoseClipTheOtherMachineMovedAwaySavesNoTitleWithoutData) {
+    ExpectNoViolation(
+        {"[2] copy text \"ann@example.org\"", "right drag Edit.ClipboardClip(0) to Edit.Trans(3)",
+         "[2] click Edit.SizerBtn(1)",
+         "[2] drag Edit.ClipboardClip(0) over Edit.Group(3) to Edit.item(15)", "[2] close Settings",
+         "[2] right drag Edit.Trans(3) to nowhere", "[2] type \"   \"", "[2] click view.OKBtn",
+         "drag Edit.Trans(3) to Edit.item(24)", "[2] click view.OKBtn"},
+        2);
+}
+
 TEST(ExploredFaults, TheSecondMachineThatMetAFullDiskWritesWhatItShows) {
     ExpectNoViolation(
         {"click Edit.Group(1)", "[2] copy text \"   \"", "copy formats \"several formats 256\"",
