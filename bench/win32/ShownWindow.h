@@ -5,25 +5,26 @@
 
 namespace mirvo::bench {
 
+struct WindowSearch {
+    DWORD process;
+    HWND found = nullptr;
+};
+
+inline BOOL CALLBACK FindShownWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->process && IsWindowVisible(window) && !GetWindow(window, GW_OWNER)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The first visible top-level window of the process that has no owner, or null.
 inline HWND ShownWindowOf(DWORD process) {
-    struct Search {
-        DWORD process;
-        HWND found = nullptr;
-    } search{process};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == search->process && IsWindowVisible(window) &&
-                !GetWindow(window, GW_OWNER)) {
-                search->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{process};
+    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
