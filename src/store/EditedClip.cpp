@@ -12,6 +12,7 @@
 #include "clipboard/ClipDataFile.h"
 #include "clipboard/History.h"
 #include "clipboard/Markers.h"
+#include "clipboard/Restore.h"
 #include "files/DataFile.h"
 #include "panels/PanelColor.h"
 #include "panels/PanelDisplay.h"
@@ -126,21 +127,19 @@ void SaveTransferSlot(App& app, const EditContext& edit) {
     ApplyEdit(app, edit, kFirstTransferSlotPos + edit.EditIndex, app.settings.TransferSlotColor);
     app.store.TransPasteMode[static_cast<size_t>(edit.EditIndex)] = edit.EditPasteMode;
     SaveTransferSlots(app);
-    WriteEditedText(app, edit, app.DataFolder + "trans." + std::to_string(edit.EditIndex));
+    WriteEditedText(app, edit, ClipDataPath(app, ClipKind::Trans, edit.EditIndex));
 }
 
 }  // namespace
 
 bool EditedClipEmptied(App& app, const EditContext& edit) {
-    const std::string index = std::to_string(edit.EditIndex);
     if (edit.EditSource == ClipSource::GroupClip && edit.EditGroup >= 0 &&
         edit.EditGroup < kGroupCount) {
-        const std::string group = std::to_string(edit.EditGroup);
-        return !app.os.files.Exists(GroupFolder(app, edit.EditGroup) + "group" + group + "." +
-                                    index);
+        return !app.os.files.Exists(GroupDataPrefixOf(app, edit.EditGroup) +
+                                    std::to_string(edit.EditIndex));
     }
     if (edit.EditSource == ClipSource::TransferSlot) {
-        return !app.os.files.Exists(app.DataFolder + "trans." + index);
+        return !app.os.files.Exists(ClipDataPath(app, ClipKind::Trans, edit.EditIndex));
     }
     return false;
 }

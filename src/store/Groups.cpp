@@ -187,9 +187,12 @@ std::string GroupColorsPath(const App& app, int group) {
     return GroupFolder(app, group) + "Colr" + std::to_string(group) + ".dat";
 }
 
+std::string GroupDataPrefixOf(const App& app, int group) {
+    return GroupFolder(app, group) + "group" + std::to_string(group) + ".";
+}
+
 void SetGroupDataPrefix(App& app) {
-    const int group = app.settings.CurrentGroup;
-    app.store.GroupDataPrefix = GroupFolder(app, group) + "group" + std::to_string(group) + ".";
+    app.store.GroupDataPrefix = GroupDataPrefixOf(app, app.settings.CurrentGroup);
 }
 
 void LoadGroup(App& app) {

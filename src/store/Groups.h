@@ -13,6 +13,8 @@ class App;
 
 // The folder of group g's files.
 std::string GroupFolder(const App& app, int group);
+// The start of the names of a group's data files: the slot's number follows.
+std::string GroupDataPrefixOf(const App& app, int group);
 // "group" g ".dat", "group" g ".mod" and "Colr" g ".dat" of group g.
 std::string GroupTitlesPath(const App& app, int group);
 std::string GroupModesPath(const App& app, int group);

@@ -8,13 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "e2e/MouseDrags.h"
 #include "e2e/ProgramRun.h"
+#include "files/LockFile.h"
 #include "win32/WinTestSupport.h"
+#include "win32/platform/Win32FileSystem.h"
 
 namespace mirvo::e2e {
 namespace {
@@ -161,7 +164,13 @@ protected:
         EXPECT_TRUE(Holds(Lib1() + "group0.2", "charlie text"));
     }
     // "clip.dat" and the clips beside it: each title is its clip's text.
+    // Read under the folder's lock, as a program reads them: the other side's program may be
+    // rewriting them at this moment.
     void ExpectHistoryDescribesItsFiles() {
+        win32::Win32FileSystem fs;
+        const std::unique_ptr<platform::File> lock =
+            files::TakeLock(fs, Program() + "mirvo.lck", std::chrono::milliseconds(10000));
+        ASSERT_TRUE(lock) << "the folder's lock stayed taken";
         const std::vector<std::uint8_t> history = ReadBytes(Program() + "clip.dat");
         ASSERT_EQ(history.size(), 452u);
         const int count = history[0] | (history[1] << 8);
