@@ -152,5 +152,31 @@ TEST(ExploredFaults, TheSecondMachineThatMetAFullDiskWritesWhatItShows) {
         2);
 }
 
+TEST(ExploredFaults, AWindowOfTheEndedRunIsNoPasteTargetForTheNextOne) {
+    ExpectNoViolation({"right click Edit.Trans(0)",
+                       "right click view.Colr(0)",
+                       "close HelpForm",
+                       "click view.cancelbtn",
+                       "click Edit.OptionButton",
+                       "close Options",
+                       "right click Edit.SizerBtn(0)",
+                       "close HelpForm",
+                       "click Edit.LibLabelFrame",
+                       "close LibForm",
+                       "restart",
+                       "copy text \"line one\\r\\nline two\"",
+                       "restore Edit",
+                       "click Edit.TopBtn(0)",
+                       "click Edit.LibLabel",
+                       "close LibForm",
+                       "click Edit.LibLabel",
+                       "drag LibForm.Item(28) to nowhere",
+                       "mouse to the top edge",
+                       "click Edit.ClipboardClip(0)",
+                       "drag Edit.ClipboardClip(0) to Edit.item(33)",
+                       "click LaunchPad.Hlp",
+                       "wait 1000"});
+}
+
 }  // namespace
 }  // namespace mirvo::explore

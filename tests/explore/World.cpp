@@ -111,6 +111,12 @@ void Machine::Drop() {
     keyboard.monitoring = 0;
     clipboard.isOpen = false;
     if (m_program) {
+        // The program's windows go with it and Windows activates the next one, the user's other
+        // program: a window number of the ended run never stays in front for the next run, whose
+        // windows are numbered afresh, to take as a program to paste into.
+        if (desktop.windows.count(desktop.foreground) == 0) {
+            desktop.foreground = kNotepad;
+        }
         m_program->running = false;
         m_program->host.onModal = nullptr;
         m_program->host.onDoEvents = nullptr;
