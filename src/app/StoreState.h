@@ -32,6 +32,12 @@ struct StoreState {
     // in the files until a slot of this one's takes its place. One found at the start is left
     // over from an earlier run and goes with the next save, as it always did.
     std::array<bool, 8> TransReferenceOfOther{};
+    // The library, and its shown name, this instance last opened the Launch Pad from, in the
+    // data folder named. "Last.Lib" holds it too, but other instances over the same data folder
+    // rewrite that file.
+    int ReturnLibrary = 0;
+    std::string ReturnLibraryName;
+    std::string ReturnLibraryDataFolder;
     // Folder of the current group & "group" & g & "."; a slot number completes a data file path.
     std::string GroupDataPrefix;
     // The keyboard highlight over all panels: 0..8 clipboard clips, 9..104 group clips,

@@ -40,8 +40,9 @@ void LaunchBtn_MouseUp(App& app, forms::MouseButton button) {
     }
     int target = store::kLaunchPadLibrary;
     if (inLaunchPad) {
-        // Reached some other way than this button, the launch pad returns to the first library.
-        const LastLibrary last = ReadLastLibrary(app);
+        // Back to the library this instance came from; started in the launch pad, to the one
+        // "Last.Lib" holds, or without a valid one to the first library.
+        const LastLibrary last = LibraryToReturnTo(app);
         ShowLibraryLabel(app, last.name);
         target = last.library;
         // Chosen in the library manager, the launch pad was stored as the library of the next

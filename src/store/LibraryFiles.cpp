@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/FolderSync.h"
+#include "app/StoreState.h"
 #include "files/DataFile.h"
 #include "files/Paths.h"
 #include "store/RecordCodec.h"
@@ -100,7 +101,18 @@ void WriteLastLibrary(App& app, int library, const std::string& name) {
     files::Bytes bytes;
     files::WriteInt16(bytes, 0, static_cast<std::int16_t>(library));
     files::WriteText(bytes, 2, app.ansi.Fixed(name, kLibraryNameWidth));
+    app.store.ReturnLibrary = library;
+    app.store.ReturnLibraryName = name;
+    app.store.ReturnLibraryDataFolder = app.DataFolder;
     files::ReplaceDataFile(app.os.files, LastLibraryPath(app), bytes);
+}
+
+LastLibrary LibraryToReturnTo(App& app) {
+    if (app.store.ReturnLibraryDataFolder == app.DataFolder && app.store.ReturnLibrary >= 1 &&
+        app.store.ReturnLibrary < kLaunchPadLibrary) {
+        return {app.store.ReturnLibrary, app.store.ReturnLibraryName};
+    }
+    return ReadLastLibrary(app);
 }
 
 LastLibrary ReadLastLibrary(App& app) {

@@ -43,6 +43,9 @@ void WriteLastLibrary(App& app, int library, const std::string& name);
 // The library to return to from the Launch Pad. A missing or short file, or a number that is
 // no library to return to, gives library 1.
 LastLibrary ReadLastLibrary(App& app);
+// The library this instance opened the Launch Pad from; for one started in the Launch Pad, the
+// one "Last.Lib" holds.
+LastLibrary LibraryToReturnTo(App& app);
 
 // "Last.grp" of a library folder: the group last shown there. Writing ignores errors.
 void WriteLastGroup(App& app, const std::string& libraryFolder, int group);

@@ -178,5 +178,12 @@ TEST(ExploredFaults, AWindowOfTheEndedRunIsNoPasteTargetForTheNextOne) {
                        "wait 1000"});
 }
 
+TEST(ExploredFaults, EachMachineLeavesTheLaunchPadForTheLibraryItCameFrom) {
+    ExpectNoViolation(
+        {"[2] click Edit.LibLabelFrame", "[2] click LibForm.Item(1)", "click Edit.LaunchBtn",
+         "[2] click Edit.LaunchBtn", "click Edit.LaunchBtn", "restart"},
+        2);
+}
+
 }  // namespace
 }  // namespace mirvo::explore

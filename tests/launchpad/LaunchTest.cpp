@@ -227,28 +227,41 @@ TEST_F(Launching, TheLaunchPadButtonGoesToTheLaunchPadAndBackToTheLibraryAndGrou
     EXPECT_EQ(Read(LibPath(29, "Last.grp")), (files::Bytes{2, 0}));
     EXPECT_EQ(app.store.GroupDataPrefix, LibPath(3, "group5."));
 
-    // Reached without the button, or with a damaged "Last.Lib": back to the first library,
-    // without a word.
-    for (const files::Bytes& damaged : {files::Bytes{}, files::Bytes{3, 0, 'L'}}) {
+    // Another instance over the same data folder rewrote "Last.Lib" meanwhile, or damaged it:
+    // this one returns where it came from.
+    for (const files::Bytes& other : {Read(DataPath("Last.Lib")), files::Bytes{3, 0, 'L'}}) {
+        SwitchLibrary(app, 2);
         PressLaunchPad();
         ASSERT_EQ(app.CurrentLibrary, 29);
-        if (damaged.empty()) {
-            std::filesystem::remove(DataPath("Last.Lib"));
-        } else {
-            Put(DataPath("Last.Lib"), damaged);
-        }
-        const int beeps = static_cast<int>(t.desktop.beeps.size());
+        Put(DataPath("Last.Lib"), other);
         PressLaunchPad();
-        EXPECT_EQ(app.CurrentLibrary, 1);
-        EXPECT_EQ(LibLabel(), "Library 1");
-        EXPECT_EQ(static_cast<int>(t.desktop.beeps.size()), beeps);
-        EXPECT_TRUE(t.host.messages.empty());
+        EXPECT_EQ(app.CurrentLibrary, 2);
+        EXPECT_EQ(LibLabel(), "Library 2");
     }
 
     // A right click explains the button; nothing changes.
     PressLaunchPad(MouseButton::Right);
     EXPECT_EQ(app.HelpTopic, 36);
+    EXPECT_EQ(app.CurrentLibrary, 2);
+}
+
+TEST_F(Launching, StartedInTheLaunchPadWithADamagedLastLibTheButtonGoesToTheFirstLibrary) {
+    AppSettings s = DecodeSettings({});
+    UpgradeSettings(s, {19200, 14400});
+    s.DataOption = DataLocation::Common;
+    s.CommonLibrary = 29;
+    std::filesystem::create_directories(t.PrivateFolder());
+    test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+    std::filesystem::create_directories(LibPath(1));
+    Put(DataPath("Last.Lib"), files::Bytes{3, 0, 'L'});
+    StartShown();
+    ASSERT_EQ(app.CurrentLibrary, 29);
+    PressLaunchPad();
     EXPECT_EQ(app.CurrentLibrary, 1);
+    EXPECT_EQ(LibLabel(), "Library 1");
+    EXPECT_TRUE(t.desktop.beeps.empty());
+    EXPECT_TRUE(t.host.messages.empty());
+    EXPECT_EQ(StoredSettings().CommonLibrary, 1) << "the next start is where the button went";
 }
 
 TEST_F(Launching, TheLaunchPadButtonShowsTheCurrentLibraryAfterAStartAndADataLocationChange) {
