@@ -59,9 +59,9 @@ void LoadClipboardHistory(App& app) {
     } else {
         FolderLock lock(app);
         app.clip.ClipboardClipCount = 0;
+        SaveClipboardHistory(app);
         // Every clip the history held has left it.
         CountHistoryDrops(app, 9);
-        SaveClipboardHistory(app);
     }
     RefreshCaptureButtons(app);
 }
@@ -73,6 +73,14 @@ void SaveClipboardHistory(App& app) {
     }
     FolderLock lock(app);
     files::Bytes bytes = EncodeHistory(app, app.clip.ClipboardClipCount, titles);
+    files::ReplaceDataFile(app.os.files, HistoryPath(app), bytes);
+    app.clip.HistorySeen = std::move(bytes);
+}
+
+void SaveEmptyHistory(App& app) {
+    const std::string blank[9];
+    FolderLock lock(app);
+    files::Bytes bytes = EncodeHistory(app, 0, blank);
     files::ReplaceDataFile(app.os.files, HistoryPath(app), bytes);
     app.clip.HistorySeen = std::move(bytes);
 }

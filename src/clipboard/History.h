@@ -30,6 +30,8 @@ void LoadClipboardHistory(App& app);
 // shows the file's history (ShowHistoryChanges, under the folder's lock), then changes the panel
 // and saves it.
 void SaveClipboardHistory(App& app);
+// Writes "clip.dat" empty, leaving the panel as it is.
+void SaveEmptyHistory(App& app);
 
 // "clip.dat" as it is now (a missing file is empty).
 HistoryFile ReadHistoryFile(App& app);

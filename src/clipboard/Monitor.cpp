@@ -46,9 +46,10 @@ void RecordWindowPosition(App& app, MainForm& edit) {
     }
 }
 
-// Puts the captured clip into the history under title; returns the new clip's file. The caller
-// holds the folder's lock: the history is the file's, which other instances' captures move on
-// too, so the titles always describe the files beside them.
+// Puts the captured clip into the history under title and saves "clip.dat"; returns the new
+// clip's file. The caller holds the folder's lock: the history is the file's, which other
+// instances' captures move on too, so the titles always describe the files beside them. When
+// it fails, the files and the panel stay as they were.
 std::string PlaceInHistory(App& app, const std::string& title) {
     platform::FileSystem& fs = app.os.files;
     const std::string captured = CaptureFilePath(app);
@@ -58,25 +59,38 @@ std::string PlaceInHistory(App& app, const std::string& title) {
         ShowHistoryChanges(app);
         slot = app.clip.ClipboardClipCount;
         if (slot >= kHistorySize) {
-            // Full: every clip moves down one slot and the oldest is dropped.
+            // Full: every clip moves down one slot and the oldest is dropped. The titles are
+            // written first: a full disk refuses them before any clip moved, and the moves
+            // need no room.
+            slot = kHistorySize - 1;
+            DropOldestClipboardTitle(app);
+            ShowTitle(app, slot, title);
+            SaveClipboardHistory(app);
             for (int s = 0; s + 1 < kHistorySize; ++s) {
                 files::MoveDataFile(fs, ClipPath(app, s + 1), ClipPath(app, s));
             }
-            DropOldestClipboardTitle(app);
+            files::MoveDataFile(fs, captured, ClipPath(app, slot));
             // A dialog editing a clipboard clip follows it.
             CountHistoryDrops(app, 1);
-            slot = kHistorySize - 1;
         } else {
+            // A file beyond the count is no clip of the history: the titles come last.
+            files::MoveDataFile(fs, captured, ClipPath(app, slot));
             ++app.clip.ClipboardClipCount;
+            ShowTitle(app, slot, title);
+            SaveClipboardHistory(app);
         }
-        files::MoveDataFile(fs, captured, ClipPath(app, slot));
     } catch (...) {
         // The history could not take the capture (another program holds one of its files, the
-        // program ends): the capture file goes with it.
+        // disk is full, the program ends): the capture file goes, and the panel shows the
+        // history as the file holds it.
         fs.Remove(captured);
+        app.clip.HistorySeen.clear();
+        try {
+            ShowHistoryChanges(app);
+        } catch (...) {
+        }
         throw;
     }
-    ShowTitle(app, slot, title);
     return ClipPath(app, slot);
 }
 
@@ -109,7 +123,6 @@ void CaptureNewContent(App& app, ClipboardSession& session) {
     {
         FolderLock lock(app);
         const std::string newClip = PlaceInHistory(app, TitleOfCapture(app));
-        SaveClipboardHistory(app);
         if (app.settings.CaptureMode == Capture::Bulk) {
             bulkAdded = AppendToBulkCache(app, newClip, MakeClipTitle(app, app.clip.ClipText));
         }
@@ -198,11 +211,13 @@ void ClearClipboardClips(App& app) {
         FollowHistoryDrops(app, app.folder.held);
         ShowHistoryChanges(app);
         if (app.clip.ClipboardClipCount >= 1) {
+            // The file first: a clear it cannot store (a full disk) changes nothing, here or in
+            // the eyes of other instances, which follow the counted drops.
+            SaveEmptyHistory(app);
             ClearClipboardTitles(app);
             app.clip.ClipboardClipCount = 0;
             app.editing.HistoryCleared();
             CountHistoryDrops(app, kHistorySize);
-            SaveClipboardHistory(app);
             for (int slot = 0; slot < kHistorySize; ++slot) {
                 files::DeleteDataFile(app.os.files, ClipPath(app, slot));
             }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ClipboardState.h"
+#include "app/FolderSync.h"
 #include "app/Modes.h"
 #include "clipboard/Capture.h"
 #include "clipboard/ClipboardFixture.h"
@@ -160,6 +161,38 @@ TEST_F(Monitor, APollThatFailsLeavesTheTimerRunningAndTheClipboardClosed) {
     t.fs.diskFullFor.clear();
     Tick();
     EXPECT_EQ(app.clip.ClipboardClipCount, 1) << "the next tick captures it";
+}
+
+TEST_F(Monitor, ACaptureOrClearThatCannotStoreTheTitlesLeavesTheHistoryAsItWas) {
+    for (int i = 1; i <= 9; ++i) {
+        CopyText("clip " + std::to_string(i));
+    }
+    // Every title of "clip.dat" names the text of the file beside it, and the panel shows them.
+    auto expectWhole = [&](int count, int first) {
+        const HistoryFile history = ReadHistoryFile(app);
+        ASSERT_EQ(history.count, count);
+        for (int i = 0; i < count; ++i) {
+            const std::string text = "clip " + std::to_string(first + i);
+            EXPECT_EQ(history.titles[i], text);
+            EXPECT_EQ(files::TrimRight(Caption(i)), text);
+            const files::Bytes data = ReadFileBytes(DataFile("clip." + std::to_string(i)));
+            EXPECT_NE(std::search(data.begin(), data.end(), text.begin(), text.end()), data.end())
+                << "clip." << i;
+        }
+        EXPECT_EQ(app.clip.ClipboardClipCount, count);
+    };
+    const FolderCounters before = ReadFolderCounters(app);
+    t.fs.diskFullFor = "clip.dat";
+    CopyText("clip 10");
+    expectWhole(9, 1);
+    EXPECT_ANY_THROW(ClearClipboardClips(app));
+    expectWhole(9, 1);
+    EXPECT_EQ(ReadFolderCounters(app).historyDropped, before.historyDropped)
+        << "no clip left the history in the eyes of other instances";
+
+    t.fs.diskFullFor.clear();
+    CopyText("clip 10");
+    expectWhole(9, 2);
 }
 
 TEST_F(Monitor, CapturesReachTheHistoryFilesWhileAnotherProgramHoldsThemOpen) {

@@ -185,5 +185,12 @@ TEST(ExploredFaults, EachMachineLeavesTheLaunchPadForTheLibraryItCameFrom) {
         2);
 }
 
+TEST(ExploredFaults, AClearOfTheHistoryThatMeetsAFullDiskMovesNoOtherMachinesEditor) {
+    ExpectNoViolation({"copy text \"line one\\r\\nline two\"", "[2] disk full", "hot key Ctrl+0",
+                       "[2] right click Edit.ClipboardClip(0)", "copy text \"ann@example.org\"",
+                       "[2] click view.OKBtn"},
+                      2);
+}
+
 }  // namespace
 }  // namespace mirvo::explore
