@@ -192,5 +192,13 @@ TEST(ExploredFaults, AClearOfTheHistoryThatMeetsAFullDiskMovesNoOtherMachinesEdi
                       2);
 }
 
+TEST(ExploredFaults, AClipWithoutDataStaysOneWhenADropOfItMeetsAFullDisk) {
+    ExpectNoViolation({"copy picture 1",
+                       "drag Edit.ClipboardClip(0) over Edit.Group(0) to Edit.item(15)",
+                       "close Settings", "right click Edit.item(66)", "click view.OKBtn",
+                       "drag Edit.Group(0) to Edit.Group(30)", "disk full",
+                       "drag Edit.item(66) to Edit.item(91)"});
+}
+
 }  // namespace
 }  // namespace mirvo::explore

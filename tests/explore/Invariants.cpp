@@ -372,8 +372,10 @@ void Session::CheckMove(const Frame& frame) {
     }
     if (fault) {
         // A fault of the world may stop the drop anywhere, but the clip must be somewhere.
-        const bool kept = (source.filled && source.data == drag.sourceBefore.data) ||
-                          (target.filled && target.data == drag.sourceBefore.data);
+        // No data file and an empty one are the same clip (a group's copy leaves out empty ones).
+        const files::Bytes before = drag.sourceBefore.data.value_or(files::Bytes{});
+        const bool kept = (source.filled && source.data.value_or(files::Bytes{}) == before) ||
+                          (target.filled && target.data.value_or(files::Bytes{}) == before);
         if (!kept) {
             Fail(1, "a drop stopped by a fault of the world lost the clip", detail);
         }
