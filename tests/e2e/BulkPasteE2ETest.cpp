@@ -15,6 +15,14 @@
 namespace mirvo::e2e {
 namespace {
 
+// For a paste that did not arrive: where the keys would have gone.
+std::string WhatIsInFront(HWND bulk) {
+    char title[256] = "";
+    GetWindowTextA(GetForegroundWindow(), title, sizeof title);
+    return std::string(" (in front: \"") + title + "\"; the bulk window " +
+           (IsWindowVisible(bulk) ? "still shows)" : "has gone)");
+}
+
 TEST_F(BulkPaste, ThreeBulkCapturesGoIntoNotepadWithTheChosenSeparator) {
     Start();
     Click("Bulk");  // the capture mode "Bulk"
@@ -41,7 +49,7 @@ TEST_F(BulkPaste, ThreeBulkCapturesGoIntoNotepadWithTheChosenSeparator) {
     ASSERT_TRUE(WaitFor([&] { return StoredSetting(kBulkSpacingAt) == 3; }, 3000));
     wintest::TypeText(" 3 ");  // a digit typed there stays text
     ClickIn(bulk, "Paste");
-    EXPECT_TRUE(notepad->Shows("alpha 3 beta 3 gamma")) << notepad->Text();
+    EXPECT_TRUE(notepad->Shows("alpha 3 beta 3 gamma")) << notepad->Text() << WhatIsInFront(bulk);
     const std::vector<std::uint8_t> spacer = ReadBytes(setup.ProgramFolder() + "Spacer.txt");
     EXPECT_EQ(std::string(spacer.begin(), spacer.end()), " 3 ");
     LetThePollSeeIt();
