@@ -67,15 +67,14 @@ mirvo_count_report "$results/native.xml" "native"
 echo "   native test time: $((SECONDS - t0)) s"
 
 echo "== The sequence explorer (${MIRVO_EXPLORE_SECONDS:-60} s on a fixed seed, the same on a fresh one;"
-echo "   then two instances over one data folder, ${MIRVO_EXPLORE2_SECONDS:-45} s on a fixed seed)"
+echo "   then two instances over one data folder, ${MIRVO_EXPLORE2_SECONDS:-45} s on a fresh seed)"
 t0=$SECONDS
 # A fixed seed repeats what passed before; a fresh one looks somewhere new. A broken invariant
-# that is not a known fault counts as a failure (one per fault), a clean run as a pass. Two
-# instances run on a fixed seed while faults that longer runs of them find are open;
+# that is not a known fault counts as a failure (one per fault), a clean run as a pass;
 # scripts/explore.sh looks further.
 fresh=$(((RANDOM << 15) | RANDOM))
 for run in "1 2026 ${MIRVO_EXPLORE_SECONDS:-60}" "1 $fresh ${MIRVO_EXPLORE_SECONDS:-60}" \
-    "2 2026 ${MIRVO_EXPLORE2_SECONDS:-45}"; do
+    "2 $((fresh + 1)) ${MIRVO_EXPLORE2_SECONDS:-45}"; do
     read -r machines seed seconds <<<"$run"
     out="$results/explore-$machines-$seed.txt"
     if [ -x build/native/tests/mirvo_explore ]; then
