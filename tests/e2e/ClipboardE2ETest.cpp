@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "e2e/ProgramRun.h"
+#include "files/LockFile.h"
 #include "win32/WinTestSupport.h"
+#include "win32/platform/Win32FileSystem.h"
 
 namespace mirvo::e2e {
 namespace {
@@ -177,12 +181,19 @@ TEST(ProgramClipboard, TextCopiedInNotepadBecomesTheNewestClipWithinASecond) {
                 << ClipboardText() << "\"";
         }
     }
-    EXPECT_EQ(ReadHistory(history).first, "Copy number 14");
-    const std::vector<std::uint8_t> first = ReadBytes(setup.ProgramFolder() + "clip.0");
-    const std::string fourteenth = "Copy number 14";
-    EXPECT_NE(std::search(first.begin(), first.end(), fourteenth.begin(), fourteenth.end()),
-              first.end())
-        << "the held first clip has moved on with the history";
+    {
+        // Read as another instance reads: under the folder's lock, once the capture is whole.
+        win32::Win32FileSystem fs;
+        const std::unique_ptr<platform::File> lock = files::TakeLock(
+            fs, setup.ProgramFolder() + "mirvo.lck", std::chrono::milliseconds(10000));
+        ASSERT_TRUE(lock) << "the folder's lock stayed taken";
+        EXPECT_EQ(ReadHistory(history).first, "Copy number 14");
+        const std::vector<std::uint8_t> first = ReadBytes(setup.ProgramFolder() + "clip.0");
+        const std::string fourteenth = "Copy number 14";
+        EXPECT_NE(std::search(first.begin(), first.end(), fourteenth.begin(), fourteenth.end()),
+                  first.end())
+            << "the held first clip has moved on with the history";
+    }
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), 0);
