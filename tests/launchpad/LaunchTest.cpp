@@ -93,6 +93,16 @@ protected:
         titles.resize(4800, ' ');
         Put(LibPath(29, "group0.dat"), Text(titles));
     }
+    // The library manager chose the launch pad before the program last ended.
+    void StoreLaunchPadAsTheNextStart() {
+        AppSettings s = DecodeSettings({});
+        UpgradeSettings(s, {19200, 14400});
+        s.DataOption = DataLocation::Common;
+        s.CommonLibrary = 29;
+        std::filesystem::create_directories(t.PrivateFolder());
+        test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+        std::filesystem::create_directories(LibPath(1));
+    }
     // Clicks a clip; the words of the error window it showed, or "" when none.
     std::string Click(int n) {
         std::string shown;
@@ -246,13 +256,7 @@ TEST_F(Launching, TheLaunchPadButtonGoesToTheLaunchPadAndBackToTheLibraryAndGrou
 }
 
 TEST_F(Launching, StartedInTheLaunchPadWithADamagedLastLibTheButtonGoesToTheFirstLibrary) {
-    AppSettings s = DecodeSettings({});
-    UpgradeSettings(s, {19200, 14400});
-    s.DataOption = DataLocation::Common;
-    s.CommonLibrary = 29;
-    std::filesystem::create_directories(t.PrivateFolder());
-    test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
-    std::filesystem::create_directories(LibPath(1));
+    StoreLaunchPadAsTheNextStart();
     Put(DataPath("Last.Lib"), files::Bytes{3, 0, 'L'});
     StartShown();
     ASSERT_EQ(app.CurrentLibrary, 29);
@@ -265,14 +269,7 @@ TEST_F(Launching, StartedInTheLaunchPadWithADamagedLastLibTheButtonGoesToTheFirs
 }
 
 TEST_F(Launching, TheLaunchPadButtonShowsTheCurrentLibraryAfterAStartAndADataLocationChange) {
-    // The library manager chose the launch pad before the program last ended.
-    AppSettings s = DecodeSettings({});
-    UpgradeSettings(s, {19200, 14400});
-    s.DataOption = DataLocation::Common;
-    s.CommonLibrary = 29;
-    std::filesystem::create_directories(t.PrivateFolder());
-    test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
-    std::filesystem::create_directories(LibPath(1));
+    StoreLaunchPadAsTheNextStart();
     StartShown();
     ASSERT_EQ(app.CurrentLibrary, 29);
     forms::CommandButton& button = edit().controlPanel.LaunchBtn;
