@@ -66,23 +66,26 @@ void LoadClipboardHistory(App& app) {
     RefreshCaptureButtons(app);
 }
 
+namespace {
+void WriteHistory(App& app, int count, const std::string (&titles)[9]) {
+    FolderLock lock(app);
+    files::Bytes bytes = EncodeHistory(app, count, titles);
+    files::ReplaceDataFile(app.os.files, HistoryPath(app), bytes);
+    app.clip.HistorySeen = std::move(bytes);
+}
+}  // namespace
+
 void SaveClipboardHistory(App& app) {
     std::string titles[9];
     for (int i = 0; i < 9; ++i) {
         titles[static_cast<size_t>(i)] = PanelTitle(app, i);
     }
-    FolderLock lock(app);
-    files::Bytes bytes = EncodeHistory(app, app.clip.ClipboardClipCount, titles);
-    files::ReplaceDataFile(app.os.files, HistoryPath(app), bytes);
-    app.clip.HistorySeen = std::move(bytes);
+    WriteHistory(app, app.clip.ClipboardClipCount, titles);
 }
 
 void SaveEmptyHistory(App& app) {
     const std::string blank[9];
-    FolderLock lock(app);
-    files::Bytes bytes = EncodeHistory(app, 0, blank);
-    files::ReplaceDataFile(app.os.files, HistoryPath(app), bytes);
-    app.clip.HistorySeen = std::move(bytes);
+    WriteHistory(app, 0, blank);
 }
 
 HistoryFile ReadHistoryFile(App& app) {

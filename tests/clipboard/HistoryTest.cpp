@@ -30,8 +30,7 @@ struct StartedWithHistory {
         UpgradeSettings(s, {15360, 11520});
         s.KeepClipboardClips = static_cast<std::int16_t>(keep);
         s.FirstRunDone = 1;
-        std::filesystem::create_directories(t.PrivateFolder());
-        test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+        t.StoreSettings(s);
         test::WriteFileBytes(t.desktop.programFolder + "clip.dat", history);
         EXPECT_TRUE(Main(app));
     }

@@ -1,5 +1,8 @@
 #include "doubles/TestApp.h"
 
+#include <filesystem>
+
+#include "app/AppSettings.h"
 #include "files/Paths.h"
 #include "platform/Desktop.h"
 
@@ -14,6 +17,11 @@ TestApp::TestApp() {
 std::string TestApp::PrivateFolder() const {
     constexpr char sep = files::kPathSeparator;
     return temp.Path() + "appdata" + sep + "Talbrook Software" + sep + "Mirvo_Data" + sep;
+}
+
+void TestApp::StoreSettings(const AppSettings& settings) {
+    std::filesystem::create_directories(PrivateFolder());
+    WriteFileBytes(PrivateFolder() + "mirvo.ini", EncodeSettings(settings));
 }
 
 App& TestApp::Start() {

@@ -23,6 +23,8 @@ public:
 
     // The private data folder as the start-up sequence resolves it.
     std::string PrivateFolder() const;
+    // The settings record of an earlier run, in the private data folder.
+    void StoreSettings(const AppSettings& settings);
     // Builds the App (once); tests set up files and fakes before.
     App& Start();
     App& app() { return *m_app; }

@@ -99,8 +99,7 @@ protected:
         UpgradeSettings(s, {19200, 14400});
         s.DataOption = DataLocation::Common;
         s.CommonLibrary = 29;
-        std::filesystem::create_directories(t.PrivateFolder());
-        test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+        t.StoreSettings(s);
         std::filesystem::create_directories(LibPath(1));
     }
     // Clicks a clip; the words of the error window it showed, or "" when none.

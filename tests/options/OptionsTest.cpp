@@ -249,8 +249,7 @@ TEST_F(OptionsDataLocation, PasteKeysTwoFromAnOlderFileWatchesBothKeys) {
     AppSettings s = DecodeSettings({});
     UpgradeSettings(s, {19200, 14400});
     s.PasteKeys = 2;
-    std::filesystem::create_directories(t.PrivateFolder());
-    test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+    t.StoreSettings(s);
     Start();
     EXPECT_EQ(t.keyboard.watched.count(Shift | 0x2D), 1u);
     EXPECT_EQ(t.keyboard.watched.count(Ctrl | 'V'), 1u);

@@ -223,8 +223,7 @@ TEST_F(SearchBox, ASearchFromTheLaunchPadPassesItsHotKeyClipsAsAClickDoes) {
     UpgradeSettings(s, {19200, 14400});
     s.DataOption = DataLocation::Common;
     s.CommonLibrary = 29;
-    std::filesystem::create_directories(t.PrivateFolder());
-    test::WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
+    t.StoreSettings(s);
     Start();
     ASSERT_EQ(app.CurrentLibrary, 29);
     edit().SetWindowState(forms::WindowState::Normal);

@@ -28,11 +28,6 @@ AppSettings StoredSettings(test::TestApp& t) {
     return DecodeSettings(SettingsBytes(t));
 }
 
-void StoreSettings(test::TestApp& t, const AppSettings& s) {
-    std::filesystem::create_directories(t.PrivateFolder());
-    WriteFileBytes(t.PrivateFolder() + "mirvo.ini", EncodeSettings(s));
-}
-
 AppSettings CurrentDefaults() {
     AppSettings s = DecodeSettings({});
     UpgradeSettings(s, {15360, 11520});
@@ -100,7 +95,7 @@ TEST(Startup, LaterStartsAreMinimizedAndTheSettingsAreRepairedAndSavedOnClose) {
     s.BulkSpacing = 9;
     s.WindowTop = 1200;
     s.WindowLeft = 2400;
-    StoreSettings(t, s);
+    t.StoreSettings(s);
 
     App& app = t.Start();
     ASSERT_TRUE(Main(app));
